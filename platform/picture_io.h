@@ -1,0 +1,50 @@
+#pragma once
+// Reading and writing picture files: BMP (all common variants read, 24/8/4-bit written)
+// and JPEG (libjpeg called directly). Bad input never crashes, hangs or allocates without
+// bound: the size is checked from the header before any pixel memory is taken.
+#include <QByteArray>
+#include <QImage>
+#include <QIODevice>
+#include <QString>
+
+namespace scoreink {
+
+// Largest picture the program agrees to decode, counted at 4 bytes a pixel.
+inline constexpr qint64 kMaxPictureBytes = qint64(1) << 30;  // 1 GiB
+bool PictureSizeAllowed(qint64 width, qint64 height);
+
+struct PictureResult {
+  QImage image;   // null on failure
+  QString error;  // a clear, user-facing message on failure; empty on success
+  bool ok() const { return !image.isNull(); }
+};
+
+struct WriteResult {
+  QString error;  // empty on success
+  bool ok() const { return error.isEmpty(); }
+};
+
+enum class PictureKind { Bmp, Jpeg, Unknown };
+// By extension, case-insensitive: ".bmp" -> Bmp; ".jpg", ".jpeg" -> Jpeg; else Unknown.
+PictureKind PictureKindFromName(const QString& path);
+
+// Loads by extension. BMP: 8- and 4-bit files come back as Format_Indexed8 with the file's
+// colour table, all others as Format_RGB888. JPEG (grey, colour, CMYK, progressive): always
+// Format_RGB888. A file whose content does not match its extension is an error.
+PictureResult LoadPicture(const QString& path);
+PictureResult LoadBmp(const QString& path);
+PictureResult LoadJpeg(const QString& path);
+PictureResult DecodeBmp(const QByteArray& bytes);
+PictureResult DecodeJpeg(const QByteArray& bytes);
+
+// BMP in the image's own format: Indexed8 with 16 or fewer table entries -> 4-bit with a
+// 16-entry table; other Indexed8 -> 8-bit with a 256-entry table; everything else -> 24-bit.
+// Bottom-up rows, uncompressed. Rows are streamed: no whole-page copy is made.
+WriteResult WriteBmp(const QImage& image, QIODevice& out);
+WriteResult SaveBmp(const QImage& image, const QString& path);
+
+// JPEG: three colour components, baseline, the given quality, libjpeg's other defaults.
+WriteResult WriteJpeg(const QImage& image, QIODevice& out, int quality = 90);
+WriteResult SaveJpeg(const QImage& image, const QString& path, int quality = 90);
+
+}  // namespace scoreink

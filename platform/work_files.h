@@ -1,0 +1,58 @@
+#pragma once
+// What the program keeps beside its executable: the work folder "TmpWork" with the numbered
+// snapshots, the lifted-block file "CCTmp.bmp", the remembered picture folder "PixDir.txt"
+// and the custom symbol folder "OpPIX"; plus two text helpers for numbers shown in labels.
+//
+// Paths use "/"; folder texts ending in "/" say so in their name (...WithSlash).
+#include <QImage>
+#include <QString>
+
+namespace scoreink {
+
+// Where the work files live. The executable's folder is the first choice; when it cannot be
+// written (a system-wide install) the per-user data folder takes its place with the same
+// file names, so that no edit is dropped for want of a snapshot.
+struct WorkPlaces {
+  QString exeFolder;   // the executable's folder, with a trailing "/"
+  QString dataFolder;  // folder of TmpWork, CCTmp.bmp, PixDir.txt and OpPIX, trailing "/"
+
+  QString WorkFolder() const { return dataFolder + "TmpWork"; }  // no trailing "/"
+  QString BlockFile() const { return dataFolder + "CCTmp.bmp"; }
+  QString PixDirFile() const { return dataFolder + "PixDir.txt"; }
+  QString SymbolFolder() const { return dataFolder + "OpPIX"; }  // no trailing "/"
+  // Where the file dialogs open when nothing is remembered: the executable's folder without
+  // its trailing "/" (the user's home folder when the executable's folder is read-only).
+  QString DefaultPictureFolder() const;
+};
+
+// exeFolderWithSlash when a file can be created there, else the per-user data folder
+// (QStandardPaths::AppLocalDataLocation, created if needed).
+WorkPlaces ResolveWorkPlaces(const QString& exeFolderWithSlash);
+
+// Deletes workFolder with everything in it if it exists; then, when recreate, creates it
+// empty. True when every step succeeded.
+bool ResetWorkFolder(const QString& workFolder, bool recreate);
+
+// The remembered picture folder: the one line of pixDirFile when it names an existing folder;
+// otherwise defaultFolder, which is then written into pixDirFile. Never creates the folder.
+QString LoadPictureFolder(const QString& pixDirFile, const QString& defaultFolder);
+
+// Creates pixDirFile anew holding folder (UTF-8, no line terminator). True on success.
+bool RememberPictureFolder(const QString& pixDirFile, const QString& folder);
+
+// folder + "/Tmp" + n + ".bmp", n in decimal without leading zeros.
+QString SnapshotPath(const QString& folder, int n);
+
+// Saves picture to snapshot n of folder in its own format. On failure: false when the folder
+// does not exist and cannot be created (one level); otherwise one more try, whose result is
+// returned.
+bool SaveSnapshot(const QImage& picture, const QString& folder, int n);
+
+// False for ""; true exactly when every character is "0".."9".
+bool IsAllDigits(const QString& text);
+
+// "0" unless IsAllDigits(text); else the value stepped up or down by step, raised to minimum,
+// then lowered to maximum, as decimal text.
+QString StepNumberText(const QString& text, bool up, int step, int minimum, int maximum);
+
+}  // namespace scoreink
