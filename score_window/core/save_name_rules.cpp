@@ -1,0 +1,94 @@
+#include "score_window/core/save_name_rules.h"
+
+#include <QFileInfo>
+#include <algorithm>
+
+namespace scoreink {
+namespace {
+
+// The folder part of a path (no trailing "/"), and the file-name part.
+QString FolderOf(const QString& path) {
+  return path.left(std::max<qsizetype>(path.lastIndexOf('/'), 0));
+}
+QString FileNameOf(const QString& path) {
+  return path.mid(path.lastIndexOf('/') + 1);
+}
+
+// The extension from the last "." of the file name, dot included; "" when there is none.
+QString ExtensionOf(const QString& fileName) {
+  const qsizetype dot = fileName.lastIndexOf('.');
+  return dot < 0 ? QString() : fileName.mid(dot);
+}
+
+bool IsAllowedExtension(const QString& lowerExt) {
+  return lowerExt == QLatin1String(".jpg") || lowerExt == QLatin1String(".jpeg") ||
+         lowerExt == QLatin1String(".bmp");
+}
+
+}  // namespace
+
+bool IsPlainFileStem(const QString& stem) {
+  for (const QChar c : stem) {
+    const char16_t u = c.unicode();
+    const bool plain = (u >= '0' && u <= '9') || (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z') ||
+                       u == '_' || u == '-';
+    if (!plain) return false;
+  }
+  return true;
+}
+
+QString ChooseSaveName(const QString& initial, const QString& workFolder,
+                       const SaveNameDialog& dialog, const SaveNameMessage& message) {
+  QString pick;
+  bool refused = false;
+  for (;;) {
+    const std::optional<QString> chosen = dialog(initial);
+    pick = chosen.value_or(QString());
+    const bool insideWorkFolder = chosen && FolderOf(pick) == workFolder;
+    if (insideWorkFolder) {
+      refused = true;
+      message(QStringLiteral("この場所はダメ"), QStringLiteral("いろいろ事情があって"),
+              MsgButtons::Ok);
+    } else if (pick.isEmpty()) {
+      if (refused)
+        message(QStringLiteral("一度でもダメな場所を選ぶと、ダメじゃない場所を選ぶまで終われない"),
+                QStringLiteral("キャンセル不可、あしからず"), MsgButtons::Ok);
+    } else {
+      refused = false;
+    }
+    if (!insideWorkFolder && !refused) break;
+  }
+  if (pick.isEmpty()) return {};
+
+  const QString fileName = FileNameOf(pick);
+  const QString ext = ExtensionOf(fileName);
+  if (!ext.isEmpty() && !IsAllowedExtension(ext.toLower())) {
+    message(QStringLiteral("jpg, jpeg, bmp 以外の拡張子は勘弁"), QStringLiteral("悪いけど"),
+            MsgButtons::Ok);
+    return {};
+  }
+  QString stem = fileName;
+  if (!ext.isEmpty()) stem.remove(ext, Qt::CaseSensitive);
+  stem.remove(QLatin1Char('.'));
+  if (stem.isEmpty()) {
+    message(QStringLiteral("そんな名前じゃダメ"), QStringLiteral("NG"), MsgButtons::Ok);
+    return {};
+  }
+  if (!IsPlainFileStem(stem)) {
+    message(QStringLiteral("半角英数と \"_\", \"-\" 以外の文字は勘弁"), QStringLiteral("悪いけど"),
+            MsgButtons::Ok);
+    return {};
+  }
+
+  const QString name = stem + (ext.isEmpty() ? QStringLiteral(".bmp") : ext.toLower());
+  const QString full = FolderOf(pick) + QLatin1Char('/') + name;
+  if (QFileInfo::exists(full)) {
+    const int answer =
+        message(QStringLiteral("上書きしていい?"),
+                QStringLiteral("同じ名前のファイルが同じ箱の中にある"), MsgButtons::YesNo);
+    if (answer != kIdYes) return {};
+  }
+  return full;
+}
+
+}  // namespace scoreink

@@ -1,0 +1,20 @@
+#pragma once
+// Writing a score to its file: an 8-bit copy of the surface (with the fixed palette) as an
+// 8-bit BMP for a ".bmp" name (any case), otherwise as a colour, baseline JPEG of quality 90.
+#include <QImage>
+#include <QString>
+
+#include "platform/picture_io.h"
+
+namespace scoreink {
+
+inline constexpr int kScoreJpegQuality = 90;
+
+// Saves surface to path (which uses "/"). The surface is not touched; an 8-bit surface with
+// the fixed palette is written as it is, anything else from an 8-bit copy. The file is
+// written beside its target under a temporary name and renamed into place only once it is
+// complete, so a failed save (full disk, write-protected folder or file) leaves the file it
+// was to replace as it was. On failure returns a user-facing error text naming the file.
+WriteResult SaveScoreFile(const QImage& surface, const QString& path);
+
+}  // namespace scoreink
