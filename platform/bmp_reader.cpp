@@ -1,0 +1,114 @@
+#include "platform/bmp_reader.h"
+
+#include <QImageReader>
+#include <algorithm>
+
+#include "platform/bmp_header.h"
+#include "platform/picture_messages.h"
+
+namespace scoreink {
+
+namespace {
+
+constexpr quint32 kBmpBitfields = 3;
+
+PictureResult Failure(const QString& reason) {
+  return PictureResult{QImage(), reason};
+}
+
+QString ReasonNoMemory(const BmpHeader& h) {
+  return ReasonTooLarge(h.width, h.height) + QStringLiteral(" (メモリが足りない)");
+}
+
+// The files the program writes itself: read without Qt's detour through 32 bits a pixel.
+bool IsPlainFile(const BmpHeader& h) {
+  const bool windowsHeader = h.infoSize == 40 || h.infoSize == 108 || h.infoSize == 124;
+  const qint64 tableEnd = kBmpFileHeaderSize + qint64(h.infoSize) + h.TableEntries() * 4;
+  return windowsHeader && h.compression == kBmpRgb && (h.bitCount == 8 || h.bitCount == 24) &&
+         h.pixelOffset >= tableEnd;
+}
+
+// An indexed picture whose pixels point past its colour table gets the table extended with
+// black, so that no later lookup by index can run off the table.
+void CoverAllIndices(QImage& image) {
+  if (image.format() != QImage::Format_Indexed8 || image.colorCount() >= 256) return;
+  uchar highest = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    const uchar* row = image.constScanLine(y);
+    highest = std::max(highest, *std::max_element(row, row + image.width()));
+  }
+  if (highest < image.colorCount()) return;
+  QList<QRgb> table = image.colorTable();
+  table.resize(highest + 1, qRgb(0, 0, 0));
+  image.setColorTable(table);
+}
+
+bool ReadColorTable(QIODevice& in, qint64 start, const BmpHeader& h, QList<QRgb>& table) {
+  const int entries = h.TableEntries();
+  const int entrySize = h.TableEntrySize();
+  QByteArray bytes(entries * entrySize, Qt::Uninitialized);
+  if (!in.seek(start + kBmpFileHeaderSize + h.infoSize) ||
+      in.read(bytes.data(), bytes.size()) != bytes.size())
+    return false;
+  table.resize(entries);
+  const auto* p = reinterpret_cast<const uchar*>(bytes.constData());
+  for (int i = 0; i < entries; ++i, p += entrySize) table[i] = qRgb(p[2], p[1], p[0]);
+  return true;
+}
+
+void BgrToRgbInPlace(uchar* row, qint64 width) {
+  for (qint64 x = 0; x < width; ++x, row += 3) std::swap(row[0], row[2]);
+}
+
+PictureResult ReadPlain(QIODevice& in, qint64 start, const BmpHeader& h) {
+  QList<QRgb> table;
+  if (h.bitCount == 8 && !ReadColorTable(in, start, h, table)) return Failure(ReasonTruncated());
+  const auto format = h.bitCount == 8 ? QImage::Format_Indexed8 : QImage::Format_RGB888;
+  QImage image(int(h.width), int(h.height), format);
+  if (image.isNull()) return Failure(ReasonNoMemory(h));
+  if (h.bitCount == 8) image.setColorTable(table);
+  // QImage pads its rows to 4 bytes like the file, so each row is read in place.
+  const qint64 stride = h.Stride();
+  Q_ASSERT(image.bytesPerLine() == stride);
+  if (!in.seek(start + h.pixelOffset)) return Failure(ReasonReadFailed(in));
+  for (qint64 r = 0; r < h.height; ++r) {
+    uchar* row = image.scanLine(int(h.topDown ? r : h.height - 1 - r));
+    if (in.read(reinterpret_cast<char*>(row), stride) != stride)
+      return Failure(in.atEnd() ? ReasonTruncated() : ReasonReadFailed(in));
+    if (h.bitCount == 24) BgrToRgbInPlace(row, h.width);
+  }
+  CoverAllIndices(image);
+  return PictureResult{image, QString()};
+}
+
+PictureResult ReadWithQt(QIODevice& in, qint64 start, const BmpHeader& h) {
+  if (!in.seek(start)) return Failure(ReasonReadFailed(in));
+  QImageReader reader(&in, "bmp");
+  reader.setAllocationLimit(int(kMaxPictureBytes >> 20));
+  QImage image;
+  if (!reader.read(&image)) return Failure(ReasonBrokenBmp(reader.errorString()));
+  if ((h.bitCount == 4 || h.bitCount == 8) && image.format() == QImage::Format_Indexed8) {
+    CoverAllIndices(image);
+  } else if (image.format() != QImage::Format_RGB888) {
+    image.convertTo(QImage::Format_RGB888);
+    if (image.isNull()) return Failure(ReasonNoMemory(h));
+  }
+  return PictureResult{image, QString()};
+}
+
+}  // namespace
+
+PictureResult ReadBmpFrom(QIODevice& in) {
+  const qint64 start = in.pos();
+  BmpHeader header;
+  QString reason;
+  if (!ReadBmpHeader(in, header, reason)) return Failure(reason);
+  // Uncompressed pixels must all be there: Qt would show a cut-off file as half a picture.
+  const qint64 available = in.size() - start;
+  const bool uncompressed = header.compression == kBmpRgb || header.compression == kBmpBitfields;
+  const qint64 needed = header.pixelOffset + (uncompressed ? header.Stride() * header.height : 1);
+  if (needed > available) return Failure(ReasonTruncated());
+  return IsPlainFile(header) ? ReadPlain(in, start, header) : ReadWithQt(in, start, header);
+}
+
+}  // namespace scoreink

@@ -1,0 +1,95 @@
+#include "platform/picture_messages.h"
+
+#include <QFileInfo>
+
+namespace scoreink {
+
+namespace {
+
+QString WithName(const QString& headline, const QString& path, const QString& reason) {
+  QString text = headline;
+  if (!path.isEmpty()) text += QStringLiteral(": ") + QFileInfo(path).fileName();
+  return text + QLatin1Char('\n') + reason;
+}
+
+// Qt's own error text, in brackets, when it says more than nothing.
+QString Detail(const QString& qtText) {
+  return qtText.isEmpty() ? QString() : QStringLiteral(" (") + qtText + QLatin1Char(')');
+}
+
+}  // namespace
+
+QString ReadFailureMessage(const QString& path, const QString& reason) {
+  return WithName(QStringLiteral("画像ファイルを読めない"), path, reason);
+}
+
+QString WriteFailureMessage(const QString& path, const QString& reason) {
+  return WithName(QStringLiteral("画像ファイルを保存できない"), path, reason);
+}
+
+QString ReasonTooLarge(qint64 width, qint64 height) {
+  return QStringLiteral("絵が大きすぎて扱えない (%1 x %2)").arg(width).arg(height);
+}
+
+QString ReasonBadSize(qint64 width, qint64 height) {
+  return QStringLiteral("絵の大きさがおかしい (%1 x %2)").arg(width).arg(height);
+}
+
+QString ReasonEmptyFile() {
+  return QStringLiteral("ファイルが空っぽ");
+}
+
+QString ReasonTruncated() {
+  return QStringLiteral("ファイルが途中で切れている");
+}
+
+QString ReasonNotBmp() {
+  return QStringLiteral("中身がBMPではない");
+}
+
+QString ReasonNotJpeg() {
+  return QStringLiteral("中身がJPEGではない");
+}
+
+QString ReasonUnknownExtension() {
+  return QStringLiteral("bmp, jpg, jpeg 以外の拡張子は扱えない");
+}
+
+QString ReasonBrokenBmp(const QString& detail) {
+  return QStringLiteral("BMPの中身が壊れている") + Detail(detail);
+}
+
+QString ReasonBrokenJpeg(const QString& detail) {
+  return QStringLiteral("JPEGの中身が壊れている") + Detail(detail);
+}
+
+QString ReasonNothingToSave() {
+  return QStringLiteral("保存する絵がない");
+}
+
+QString ReasonOpenForRead(const QFileDevice& file) {
+  if (!QFileInfo::exists(file.fileName())) return QStringLiteral("ファイルが見つからない");
+  if (QFileInfo(file.fileName()).isDir()) return QStringLiteral("ファイルではなくフォルダ");
+  if (file.error() == QFileDevice::PermissionsError)
+    return QStringLiteral("ファイルを読む許可がない") + Detail(file.errorString());
+  return QStringLiteral("ファイルを開けない") + Detail(file.errorString());
+}
+
+QString ReasonOpenForWrite(const QFileDevice& file) {
+  if (file.error() == QFileDevice::PermissionsError)
+    return QStringLiteral("書き込みが許されていない") + Detail(file.errorString());
+  return QStringLiteral("ファイルを作れない") + Detail(file.errorString());
+}
+
+QString ReasonReadFailed(const QIODevice& device) {
+  return QStringLiteral("ファイルを読み込めない") + Detail(device.errorString());
+}
+
+QString ReasonWriteFailed(const QIODevice& device) {
+  const auto* file = qobject_cast<const QFileDevice*>(&device);
+  if (file && file->error() == QFileDevice::ResourceError)
+    return QStringLiteral("ディスクの空きが足りない") + Detail(device.errorString());
+  return QStringLiteral("書き込みに失敗した") + Detail(device.errorString());
+}
+
+}  // namespace scoreink

@@ -1,0 +1,32 @@
+#pragma once
+// The user-facing texts of picture reading and writing. Every failure names what went wrong
+// in one short line under a headline that names the file.
+#include <QFileDevice>
+#include <QString>
+
+namespace scoreink {
+
+// "画像ファイルを読めない: <file name>" and the reason on the next line. An empty path
+// (pictures decoded from memory) leaves the name out.
+QString ReadFailureMessage(const QString& path, const QString& reason);
+// "画像ファイルを保存できない: <file name>" and the reason on the next line.
+QString WriteFailureMessage(const QString& path, const QString& reason);
+
+// Reasons.
+QString ReasonTooLarge(qint64 width, qint64 height);
+QString ReasonBadSize(qint64 width, qint64 height);
+QString ReasonEmptyFile();
+QString ReasonTruncated();
+QString ReasonNotBmp();
+QString ReasonNotJpeg();
+QString ReasonUnknownExtension();
+QString ReasonBrokenBmp(const QString& detail);
+QString ReasonBrokenJpeg(const QString& detail);
+QString ReasonNothingToSave();
+// Why a file could not be opened, read or written, from the device's own error.
+QString ReasonOpenForRead(const QFileDevice& file);
+QString ReasonOpenForWrite(const QFileDevice& file);
+QString ReasonReadFailed(const QIODevice& device);
+QString ReasonWriteFailed(const QIODevice& device);
+
+}  // namespace scoreink
