@@ -47,6 +47,11 @@ class EditHistory {
   QString blockFile_;
   int pos_ = 0;
   int highestWritten_ = 0;  // highest snapshot number written since the last reset
+  // False while the work folder may hold snapshots this object did not write (before the
+  // first reset, or after a reset that failed); the next Record then looks at the folder.
+  bool knownClean_ = false;
+
+  void DeleteSnapshotsAbove(int n);
 };
 
 // The program-wide history.

@@ -1,0 +1,116 @@
+#include "platform/work_files.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include "platform/picture_io.h"
+
+namespace scoreink {
+
+namespace {
+
+// A remembered folder line longer than this cannot be a real path; it only guards the read
+// against a huge or damaged file.
+constexpr qint64 kMaxPixDirLine = 32 * 1024;
+
+QString WithoutTrailingSlash(const QString& folderWithSlash) {
+  if (folderWithSlash.size() > 1 && folderWithSlash.endsWith('/'))
+    return folderWithSlash.chopped(1);
+  return folderWithSlash;
+}
+
+bool FolderExists(const QString& folder) {
+  const QFileInfo info(folder);
+  return info.isDir();
+}
+
+}  // namespace
+
+bool ResetWorkFolder(const QString& workFolder, bool recreate) {
+  // An empty path would name the current folder: never delete that.
+  if (workFolder.isEmpty()) return false;
+  const QFileInfo info(workFolder);
+  if (info.isSymLink()) {
+    // Remove the link itself, never what it points at.
+    if (!QFile::remove(workFolder)) return false;
+  } else if (info.isDir()) {
+    if (!QDir(workFolder).removeRecursively()) return false;
+  }
+  if (!recreate) return true;
+  return QDir().mkdir(workFolder);
+}
+
+QString LoadPictureFolder(const QString& pixDirFile, const QString& defaultFolder) {
+  QFile file(pixDirFile);
+  if (file.exists() && file.open(QIODevice::ReadOnly)) {
+    QByteArray line = file.readLine(kMaxPixDirLine);
+    const bool readFailed = file.error() != QFileDevice::NoError;
+    file.close();
+    // The program writes no terminator, but a line edited by hand may carry one.
+    while (line.endsWith('\n') || line.endsWith('\r')) line.chop(1);
+    const QString folder = QString::fromUtf8(line);
+    if (!readFailed && !folder.isEmpty() && QDir::isAbsolutePath(folder) && FolderExists(folder))
+      return folder;
+  }
+  RememberPictureFolder(pixDirFile, defaultFolder);
+  return defaultFolder;
+}
+
+bool RememberPictureFolder(const QString& pixDirFile, const QString& folder) {
+  // Written beside and then renamed over the old file, so a full disk never leaves a
+  // half-written line behind.
+  QSaveFile file(pixDirFile);
+  if (!file.open(QIODevice::WriteOnly)) return false;
+  const QByteArray bytes = folder.toUtf8();
+  if (file.write(bytes) != bytes.size()) {
+    file.cancelWriting();
+    return false;
+  }
+  return file.commit();
+}
+
+QString SnapshotPath(const QString& folder, int n) {
+  return folder + "/Tmp" + QString::number(n) + ".bmp";
+}
+
+bool SaveSnapshot(const QImage& picture, const QString& folder, int n) {
+  if (folder.isEmpty()) return false;
+  const QString path = SnapshotPath(folder, n);
+  if (SaveBmp(picture, path).ok()) return true;
+  // The work folder may have been removed by hand: bring it back (one level), then retry once.
+  if (!FolderExists(folder) && !QDir().mkdir(folder)) return false;
+  if (SaveBmp(picture, path).ok()) return true;
+  // Leave no half-written snapshot behind.
+  QFile::remove(path);
+  return false;
+}
+
+bool IsAllDigits(const QString& text) {
+  if (text.isEmpty()) return false;
+  for (const QChar c : text) {
+    if (c < QLatin1Char('0') || c > QLatin1Char('9')) return false;
+  }
+  return true;
+}
+
+QString StepNumberText(const QString& text, bool up, int step, int minimum, int maximum) {
+  if (!IsAllDigits(text)) return QStringLiteral("0");
+  // Labels hold small numbers, but a text too long for an integer must not wrap around:
+  // it counts as larger than any maximum.
+  bool ok = false;
+  qint64 value = text.toLongLong(&ok);
+  if (!ok) value = qint64(1) << 62;
+  value += up ? qint64(step) : -qint64(step);
+  if (value < minimum) value = minimum;
+  if (value > maximum) value = maximum;
+  return QString::number(value);
+}
+
+QString WorkPlaces::DefaultPictureFolder() const {
+  if (dataFolder != exeFolder) return QDir::homePath();
+  return WithoutTrailingSlash(exeFolder);
+}
+
+}  // namespace scoreink

@@ -1,0 +1,40 @@
+// Choosing where the work files live: beside the executable when that folder can be written,
+// else in the per-user data folder.
+#include <QDir>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+
+#include "platform/work_files.h"
+
+namespace scoreink {
+
+namespace {
+
+QString WithSlash(const QString& folder) {
+  return folder.endsWith('/') ? folder : folder + '/';
+}
+
+// Whether a file can really be created there: permission bits alone do not tell (root,
+// read-only mounts, access control lists).
+bool CanCreateFileIn(const QString& folderWithSlash) {
+  QTemporaryFile probe(folderWithSlash + "scoreink-probe-XXXXXX");
+  return probe.open();  // removed again when probe goes out of scope
+}
+
+QString UserDataFolder() {
+  QString folder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+  if (folder.isEmpty()) folder = QDir::homePath() + "/.local/share/scoreink";
+  QDir().mkpath(folder);
+  return WithSlash(folder);
+}
+
+}  // namespace
+
+WorkPlaces ResolveWorkPlaces(const QString& exeFolderWithSlash) {
+  WorkPlaces places;
+  places.exeFolder = WithSlash(exeFolderWithSlash);
+  places.dataFolder = CanCreateFileIn(places.exeFolder) ? places.exeFolder : UserDataFolder();
+  return places;
+}
+
+}  // namespace scoreink

@@ -1,0 +1,62 @@
+// Keeping a second copy of the program away from a work folder in use.
+#include "platform/work_folder_lock.h"
+
+#include <gtest/gtest.h>
+#include <QFile>
+#include <QProcess>
+#include <QSysInfo>
+#include <QTemporaryDir>
+
+namespace scoreink {
+namespace {
+
+TEST(WorkFolderLockTest, ASecondCopyIsRefusedUntilTheFirstReleases) {
+  QTemporaryDir dir;
+  const QString data = dir.path() + "/";
+  WorkFolderLock first(data);
+  ASSERT_TRUE(first.TryLock());
+  EXPECT_TRUE(first.IsLocked());
+  EXPECT_TRUE(QFile::exists(data + "TmpWork.lock"));
+
+  WorkFolderLock second(data);
+  EXPECT_FALSE(second.TryLock());
+  EXPECT_FALSE(second.IsLocked());
+
+  first.Unlock();
+  EXPECT_FALSE(first.IsLocked());
+  EXPECT_TRUE(second.TryLock());
+}
+
+TEST(WorkFolderLockTest, ALockLeftByAProcessThatHasEndedIsTakenOver) {
+  QTemporaryDir dir;
+  const QString data = dir.path() + "/";
+  QProcess gone;
+  gone.start("true", {});
+  ASSERT_TRUE(gone.waitForStarted());
+  const qint64 pid = gone.processId();
+  ASSERT_TRUE(gone.waitForFinished());
+
+  QFile stale(data + "TmpWork.lock");
+  ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+  stale.write(QByteArray::number(pid) + "\nscoreink\n" + QSysInfo::machineHostName().toUtf8() +
+              "\n");
+  stale.close();
+
+  WorkFolderLock lock(data);
+  EXPECT_TRUE(lock.TryLock());
+}
+
+TEST(WorkFolderLockTest, ReleasedWhenTheLockObjectGoes) {
+  QTemporaryDir dir;
+  const QString data = dir.path() + "/";
+  {
+    WorkFolderLock first(data);
+    ASSERT_TRUE(first.TryLock());
+  }
+  EXPECT_FALSE(QFile::exists(data + "TmpWork.lock"));
+  WorkFolderLock again(data);
+  EXPECT_TRUE(again.TryLock());
+}
+
+}  // namespace
+}  // namespace scoreink

@@ -1,0 +1,112 @@
+// Where the work files live: beside the executable, or in the per-user data folder when the
+// executable's folder cannot be written.
+#include <sys/mount.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include "platform/executable_folder.h"
+#include "platform/work_files.h"
+
+namespace scoreink {
+namespace {
+
+// Makes a folder that cannot be written. Permission bits do not stop root, so as root a
+// read-only file system is mounted over it instead.
+class ReadOnlyFolder {
+ public:
+  explicit ReadOnlyFolder(const QString& path) : path_(path) {
+    if (geteuid() != 0) {
+      ready_ =
+          QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup |
+                                          QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
+    } else {
+      mounted_ =
+          mount("tmpfs", path.toLocal8Bit().constData(), "tmpfs", MS_RDONLY, "size=64k") == 0;
+      ready_ = mounted_;
+    }
+  }
+  ~ReadOnlyFolder() {
+    if (mounted_) umount(path_.toLocal8Bit().constData());
+    QFile::setPermissions(path_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  }
+  bool ready() const { return ready_; }
+
+ private:
+  QString path_;
+  bool mounted_ = false;
+  bool ready_ = false;
+};
+
+// Points the per-user data folder at a temporary folder for the test's duration.
+class ScopedDataHome {
+ public:
+  explicit ScopedDataHome(const QString& folder) : old_(qgetenv("XDG_DATA_HOME")) {
+    qputenv("XDG_DATA_HOME", folder.toLocal8Bit());
+  }
+  ~ScopedDataHome() {
+    if (old_.isNull())
+      qunsetenv("XDG_DATA_HOME");
+    else
+      qputenv("XDG_DATA_HOME", old_);
+  }
+
+ private:
+  QByteArray old_;
+};
+
+TEST(WorkPlacesTest, AWritableExecutableFolderHoldsEverything) {
+  QTemporaryDir exe;
+  const WorkPlaces places = ResolveWorkPlaces(exe.path() + "/");
+  EXPECT_EQ(places.exeFolder, exe.path() + "/");
+  EXPECT_EQ(places.dataFolder, exe.path() + "/");
+  EXPECT_EQ(places.WorkFolder(), exe.path() + "/TmpWork");
+  EXPECT_EQ(places.BlockFile(), exe.path() + "/CCTmp.bmp");
+  EXPECT_EQ(places.PixDirFile(), exe.path() + "/PixDir.txt");
+  EXPECT_EQ(places.SymbolFolder(), exe.path() + "/OpPIX");
+  EXPECT_EQ(places.DefaultPictureFolder(), exe.path());
+  EXPECT_TRUE(QDir(exe.path()).isEmpty()) << "the probe file is removed again";
+}
+
+TEST(WorkPlacesTest, AReadOnlyExecutableFolderMovesTheWorkFilesToTheUserDataFolder) {
+  QTemporaryDir exe, dataHome;
+  ReadOnlyFolder readOnly(exe.path());
+  if (!readOnly.ready()) GTEST_SKIP() << "cannot make a read-only folder here";
+  ScopedDataHome home(dataHome.path());
+  const QString expected =
+      QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + "/";
+  ASSERT_TRUE(expected.startsWith(dataHome.path() + "/"));
+
+  const WorkPlaces places = ResolveWorkPlaces(exe.path() + "/");
+  EXPECT_EQ(places.exeFolder, exe.path() + "/");
+  EXPECT_EQ(places.dataFolder, expected);
+  EXPECT_TRUE(QFileInfo(expected).isDir()) << "the data folder is created";
+  EXPECT_EQ(places.WorkFolder(), expected + "TmpWork");
+  EXPECT_EQ(places.PixDirFile(), expected + "PixDir.txt");
+  EXPECT_EQ(places.DefaultPictureFolder(), QDir::homePath());
+
+  // The whole start-up sequence works there.
+  EXPECT_TRUE(ResetWorkFolder(places.WorkFolder(), true));
+  EXPECT_EQ(LoadPictureFolder(places.PixDirFile(), places.DefaultPictureFolder()),
+            QDir::homePath());
+  EXPECT_TRUE(SaveSnapshot(QImage(4, 4, QImage::Format_RGB888), places.WorkFolder(), 1));
+}
+
+TEST(ExecutableFolderTest, EndsWithASlashAndHonoursTheOverride) {
+  EXPECT_TRUE(ExecutableFolder().endsWith('/'));
+  EXPECT_EQ(ExecutableFolder(), QCoreApplication::applicationDirPath() + "/");
+  SetExecutableFolderOverride("/tmp/scoreink-test/");
+  EXPECT_EQ(ExecutableFolder(), "/tmp/scoreink-test/");
+  SetExecutableFolderOverride("/tmp/no-slash");
+  EXPECT_EQ(ExecutableFolder(), "/tmp/no-slash/");
+  SetExecutableFolderOverride(QString());
+  EXPECT_EQ(ExecutableFolder(), QCoreApplication::applicationDirPath() + "/");
+}
+
+}  // namespace
+}  // namespace scoreink
