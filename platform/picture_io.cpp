@@ -3,7 +3,6 @@
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <functional>
 
 #include "platform/bmp_reader.h"
@@ -11,6 +10,7 @@
 #include "platform/jpeg_decoder.h"
 #include "platform/jpeg_encoder.h"
 #include "platform/picture_messages.h"
+#include "platform/replacing_file_write.h"
 
 namespace scoreink {
 
@@ -59,22 +59,10 @@ PictureResult DecodeWith(const QByteArray& bytes, const Reader& read, const QStr
   return ReadWith(buffer, QString(), read, notThisKind);
 }
 
-// Writes through a save file: the old file stays whole until the new one is complete, so a
-// full disk or any other failure loses nothing.
 WriteResult SaveWith(const QImage& image, const QString& path, const Writer& write) {
   if (image.isNull()) return WriteResult{WriteFailureMessage(path, ReasonNothingToSave())};
-  QSaveFile file(path);
-  // A folder that refuses new files may still hold a writable file of that name.
-  file.setDirectWriteFallback(true);
-  if (!file.open(QIODevice::WriteOnly))
-    return WriteResult{WriteFailureMessage(path, ReasonOpenForWrite(file))};
-  const QString reason = write(file);
-  if (!reason.isEmpty()) {
-    file.cancelWriting();
-    return WriteResult{WriteFailureMessage(path, reason)};
-  }
-  if (!file.commit()) return WriteResult{WriteFailureMessage(path, ReasonWriteFailed(file))};
-  return WriteResult{};
+  const QString reason = WriteReplacingFile(path, write);
+  return WriteResult{reason.isEmpty() ? QString() : WriteFailureMessage(path, reason)};
 }
 
 WriteResult Written(const QString& reason) {

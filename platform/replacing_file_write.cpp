@@ -1,0 +1,68 @@
+#include "platform/replacing_file_write.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <filesystem>
+
+#include "platform/picture_messages.h"
+
+namespace scoreink {
+
+namespace {
+
+// Opens a new hidden file beside path; the file system's default permissions apply.
+bool OpenSibling(const QFileInfo& target, QFile& file) {
+  for (int attempt = 0; attempt < 8; ++attempt) {
+    file.setFileName(
+        target.absolutePath() + QStringLiteral("/.") + target.fileName() +
+        QStringLiteral(".%1").arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
+    if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) return true;
+    if (file.error() != QFileDevice::OpenError || !QFileInfo(target.absolutePath()).isDir())
+      return false;  // anything but a name clash will not go away by trying again
+  }
+  return false;
+}
+
+// Writes, flushes and closes, checking each step.
+QString WriteAndClose(QFile& file, const std::function<QString(QIODevice&)>& write) {
+  QString reason = write(file);
+  if (reason.isEmpty() && !file.flush()) reason = ReasonWriteFailed(file);
+  file.close();
+  if (reason.isEmpty() && file.error() != QFileDevice::NoError) reason = ReasonWriteFailed(file);
+  return reason;
+}
+
+QString WriteInPlace(const QString& path, const std::function<QString(QIODevice&)>& write) {
+  QFile file(path);
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return ReasonOpenForWrite(file);
+  return WriteAndClose(file, write);
+}
+
+}  // namespace
+
+QString WriteReplacingFile(const QString& path, const std::function<QString(QIODevice&)>& write) {
+  const QFileInfo target(path);
+  if (target.isDir()) return QStringLiteral("同じ名前のフォルダがある");
+  if (!QFileInfo(target.absolutePath()).isDir())
+    return QStringLiteral("保存先のフォルダが見つからない");
+  QFile temp;
+  if (!OpenSibling(target, temp)) {
+    if (target.exists() && target.isWritable()) return WriteInPlace(path, write);
+    return ReasonOpenForWrite(temp);
+  }
+  QString reason = WriteAndClose(temp, write);
+  if (reason.isEmpty() && target.exists()) temp.setPermissions(target.permissions());
+  if (reason.isEmpty()) {
+    std::error_code error;
+    std::filesystem::rename(QFile::encodeName(temp.fileName()).toStdString(),
+                            QFile::encodeName(path).toStdString(), error);
+    if (error)
+      reason = QStringLiteral("ファイルを置き換えられない (%1)")
+                   .arg(QString::fromLocal8Bit(error.message()));
+  }
+  if (!reason.isEmpty()) temp.remove();
+  return reason;
+}
+
+}  // namespace scoreink

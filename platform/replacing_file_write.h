@@ -1,0 +1,17 @@
+#pragma once
+// Writes a file so that a failure never destroys what was there: the bytes go to a new file
+// beside the target, which replaces the target only once every write, the flush and the
+// close have succeeded. No fsync: snapshots are written on every edit, and a rename over
+// the old file is what keeps it whole.
+#include <QIODevice>
+#include <QString>
+#include <functional>
+
+namespace scoreink {
+
+// write fills the device and returns an empty string or the reason it failed. Returns an
+// empty string on success, else the user-facing reason (no headline). A folder that refuses
+// new files while the target itself is writable gets the target rewritten in place.
+QString WriteReplacingFile(const QString& path, const std::function<QString(QIODevice&)>& write);
+
+}  // namespace scoreink

@@ -1,0 +1,124 @@
+// Saving where the file cannot be written (a full disk, a read-only folder or file) is an
+// error with a clear message, never a success, and whatever file was there stays whole.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <functional>
+
+#include "picture_test_support.h"
+#include "platform/picture_io.h"
+
+namespace scoreink {
+namespace {
+
+using Saver = std::function<WriteResult(const QImage&, const QString&)>;
+
+struct SaverCase {
+  const char* name;
+  const char* fileName;
+  Saver save;
+};
+
+const SaverCase kSavers[] = {
+    {"bmp", "score.bmp", [](const QImage& i, const QString& p) { return SaveBmp(i, p); }},
+    {"jpeg", "score.jpg", [](const QImage& i, const QString& p) { return SaveJpeg(i, p); }},
+};
+
+// Random colours so that neither format can squeeze the picture below the disk's size.
+QImage Incompressible(int width, int height) {
+  QImage image(width, height, QImage::Format_RGB888);
+  quint32 state = 12345;
+  for (int y = 0; y < height; ++y) {
+    uchar* row = image.scanLine(y);
+    for (int x = 0; x < width * 3; ++x) row[x] = uchar((state = state * 1103515245 + 12345) >> 16);
+  }
+  return image;
+}
+
+QStringList FilesIn(const QString& folder) {
+  return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
+TEST(PictureSave, FullDiskIsAnErrorAndKeepsTheOldFile) {
+  for (const SaverCase& c : kSavers) {
+    SCOPED_TRACE(c.name);
+    test::ScopedTmpfs disk(QStringLiteral("size=64k"));
+    if (!disk.mounted()) GTEST_SKIP() << "mounting a small tmpfs is not permitted here";
+    const QString path = disk.path() + QLatin1Char('/') + QLatin1String(c.fileName);
+    const QImage small = test::Rgb888Sample(16, 16);
+    ASSERT_TRUE(c.save(small, path).ok());
+    const QByteArray before = test::FileBytes(path);
+
+    const WriteResult result = c.save(Incompressible(300, 300), path);
+    EXPECT_FALSE(result.ok());
+    EXPECT_TRUE(result.error.startsWith(QStringLiteral("画像ファイルを保存できない: ") +
+                                        QLatin1String(c.fileName)))
+        << result.error.toStdString();
+    EXPECT_TRUE(result.error.contains(QStringLiteral("ディスクの空き")))
+        << result.error.toStdString();
+    EXPECT_EQ(test::FileBytes(path), before);
+    EXPECT_EQ(FilesIn(disk.path()), QStringList{QLatin1String(c.fileName)});  // no leftovers
+  }
+}
+
+TEST(PictureSave, ReadOnlyFolderIsAnErrorAndKeepsTheOldFile) {
+  for (const SaverCase& c : kSavers) {
+    SCOPED_TRACE(c.name);
+    test::ScopedTmpfs disk(QStringLiteral("size=1m"));
+    if (!disk.mounted()) GTEST_SKIP() << "mounting a tmpfs is not permitted here";
+    const QString existing = disk.path() + QLatin1Char('/') + QLatin1String(c.fileName);
+    ASSERT_TRUE(c.save(test::Rgb888Sample(8, 8), existing).ok());
+    const QByteArray before = test::FileBytes(existing);
+    ASSERT_TRUE(disk.Remount(QStringLiteral("ro")));
+
+    const WriteResult overwrite = c.save(test::Rgb888Sample(20, 20), existing);
+    EXPECT_FALSE(overwrite.ok());
+    EXPECT_TRUE(overwrite.error.contains(QLatin1String(c.fileName)));
+    EXPECT_EQ(test::FileBytes(existing), before);
+
+    const WriteResult fresh = c.save(test::Rgb888Sample(20, 20), disk.path() + "/new.bmp");
+    EXPECT_FALSE(fresh.ok());
+    EXPECT_TRUE(fresh.error.startsWith(QStringLiteral("画像ファイルを保存できない: new.bmp\n")))
+        << fresh.error.toStdString();
+  }
+}
+
+TEST(PictureSave, WriteProtectedFileIsAnError) {
+  if (geteuid() == 0) GTEST_SKIP() << "file permissions do not bind the super-user";
+  QTemporaryDir dir;
+  const QString path = dir.filePath("locked.bmp");
+  ASSERT_TRUE(SaveBmp(test::Rgb888Sample(4, 4), path).ok());
+  QFile::setPermissions(path, QFile::ReadOwner);
+  const QByteArray before = test::FileBytes(path);
+  EXPECT_FALSE(SaveBmp(test::Rgb888Sample(9, 9), path).ok());
+  EXPECT_EQ(test::FileBytes(path), before);
+}
+
+TEST(PictureSave, MissingFolderOrNothingToSaveIsAnError) {
+  QTemporaryDir dir;
+  const WriteResult noFolder = SaveBmp(test::Rgb888Sample(4, 4), dir.filePath("gone/x.bmp"));
+  EXPECT_FALSE(noFolder.ok());
+  EXPECT_TRUE(noFolder.error.contains(QStringLiteral("フォルダが見つからない")));
+  EXPECT_FALSE(SaveBmp(QImage(), dir.filePath("x.bmp")).ok());
+  EXPECT_FALSE(QFileInfo::exists(dir.filePath("x.bmp")));
+}
+
+TEST(PictureSave, ReplacingKeepsTheFilesPermissions) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("shared.bmp");
+  ASSERT_TRUE(SaveBmp(test::Rgb888Sample(4, 4), path).ok());
+  const auto permissions = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                           QFile::WriteGroup | QFile::ReadOther;
+  QFile::setPermissions(path, permissions);
+  ASSERT_TRUE(SaveBmp(test::Rgb888Sample(6, 6), path).ok());
+  EXPECT_EQ(QFile::permissions(path) & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser),
+            permissions);
+  EXPECT_EQ(LoadBmp(path).image.width(), 6);
+  EXPECT_EQ(FilesIn(dir.path()), QStringList{QStringLiteral("shared.bmp")});
+}
+
+}  // namespace
+}  // namespace scoreink
