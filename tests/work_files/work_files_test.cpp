@@ -104,12 +104,6 @@ TEST_F(WorkFilesTest, RememberPictureFolderWritesOneUtf8LineWithoutTerminator) {
   EXPECT_FALSE(RememberPictureFolder(Path("no/such/PixDir.txt"), folder));
 }
 
-TEST_F(WorkFilesTest, SnapshotPathHasNoLeadingZeros) {
-  EXPECT_EQ(SnapshotPath("/a/TmpWork", 1), "/a/TmpWork/Tmp1.bmp");
-  EXPECT_EQ(SnapshotPath("/a/TmpWork", 0), "/a/TmpWork/Tmp0.bmp");
-  EXPECT_EQ(SnapshotPath("/a/TmpWork", 120), "/a/TmpWork/Tmp120.bmp");
-}
-
 TEST_F(WorkFilesTest, SaveSnapshotRecreatesAMissingWorkFolderOneLevel) {
   const QString work = Path("TmpWork");
   ASSERT_TRUE(SaveSnapshot(SmallPicture(), work, 3));

@@ -46,17 +46,5 @@ TEST(WorkFolderLockTest, ALockLeftByAProcessThatHasEndedIsTakenOver) {
   EXPECT_TRUE(lock.TryLock());
 }
 
-TEST(WorkFolderLockTest, ReleasedWhenTheLockObjectGoes) {
-  QTemporaryDir dir;
-  const QString data = dir.path() + "/";
-  {
-    WorkFolderLock first(data);
-    ASSERT_TRUE(first.TryLock());
-  }
-  EXPECT_FALSE(QFile::exists(data + "TmpWork.lock"));
-  WorkFolderLock again(data);
-  EXPECT_TRUE(again.TryLock());
-}
-
 }  // namespace
 }  // namespace scoreink
