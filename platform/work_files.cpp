@@ -81,10 +81,9 @@ bool SaveSnapshot(const QImage& picture, const QString& folder, int n) {
   if (SaveBmp(picture, path).ok()) return true;
   // The work folder may have been removed by hand: bring it back (one level), then retry once.
   if (!FolderExists(folder) && !QDir().mkdir(folder)) return false;
-  if (SaveBmp(picture, path).ok()) return true;
-  // Leave no half-written snapshot behind.
-  QFile::remove(path);
-  return false;
+  // A failed save leaves an earlier file of that number whole; after an undo the history
+  // may still step back onto it.
+  return SaveBmp(picture, path).ok();
 }
 
 bool IsAllDigits(const QString& text) {

@@ -138,10 +138,20 @@ TEST_F(EditHistoryTest, WorkFolderDeletedByHandBetweenGestures) {
   EXPECT_EQ(history_.Undo(surface), Step::Missing) << "snapshot 1 went with the folder";
 }
 
-TEST_F(EditHistoryTest, AFailedRecordLeavesThePositionAlone) {
+TEST_F(EditHistoryTest, AFailedRecordLeavesThePositionAndTheEarlierSnapshotsAlone) {
+  QImage surface = State(0);
+  for (int mark = 1; mark <= 3; ++mark) Gesture(surface, mark);
+  history_.Undo(surface);
+  history_.Undo(surface);  // position 2, showing S1; snapshots 1..3 still there
+  EXPECT_FALSE(history_.Record(QImage())) << "a picture that cannot be written";
+  EXPECT_EQ(history_.HistoryPos(), 2);
+  EXPECT_EQ(history_.Redo(surface), Step::Loaded);
+  EXPECT_EQ(history_.Undo(surface), Step::Loaded);
+  EXPECT_EQ(surface, State(1)) << "snapshot 2 survived the failed write";
+
   history_.SetPlaces(dir_.path() + "/no/such/TmpWork", QString());
   EXPECT_FALSE(history_.Record(State(0)));
-  EXPECT_EQ(history_.HistoryPos(), 1);
+  EXPECT_EQ(history_.HistoryPos(), 2);
 }
 
 TEST_F(EditHistoryTest, ResetRemovesTheBlockFileAndLeavesAnEmptyWorkFolder) {
