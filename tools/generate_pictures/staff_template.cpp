@@ -1,0 +1,60 @@
+#include "staff_template.h"
+
+#include <QTransform>
+
+namespace scoreink::tools {
+
+namespace {
+
+// Left column of the clef glyphs.
+constexpr int kClefX = 36;
+
+// Maps the font's staff onto the template's staff whose top line starts at top_row: the
+// font's five-line staff glyph gives its line spacing and where its lines sit relative to
+// the baseline, so clefs drawn with the same mapping sit on the right lines.
+// lift is in staff spaces.
+QTransform StaffMapping(const MusicFont& font, int top_row, double glyph_left, double lift) {
+  const QRectF staff = font.Glyph(glyphs::kFiveLineStaff).boundingRect();
+  const double line = font.Glyph(glyphs::kOneLineStaff).boundingRect().height();
+  const double font_top = staff.top() + line / 2;
+  const double font_bottom = staff.bottom() - line / 2;
+  // Centres of the template's top and bottom lines (each two pixels thick).
+  const double top = top_row + 1.0;
+  const double bottom = top_row + 51.0;
+  const double scale = (bottom - top) / (font_bottom - font_top);
+  QTransform mapping;
+  mapping.translate(kClefX, top - lift * (bottom - top) / 4);
+  mapping.scale(scale, scale);
+  mapping.translate(-glyph_left, -font_top);
+  return mapping;
+}
+
+InkMask Clef(const MusicFont& font, char32_t character, int top_row, double lift) {
+  const QPainterPath clef = font.Glyph(character);
+  return RenderPath(clef, QSize(kTemplateWidth, kTemplateHeight),
+                    StaffMapping(font, top_row, clef.boundingRect().left(), lift), {});
+}
+
+}  // namespace
+
+InkMask DrawStaffTemplate(const MusicFont& font) {
+  InkMask page(kTemplateWidth, kTemplateHeight);
+  for (const auto& rows : {kTrebleLineRows, kBassLineRows}) {
+    for (int row : rows) {
+      page.FillRect(kStaffLineLeft, row, kStaffLineRight - kStaffLineLeft + 1, 2);
+    }
+  }
+  page.FillRect(kSystemLineLeft, kSystemLineTop, 2, kSystemLineBottom - kSystemLineTop + 1);
+  const QRectF brace_box(kBraceLeft, kBraceTop, kBraceRight - kBraceLeft + 1,
+                         kBraceBottom - kBraceTop + 1);
+  page.Paint(RenderPathInBox(font.Glyph(glyphs::kBrace), QSize(kTemplateWidth, kTemplateHeight),
+                             brace_box, {}),
+             0, 0);
+  // The font's G clef curls round the G line as it stands; its F clef sits half a space
+  // low against the staff glyph, with the dots on the lines instead of beside the F line.
+  page.Paint(Clef(font, glyphs::kGClef, kTrebleLineRows.front(), 0.0), 0, 0);
+  page.Paint(Clef(font, glyphs::kFClef, kBassLineRows.front(), 0.5), 0, 0);
+  return page;
+}
+
+}  // namespace scoreink::tools
