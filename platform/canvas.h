@@ -81,6 +81,10 @@ class Canvas {
   BrushStyle brushStyle_ = BrushStyle::Solid;
   QPoint penPos_;
   QRect dirty_;
+  // A dotted one-pixel polyline keeps its on/off rhythm across LineTo calls that join.
+  int dotPhase_ = 0;
+  QPoint dotEnd_;
+  bool dotEndValid_ = false;
 };
 
 }  // namespace scoreink

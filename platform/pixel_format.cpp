@@ -7,15 +7,12 @@
 
 #include "platform/palette.h"
 #include "platform/raster_color_lookup.h"
+#include "platform/raster_rgb_rows.h"
 
 namespace scoreink {
 namespace {
 
 using raster::ColorLookup;
-
-// Rows of formats without a path of their own are converted by Qt in strips of this many
-// rows, so an unusual format never needs a second whole-page buffer.
-constexpr int kStripRows = 64;
 
 const QList<QRgb>& TableOf(PixelFormat format) {
   return format == PixelFormat::Bits4 ? FourBitPalette() : FixedPalette();
@@ -24,91 +21,6 @@ const QList<QRgb>& TableOf(PixelFormat format) {
 const ColorLookup& LookupOf(PixelFormat format) {
   return format == PixelFormat::Bits4 ? raster::FourBitLookup() : raster::FixedPaletteLookup();
 }
-
-// Colour table of an indexed source as 256 opaque entries; indices past the table read as
-// black, as QImage::pixel reads them.
-std::array<QRgb, 256> FullTable(const QImage& image) {
-  std::array<QRgb, 256> table;
-  table.fill(kBlack);
-  const QList<QRgb> colors = image.colorTable();
-  for (int i = 0; i < std::min<int>(256, colors.size()); ++i) table[i] = colors[i] | kBlack;
-  return table;
-}
-
-// Yields each row of any image as RGB888 bytes (red, green, blue), alpha ignored.
-class RgbRows {
- public:
-  explicit RgbRows(const QImage& image) : image_(image), table_(FullTable(image)) {}
-
-  // Writes row y into out (3 * width bytes).
-  void Decode(int y, uchar* out) {
-    const int w = image_.width();
-    switch (image_.format()) {
-      case QImage::Format_RGB888:
-        std::memcpy(out, image_.constScanLine(y), 3 * static_cast<size_t>(w));
-        return;
-      case QImage::Format_RGB32:
-      case QImage::Format_ARGB32: {
-        const auto* in = reinterpret_cast<const QRgb*>(image_.constScanLine(y));
-        for (int x = 0; x < w; ++x, out += 3) {
-          out[0] = static_cast<uchar>(qRed(in[x]));
-          out[1] = static_cast<uchar>(qGreen(in[x]));
-          out[2] = static_cast<uchar>(qBlue(in[x]));
-        }
-        return;
-      }
-      case QImage::Format_Grayscale8: {
-        const uchar* in = image_.constScanLine(y);
-        for (int x = 0; x < w; ++x, out += 3) out[0] = out[1] = out[2] = in[x];
-        return;
-      }
-      case QImage::Format_Indexed8: {
-        const uchar* in = image_.constScanLine(y);
-        for (int x = 0; x < w; ++x, out += 3) PutRgb(out, table_[in[x]]);
-        return;
-      }
-      case QImage::Format_Mono:
-      case QImage::Format_MonoLSB: {
-        const uchar* in = image_.constScanLine(y);
-        const bool msbFirst = image_.format() == QImage::Format_Mono;
-        for (int x = 0; x < w; ++x, out += 3) {
-          const int bit = msbFirst ? 7 - (x & 7) : (x & 7);
-          PutRgb(out, table_[(in[x >> 3] >> bit) & 1]);
-        }
-        return;
-      }
-      default:
-        DecodeThroughQt(y, out);
-        return;
-    }
-  }
-
- private:
-  static void PutRgb(uchar* out, QRgb c) {
-    out[0] = static_cast<uchar>(qRed(c));
-    out[1] = static_cast<uchar>(qGreen(c));
-    out[2] = static_cast<uchar>(qBlue(c));
-  }
-
-  void DecodeThroughQt(int y, uchar* out) {
-    if (strip_.isNull() || y < stripTop_ || y >= stripTop_ + strip_.height()) {
-      stripTop_ = y - y % kStripRows;
-      const int rows = std::min(kStripRows, image_.height() - stripTop_);
-      strip_ =
-          image_.copy(0, stripTop_, image_.width(), rows).convertToFormat(QImage::Format_RGB888);
-    }
-    if (strip_.isNull()) {  // out of memory for one strip: leave the row white
-      std::memset(out, 0xFF, 3 * static_cast<size_t>(image_.width()));
-      return;
-    }
-    std::memcpy(out, strip_.constScanLine(y - stripTop_), 3 * static_cast<size_t>(image_.width()));
-  }
-
-  const QImage& image_;
-  std::array<QRgb, 256> table_;
-  QImage strip_;
-  int stripTop_ = 0;
-};
 
 // The hot path of every conversion to 8 or 4 bits.
 void IndexRgbRow(const uchar* in, uchar* out, int width, const ColorLookup& lookup) {
@@ -133,7 +45,7 @@ QImage ToIndexed(const QImage& source, PixelFormat format) {
       // One lookup per table entry, then a byte-to-byte map per row.
       std::array<uchar, 256> map;
       if (source.format() == QImage::Format_Indexed8) {
-        const auto table = FullTable(source);
+        const auto table = raster::RgbRows::FullTable(source);
         for (int i = 0; i < 256; ++i)
           map[i] = lookup(qRed(table[i]), qGreen(table[i]), qBlue(table[i]));
       } else {
@@ -159,7 +71,7 @@ QImage ToIndexed(const QImage& source, PixelFormat format) {
         IndexRgbRow(source.constScanLine(y), result.scanLine(y), w, lookup);
       break;
     default: {
-      RgbRows rows(source);
+      raster::RgbRows rows(source);
       std::vector<uchar> buffer(3 * static_cast<size_t>(w));
       for (int y = 0; y < h; ++y) {
         rows.Decode(y, buffer.data());
@@ -174,7 +86,7 @@ QImage ToIndexed(const QImage& source, PixelFormat format) {
 QImage ToRgb888(const QImage& source) {
   QImage result(source.width(), source.height(), QImage::Format_RGB888);
   if (result.isNull()) return result;
-  RgbRows rows(source);
+  raster::RgbRows rows(source);
   for (int y = 0; y < source.height(); ++y) rows.Decode(y, result.scanLine(y));
   return result;
 }
