@@ -1,45 +1,30 @@
 #include "score_window/core/score_file.h"
 
-#include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include "platform/pixel_format.h"
 
 namespace scoreink {
 namespace {
 
+// The format follows the extension from the file name's last ".": ".bmp" in any case is a
+// bitmap, every other name a JPEG.
 bool IsBmpName(const QString& path) {
   const QString fileName = QFileInfo(path).fileName();
   const qsizetype dot = fileName.lastIndexOf('.');
   return dot >= 0 && fileName.mid(dot).toLower() == QLatin1String(".bmp");
 }
 
-WriteResult Failed(const QString& path, const QString& reason) {
-  return {QStringLiteral("「%1」に保存できませんでした。\n%2")
-              .arg(QDir::toNativeSeparators(path), reason)};
-}
-
 }  // namespace
 
 WriteResult SaveScoreFile(const QImage& surface, const QString& path) {
-  if (surface.isNull()) return Failed(path, QStringLiteral("保存する絵がありません。"));
+  // An 8-bit surface with the fixed palette is shared, not copied.
   const QImage eightBit = PixelFormatOf(surface) == PixelFormat::Bits8
                               ? surface
                               : ConvertedTo(surface, PixelFormat::Bits8);
-  if (eightBit.isNull())
-    return Failed(path, QStringLiteral("8ビットの絵を作るメモリが足りません。"));
-
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return Failed(path, file.errorString());
-  const WriteResult written =
-      IsBmpName(path) ? WriteBmp(eightBit, file) : WriteJpeg(eightBit, file, kScoreJpegQuality);
-  if (!written.ok()) {
-    file.cancelWriting();
-    return Failed(path, written.error);
-  }
-  if (!file.commit()) return Failed(path, file.errorString());
-  return {};
+  // SaveBmp and SaveJpeg write beside the target and replace it only once the new file is
+  // complete, so a failed save keeps the old score.
+  return IsBmpName(path) ? SaveBmp(eightBit, path) : SaveJpeg(eightBit, path, kScoreJpegQuality);
 }
 
 }  // namespace scoreink

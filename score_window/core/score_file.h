@@ -11,10 +11,11 @@ namespace scoreink {
 inline constexpr int kScoreJpegQuality = 90;
 
 // Saves surface to path (which uses "/"). The surface is not touched; an 8-bit surface with
-// the fixed palette is written as it is, anything else from an 8-bit copy. The file is
-// written beside its target under a temporary name and renamed into place only once it is
-// complete, so a failed save (full disk, write-protected folder or file) leaves the file it
-// was to replace as it was. On failure returns a user-facing error text naming the file.
+// the fixed palette is written as it is, anything else from an 8-bit copy (a null surface or
+// a failed conversion is an error). The file is written beside its target and replaces it
+// only once complete (SaveBmp, SaveJpeg), so a failed save (full disk, write-protected
+// folder) leaves the file it was to replace as it was. On failure returns a user-facing error
+// text naming the file.
 WriteResult SaveScoreFile(const QImage& surface, const QString& path);
 
 }  // namespace scoreink
