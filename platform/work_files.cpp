@@ -15,12 +15,6 @@ namespace {
 // against a huge or damaged file.
 constexpr qint64 kMaxPixDirLine = 32 * 1024;
 
-QString WithoutTrailingSlash(const QString& folderWithSlash) {
-  if (folderWithSlash.size() > 1 && folderWithSlash.endsWith('/'))
-    return folderWithSlash.chopped(1);
-  return folderWithSlash;
-}
-
 bool FolderExists(const QString& folder) {
   const QFileInfo info(folder);
   return info.isDir();
@@ -105,11 +99,6 @@ QString StepNumberText(const QString& text, bool up, int step, int minimum, int 
   if (value < minimum) value = minimum;
   if (value > maximum) value = maximum;
   return QString::number(value);
-}
-
-QString WorkPlaces::DefaultPictureFolder() const {
-  if (dataFolder != exeFolder) return QDir::homePath();
-  return WithoutTrailingSlash(exeFolder);
 }
 
 }  // namespace scoreink

@@ -30,6 +30,13 @@ QString UserDataFolder() {
 
 }  // namespace
 
+QString WorkPlaces::DefaultPictureFolder() const {
+  // A read-only executable folder is no place to look for scores either.
+  if (dataFolder != exeFolder) return QDir::homePath();
+  if (exeFolder.size() > 1 && exeFolder.endsWith('/')) return exeFolder.chopped(1);
+  return exeFolder;
+}
+
 WorkPlaces ResolveWorkPlaces(const QString& exeFolderWithSlash) {
   WorkPlaces places;
   places.exeFolder = WithSlash(exeFolderWithSlash);
