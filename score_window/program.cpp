@@ -1,0 +1,25 @@
+#include "score_window/program.h"
+
+#include <QApplication>
+#include <memory>
+
+#include "score_window/tform1.h"
+
+namespace scoreink {
+
+int RunScoreInk(QApplication& app) {
+  auto window = std::make_unique<TForm1>();
+  if (!window->FormCreate()) return 1;
+  // Closing the score window ends the program, even while another window is open; a session
+  // that ends without closing it still empties the work folder.
+  QObject::connect(window.get(), &TForm1::Closed, &app, &QCoreApplication::quit,
+                   Qt::QueuedConnection);
+  QObject::connect(&app, &QCoreApplication::aboutToQuit, window.get(),
+                   [w = window.get()] { w->FormClose(w); });
+  window->show();
+  const int code = app.exec();
+  window.reset();
+  return code;
+}
+
+}  // namespace scoreink

@@ -1,0 +1,12 @@
+#pragma once
+// The program: creates the score window, the only window made at start, runs the event loop
+// and ends when the score window closes.
+class QApplication;
+
+namespace scoreink {
+
+// Returns the event loop's exit code; 1 when the window refused to start (another copy of the
+// program is using the work folder; the user has been told).
+int RunScoreInk(QApplication& app);
+
+}  // namespace scoreink

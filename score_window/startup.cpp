@@ -1,0 +1,116 @@
+// Start-up and close of the score window.
+#include <QComboBox>
+#include <QFileInfo>
+#include <QLineEdit>
+
+#include "platform/edit_history.h"
+#include "platform/executable_folder.h"
+#include "platform/ui/device_facts_reader.h"
+#include "platform/ui/image_control.h"
+#include "platform/ui/message_box.h"
+#include "platform/work_files.h"
+#include "platform/work_folder_lock.h"
+#include "resources/embedded_pictures.h"
+#include "score_window/key_signature_names.h"
+#include "score_window/shared_values.h"
+#include "score_window/tform1.h"
+
+namespace scoreink {
+
+namespace {
+
+constexpr int kSymbolSlotCount = 15;
+
+BlankPage BlankPageFor(const DeviceFacts& facts) {
+  return BlankPage{BlankPageSize(facts), ScoreTemplateImage()};
+}
+
+}  // namespace
+
+bool TForm1::FormCreate() {
+  // 1. Folders, and the work folder to ourselves: a second copy started from the same
+  // folder would otherwise empty the snapshots of the first.
+  const WorkPlaces places = ResolveWorkPlaces(ExecutableFolder());
+  lock_ = std::make_unique<WorkFolderLock>(places.dataFolder);
+  if (!lock_->TryLock()) {
+    lock_.reset();
+    AppMessageBox("このフォルダではもう一つ動いているので、こっちは終わる", "二重起動",
+                  MsgButtons::Ok);
+    return false;
+  }
+  started_ = true;
+  CurrentWorkPlaces = places;
+  ExeFolder = places.exeFolder;
+  WorkFolder = places.WorkFolder();
+  SharedHistory().SetPlaces(WorkFolder, places.BlockFile());
+  SharedHistory().SetHistoryPos(0);
+
+  // 2. The desktop work area; the screen and printer facts also size the blank page.
+  const DeviceFacts facts = ReadDeviceFacts();
+  WorkAreaWidth = facts.screen.workArea.width();
+  WorkAreaHeight = facts.screen.workArea.height();
+
+  // 3. At the screen's origin, not the work area's, with the work area's size.
+  setGeometry(0, 0, WorkAreaWidth, WorkAreaHeight);
+
+  // 4.
+  LayOut();
+
+  // 5. The custom symbols, when the store exists.
+  if (QFileInfo(CurrentWorkPlaces.SymbolFolder()).isDir())
+    for (int n = 1; n <= kSymbolSlotCount; ++n) LoadSymbolSlot(n);
+
+  // 6.
+  for (const char* name : KeySignatureNames) ComboBox1->addItem(QString::fromUtf8(name));
+  ComboBox1->setCurrentIndex(0);
+
+  // 7.
+  PictureFolder =
+      LoadPictureFolder(CurrentWorkPlaces.PixDirFile(), CurrentWorkPlaces.DefaultPictureFolder());
+
+  // 8. The first score: a blank page.
+  blankPage_ = BlankPageFor(facts);
+  QImage page;
+  BuildBlankPage(page, blankPage_);
+  Image1->SetPicture(page);
+
+  // 9.
+  ApplyScoreZoom();
+
+  // 10.
+  Dragging = false;
+  CurrentScoreFile.clear();
+  TemplateScore = true;
+  PenWidth = 2;
+  LeftLimit = 27;
+
+  // 11. An empty history in an empty work folder.
+  SharedHistory().ResetHistory(true);
+
+  // 12.
+  Image2->ClearPicture();
+  ImgXX->ClearPicture();
+
+  // 13.
+  PenColor = kBlack;
+  ToolMode = 0;
+  LineKind = 0;
+
+  Edit0->setFocus(Qt::OtherFocusReason);
+  return true;
+}
+
+void TForm1::FormClose(QObject*) {
+  if (!started_ || closed_) return;
+  closed_ = true;
+  SharedHistory().ResetHistory(false);
+  if (lock_) lock_->Unlock();
+  lock_.reset();
+  emit Closed();
+}
+
+void TForm1::RefreshBlankPage() {
+  blankPage_ = BlankPageFor(ReadDeviceFacts());
+}
+
+}  // namespace scoreink

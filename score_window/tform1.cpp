@@ -1,0 +1,171 @@
+#include "score_window/tform1.h"
+
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+
+#include "platform/ui/image_control.h"
+#include "platform/work_folder_lock.h"
+#include "score_window/controls_layout.h"
+#include "score_window/shared_values.h"
+#include "score_window/window_font.h"
+
+namespace scoreink {
+
+TForm1* Form1 = nullptr;
+
+namespace {
+
+template <class T>
+void Bind(const QWidget* window, T*& field, const char* name) {
+  field = window->findChild<T*>(QString::fromLatin1(name));
+  Q_ASSERT_X(field, "TForm1", name);
+}
+
+}  // namespace
+
+TForm1::TForm1(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
+  // A second window made while one exists (a second copy refused at start-up) must not take
+  // the program-wide pointer from the first.
+  if (!Form1) Form1 = this;
+  setObjectName("Form1");
+  setWindowTitle("Form1");
+  setFont(WindowFont(kWindowFontPixels));
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::Window, QColor::fromRgb(kSilver));
+  setPalette(palette);
+  setAutoFillBackground(true);
+  resize(kDesignWidth, kDesignHeight);
+
+  BuildControls();
+  BindControls();
+  ScoreCanvas.SetTarget(&Image1->Picture());
+  WireHandlers();
+}
+
+TForm1::~TForm1() {
+  // A window that started and is deleted without a close still gives up its work folder.
+  if (started_ && !closed_) FormClose(this);
+  if (Form1 == this) Form1 = nullptr;
+}
+
+void TForm1::BindControls() {
+  Bind(this, Img00, "Img00");
+  Bind(this, ImgScoreDef, "ImgScoreDef");
+  Bind(this, ScrollBox1, "ScrollBox1");
+  Bind(this, Image1, "Image1");
+  Bind(this, Image2, "Image2");
+  Bind(this, Edit0, "Edit0");
+  Bind(this, Panel1, "Panel1");
+  Bind(this, Panel2, "Panel2");
+  Bind(this, Btn0, "Btn0");
+  Bind(this, Btn1, "Btn1");
+  Bind(this, Btn2, "Btn2");
+  Bind(this, Btn3, "Btn3");
+  Bind(this, Btn4, "Btn4");
+  Bind(this, Btn5, "Btn5");
+  Bind(this, Btn6, "Btn6");
+  Bind(this, Btn7, "Btn7");
+  Bind(this, Btn8, "Btn8");
+  Bind(this, Btn9, "Btn9");
+  Bind(this, Btn10, "Btn10");
+  Bind(this, Btn11, "Btn11");
+  Bind(this, Label1, "Label1");
+  Bind(this, Label2, "Label2");
+  Bind(this, Label3, "Label3");
+  Bind(this, Label4, "Label4");
+  Bind(this, Label5, "Label5");
+  Bind(this, Label6, "Label6");
+  Bind(this, Label7, "Label7");
+  Bind(this, Label8, "Label8");
+  Bind(this, Label9, "Label9");
+  Bind(this, ComboBox1, "ComboBox1");
+  Bind(this, Edit1, "Edit1");
+  Bind(this, Edit2, "Edit2");
+  Bind(this, GroupBox1, "GroupBox1");
+  Bind(this, GroupBox2, "GroupBox2");
+  Bind(this, RBtnLM0, "RBtnLM0");
+  Bind(this, RBtnLM1, "RBtnLM1");
+  Bind(this, RBtnLM2, "RBtnLM2");
+  Bind(this, RBtnLM3, "RBtnLM3");
+  Bind(this, RBtnLM4, "RBtnLM4");
+  Bind(this, RBtnLM5, "RBtnLM5");
+  Bind(this, RBtnSB0, "RBtnSB0");
+  Bind(this, RBtnSB1, "RBtnSB1");
+  Bind(this, RBtnSB2, "RBtnSB2");
+  Bind(this, RBtnLMGroup, "RBtnLMGroup");
+  Bind(this, RBtnSBGroup, "RBtnSBGroup");
+  Bind(this, ImgXX, "ImgXX");
+  Bind(this, BtnXX, "BtnXX");
+  Bind(this, Btn12, "Btn12");
+}
+
+QImage& TForm1::Surface() {
+  return Image1->Picture();
+}
+
+void TForm1::LayOut() {
+  // The panel and the focus sink follow the right edge of the work area; the score view and
+  // the palette strip take the rest. With no border the client size is the window size.
+  const int panelLeft = WorkAreaWidth - 115;
+  Panel1->move(panelLeft, Panel1->y());
+  Edit0->move(panelLeft, Edit0->y());
+  ScrollBox1->resize(width() - 120, height() - 90);
+  Panel2->resize(Panel1->x() - 6, Panel2->height());
+}
+
+void TForm1::FitScrollContent() {
+  QRect extent = Image1->geometry();
+  if (Image2->isVisibleTo(ScrollBox1->widget())) extent |= Image2->geometry();
+  ScrollBox1->widget()->resize(qMax(0, extent.right() + 1), qMax(0, extent.bottom() + 1));
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+  FormClose(this);
+  event->accept();
+}
+
+void TForm1::mousePressEvent(QMouseEvent* event) {
+  // Only presses on the bare window reach here: panels and the scroll box keep their own.
+  const QPoint pos = event->position().toPoint();
+  if (event->button() == Qt::LeftButton) formPressed_ = childAt(pos) == nullptr;
+  QWidget::mousePressEvent(event);
+}
+
+void TForm1::mouseReleaseEvent(QMouseEvent* event) {
+  const QPoint pos = event->position().toPoint();
+  if (event->button() == Qt::LeftButton) {
+    const bool click = formPressed_ && rect().contains(pos) && childAt(pos) == nullptr;
+    formPressed_ = false;
+    if (click) FormClick(this);
+  }
+  QWidget::mouseReleaseEvent(event);
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == Edit0 && event->type() == QEvent::FocusIn && !sinkingFocus_) {
+    Edit0Enter(Edit0);
+  } else if (watched == Image1 || watched == Image2) {
+    switch (event->type()) {
+      case QEvent::Move:
+      case QEvent::Resize:
+      case QEvent::ShowToParent:
+      case QEvent::HideToParent:
+        FitScrollContent();
+        break;
+      default:
+        break;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace scoreink

@@ -1,0 +1,208 @@
+#pragma once
+// The score window: the scrolling score view on the left ("ScrollBox1" with the score surface
+// "Image1" and the floating overlay "Image2"), the symbol palette strip along the top
+// ("Panel2") and the grey tool panel down the right edge ("Panel1"). It fills the desktop
+// work area and has no caption bar.
+//
+// Controls are found by their object names as well as through the members below; handlers
+// shared by a group of controls tell the sender apart by the digits that end its name.
+#include <QImage>
+#include <QPoint>
+#include <QString>
+#include <QWidget>
+#include <memory>
+
+#include "platform/canvas.h"
+#include "platform/palette.h"
+#include "score_window/core/blank_page.h"
+
+class QButtonGroup;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QScrollArea;
+
+namespace scoreink {
+
+class ImageControl;
+class WorkFolderLock;
+
+// Extent of a white stroke in surface pixels.
+struct EraseExtent {
+  int left = 0;
+  int right = 0;
+  int top = 0;
+  int bottom = 0;
+};
+
+class TForm1 : public QWidget {
+  Q_OBJECT
+
+ public:
+  // Builds the window and its controls in their design state; FormCreate does the rest.
+  explicit TForm1(QWidget* parent = nullptr);
+  ~TForm1() override;
+
+  // Start-up. False when another copy of the program is already using the work folder: the
+  // user has been told, nothing has been touched, and the window is to be deleted unshown.
+  bool FormCreate();
+  // Runs once when the window closes, however it is closed: empties the edit history without
+  // recreating the work folder, and lets another copy of the program use it.
+  void FormClose(QObject* sender);
+
+  // Sizes "Image1" to the zoom percent of "Label3" and the score bitmap's size.
+  void ApplyScoreZoom();
+  // The zoom percent shown in "Label3".
+  int ZoomPercent() const;
+
+  // First step of every button, radio-button, colour-box and combo-box handler: commits
+  // whatever floats, then gives "Edit0" the focus.
+  void FocusSink();
+  // Stamps whatever floats on the score; true only when a lifted block was stamped.
+  bool CommitPending();
+  // Ends symbol mode.
+  void LeavePaletteMode();
+  // Shows custom symbol slot n (1..15) of the symbol store in its palette image.
+  void LoadSymbolSlot(int n);
+
+  // Reads the screen and printer facts again and sizes the blank page from them.
+  void RefreshBlankPage();
+  const BlankPage& ScoreBlankPage() const { return blankPage_; }
+
+  // The score surface: the picture of "Image1", edited in its own pixel coordinates.
+  QImage& Surface();
+
+  // Finds a control by its object name ("RBtnLM" + digit, "OPImg" + two digits ...).
+  template <class T = QWidget>
+  T* Control(const QString& name) const {
+    return findChild<T*>(name);
+  }
+
+  // Handlers, named after the control and event or the group they serve.
+  void FormClick(QObject* sender);
+  void ScrollBox1Click(QObject* sender);
+  void Panel1Click(QObject* sender);
+  void Panel1DblClick(QObject* sender);
+  void Edit0Enter(QObject* sender);
+  void Btn0Click(QObject* sender);
+  void Btn1Click(QObject* sender);
+  void Btn2Click(QObject* sender);
+  void Btn3Click(QObject* sender);
+  void Btn4Click(QObject* sender);
+  void Btn7Click(QObject* sender);
+  void Btn8Click(QObject* sender);
+  void Btn9Or10Click(QObject* sender);
+  void Btn11Click(QObject* sender);
+  void Btn12Click(QObject* sender);
+  void ComboBox1Change(QObject* sender);
+  void RBtnLMClick(QObject* sender);
+  void RBtnSBClick(QObject* sender);
+  void Btn5Or6Click(QObject* sender);
+  void ColEdtClick(QObject* sender);
+  void ImgVClick(QObject* sender);
+  void BtnXXClick(QObject* sender);
+  void Image1MouseDown(Qt::MouseButton button, int x, int y);
+  void Image1MouseMove(int x, int y);
+  void Image1MouseUp(Qt::MouseButton button, int x, int y);
+  void Image2MouseDown(Qt::MouseButton button, int x, int y);
+  void Image2MouseMove(int x, int y);
+  void Image2MouseUp(Qt::MouseButton button, int x, int y);
+
+  // State shared by the score tools.
+  int ToolMode = 0;  // -1 symbol; 0 free draw; 1 line; 2 tie; 3 delete; 4 move; 5 copy
+  int LineKind = 0;  // line: 0 free, 1 vertical, 2 horizontal; tie: 1 lower, 2 upper
+  bool Dragging = false;
+  QPoint StartPt;  // press point of the gesture, surface pixels
+  QPoint EndPt;    // latest point of the gesture, surface pixels
+  QRgb PenColor = kBlack;
+  EraseExtent EraseBox;
+  // Draws on the score surface.
+  Canvas ScoreCanvas{nullptr};
+
+  // Controls on the window.
+  ImageControl* Img00 = nullptr;
+  ImageControl* ImgScoreDef = nullptr;
+  QScrollArea* ScrollBox1 = nullptr;
+  ImageControl* Image1 = nullptr;
+  ImageControl* Image2 = nullptr;
+  QLineEdit* Edit0 = nullptr;
+  QFrame* Panel1 = nullptr;
+  QFrame* Panel2 = nullptr;
+  // The tool panel.
+  QPushButton* Btn0 = nullptr;
+  QPushButton* Btn1 = nullptr;
+  QPushButton* Btn2 = nullptr;
+  QPushButton* Btn3 = nullptr;
+  QPushButton* Btn4 = nullptr;
+  QPushButton* Btn5 = nullptr;
+  QPushButton* Btn6 = nullptr;
+  QPushButton* Btn7 = nullptr;
+  QPushButton* Btn8 = nullptr;
+  QPushButton* Btn9 = nullptr;
+  QPushButton* Btn10 = nullptr;
+  QPushButton* Btn11 = nullptr;
+  QLabel* Label1 = nullptr;
+  QLabel* Label2 = nullptr;
+  QLabel* Label3 = nullptr;
+  QLabel* Label4 = nullptr;
+  QLabel* Label5 = nullptr;
+  QLabel* Label6 = nullptr;
+  QLabel* Label7 = nullptr;
+  QLabel* Label8 = nullptr;
+  QLabel* Label9 = nullptr;
+  QComboBox* ComboBox1 = nullptr;
+  QLineEdit* Edit1 = nullptr;
+  QLineEdit* Edit2 = nullptr;
+  QGroupBox* GroupBox1 = nullptr;
+  QGroupBox* GroupBox2 = nullptr;
+  QRadioButton* RBtnLM0 = nullptr;
+  QRadioButton* RBtnLM1 = nullptr;
+  QRadioButton* RBtnLM2 = nullptr;
+  QRadioButton* RBtnLM3 = nullptr;
+  QRadioButton* RBtnLM4 = nullptr;
+  QRadioButton* RBtnLM5 = nullptr;
+  QRadioButton* RBtnSB0 = nullptr;
+  QRadioButton* RBtnSB1 = nullptr;
+  QRadioButton* RBtnSB2 = nullptr;
+  // The radio buttons of each group box; exclusive except while code unchecks them all.
+  QButtonGroup* RBtnLMGroup = nullptr;
+  QButtonGroup* RBtnSBGroup = nullptr;
+  // The palette strip ("Img01".."Img23" and "OPImg01".."OPImg15" are found by name).
+  ImageControl* ImgXX = nullptr;
+  QPushButton* BtnXX = nullptr;
+  QPushButton* Btn12 = nullptr;
+
+ signals:
+  // The window has closed (FormClose has run).
+  void Closed();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void BuildControls();
+  void BindControls();
+  void WireHandlers();
+  void LayOut();
+  // Keeps the scrolled content as large as the images it holds.
+  void FitScrollContent();
+
+  BlankPage blankPage_;
+  std::unique_ptr<WorkFolderLock> lock_;
+  bool started_ = false;
+  bool closed_ = false;
+  bool sinkingFocus_ = false;
+  bool formPressed_ = false;
+};
+
+// The score window while it exists, else null.
+extern TForm1* Form1;
+
+}  // namespace scoreink
