@@ -27,9 +27,11 @@ void StampRows(const QImage& source, QImage& dest, const QRect& region, QPoint o
                IsBlack isBlack, SetBlack setBlack) {
   const int x0 = region.x();
   const int x1 = region.x() + region.width();
-  for (int y = region.y(); y < region.y() + region.height(); ++y) {
-    const uchar* from = source.constScanLine(y);
-    uchar* to = dest.scanLine(y + offset.y());
+  const qsizetype fromStride = source.bytesPerLine();
+  const qsizetype toStride = dest.bytesPerLine();
+  const uchar* from = source.constBits() + region.y() * fromStride;
+  uchar* to = dest.bits() + (region.y() + offset.y()) * toStride;
+  for (int y = 0; y < region.height(); ++y, from += fromStride, to += toStride) {
     for (int x = x0; x < x1; ++x) {
       if (isBlack(from, x)) setBlack(to, x + offset.x());
     }
