@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/bmp_header.h"
+#include "platform/device_write.h"
 #include "platform/picture_messages.h"
 
 namespace scoreink {
@@ -14,7 +15,7 @@ namespace {
 constexpr qint64 kChunkBytes = qint64(1) << 20;
 
 bool WriteAll(QIODevice& out, const uchar* data, qint64 size) {
-  return out.write(reinterpret_cast<const char*>(data), size) == size;
+  return WriteFully(out, reinterpret_cast<const char*>(data), size);
 }
 
 // The colour table written for an indexed file: the image's table padded with black to the

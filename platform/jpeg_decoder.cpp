@@ -1,11 +1,128 @@
 #include "platform/jpeg_decoder.h"
 
+#include <memory>
+#include <vector>
+
+#include "platform/jpeg_session.h"
 #include "platform/picture_messages.h"
 
 namespace scoreink {
 
-PictureResult ReadJpegFrom(QIODevice&) {
-  return PictureResult{QImage(), ReasonNotJpeg()};
+namespace {
+
+// Everything libjpeg touches, on the heap (the source buffer is 64 KB) and in one place, so
+// that it outlives every step and is released by one destructor whatever happened.
+struct DecodeSession {
+  jpeg_decompress_struct cinfo = {};
+  JpegErrors errors;
+  JpegDeviceSource source;
+  jpeg_progress_mgr progress = {};
+  bool created = false;
+  QImage image;
+  std::vector<JSAMPLE> cmykRow;  // one row of four-component samples, for CMYK files
+  bool invertedCmyk = false;
+
+  j_common_ptr common() { return reinterpret_cast<j_common_ptr>(&cinfo); }
+  ~DecodeSession() {
+    if (created) jpeg_destroy_decompress(&cinfo);
+  }
+};
+
+DecodeSession& SessionOf(void* context) {
+  return *static_cast<DecodeSession*>(context);
+}
+
+// The steps below run between setjmp and a possible longjmp: plain calls only.
+
+void ReadHeaderStep(j_common_ptr, void* context) {
+  DecodeSession& s = SessionOf(context);
+  jpeg_read_header(&s.cinfo, TRUE);
+  switch (s.cinfo.jpeg_color_space) {
+    case JCS_CMYK:
+    case JCS_YCCK:
+      s.cinfo.out_color_space = JCS_CMYK;  // libjpeg turns YCCK into CMYK
+      break;
+    default:
+      s.cinfo.out_color_space = JCS_RGB;  // grey is spread to three equal channels
+      break;
+  }
+}
+
+// CMYK to RGB. Adobe's applications store the four inks inverted (255 = no ink), and mark
+// such files with their APP14 marker; plain CMYK stores the amount of ink.
+void CmykRowToRgb(const JSAMPLE* cmyk, int width, bool inverted, uchar* rgb) {
+  for (int x = 0; x < width; ++x, cmyk += 4, rgb += 3) {
+    const int k = inverted ? cmyk[3] : 255 - cmyk[3];
+    for (int i = 0; i < 3; ++i) {
+      const int c = inverted ? cmyk[i] : 255 - cmyk[i];
+      rgb[i] = uchar((c * k + 127) / 255);
+    }
+  }
+}
+
+void DecodeRowsStep(j_common_ptr, void* context) {
+  DecodeSession& s = SessionOf(context);
+  jpeg_start_decompress(&s.cinfo);
+  const int width = int(s.cinfo.output_width);
+  const bool cmyk = s.cinfo.out_color_space == JCS_CMYK;
+  while (s.cinfo.output_scanline < s.cinfo.output_height) {
+    uchar* row = s.image.scanLine(int(s.cinfo.output_scanline));
+    JSAMPROW target = cmyk ? s.cmykRow.data() : row;
+    jpeg_read_scanlines(&s.cinfo, &target, 1);
+    if (cmyk) CmykRowToRgb(s.cmykRow.data(), width, s.invertedCmyk, row);
+  }
+}
+
+QString ReasonFor(const DecodeSession& s, const QIODevice& in) {
+  switch (s.errors.failure) {
+    case JpegFailure::NotJpeg:
+      return ReasonNotJpeg();
+    case JpegFailure::EndOfData:
+      return ReasonTruncated();
+    case JpegFailure::TooManyScans:
+      return ReasonBrokenJpeg(QStringLiteral("スキャンが %1 を超える").arg(kMaxJpegScans));
+    case JpegFailure::ReadFailed:
+      return ReasonReadFailed(in);
+    case JpegFailure::None:
+    case JpegFailure::Libjpeg:
+    case JpegFailure::WriteFailed:
+      break;
+  }
+  return ReasonBrokenJpeg(QString::fromLocal8Bit(s.errors.message));
+}
+
+PictureResult Failure(const QString& reason) {
+  return PictureResult{QImage(), reason};
+}
+
+}  // namespace
+
+PictureResult ReadJpegFrom(QIODevice& in) {
+  if (in.peek(1).isEmpty()) return Failure(in.atEnd() ? ReasonEmptyFile() : ReasonReadFailed(in));
+  auto session = std::make_unique<DecodeSession>();
+  DecodeSession& s = *session;
+  s.cinfo.err = InstallJpegErrors(s.errors);
+  jpeg_create_decompress(&s.cinfo);
+  s.created = true;
+  // Far more than any picture the program accepts needs; bounds what a hostile file can ask
+  // libjpeg to allocate for its own buffers.
+  s.cinfo.mem->max_memory_to_use = long(kMaxPictureBytes);
+  UseDeviceSource(&s.cinfo, s.source, in);
+  InstallScanLimit(&s.cinfo, s.progress);
+
+  if (!RunJpegStep(s.common(), ReadHeaderStep, &s)) return Failure(ReasonFor(s, in));
+  const qint64 width = s.cinfo.image_width;
+  const qint64 height = s.cinfo.image_height;
+  if (!PictureSizeAllowed(width, height)) return Failure(ReasonTooLarge(width, height));
+  s.image = QImage(int(width), int(height), QImage::Format_RGB888);
+  if (s.image.isNull())
+    return Failure(ReasonTooLarge(width, height) + QStringLiteral(" (メモリが足りない)"));
+  if (s.cinfo.out_color_space == JCS_CMYK) {
+    s.cmykRow.resize(size_t(width) * 4);
+    s.invertedCmyk = s.cinfo.saw_Adobe_marker;
+  }
+  if (!RunJpegStep(s.common(), DecodeRowsStep, &s)) return Failure(ReasonFor(s, in));
+  return PictureResult{std::move(s.image), QString()};
 }
 
 }  // namespace scoreink
