@@ -1,6 +1,8 @@
 #include "staff_template.h"
 
 #include <QTransform>
+#include <stdexcept>
+#include <string>
 
 namespace scoreink::tools {
 
@@ -9,10 +11,9 @@ namespace {
 // Left column of the clef glyphs.
 constexpr int kClefX = 36;
 
-// Maps the font's staff onto the template's staff whose top line starts at top_row: the
-// font's five-line staff glyph gives its line spacing and where its lines sit relative to
-// the baseline, so clefs drawn with the same mapping sit on the right lines.
-// lift is in staff spaces.
+// Maps the font's staff onto the template's staff whose top line starts at top_row, raised
+// by lift staff spaces: the font's five-line staff glyph gives its line spacing and where its
+// lines sit relative to the baseline, so clefs drawn with the same mapping sit on the lines.
 QTransform StaffMapping(const MusicFont& font, int top_row, double glyph_left, double lift) {
   const QRectF staff = font.Glyph(glyphs::kFiveLineStaff).boundingRect();
   const double line = font.Glyph(glyphs::kOneLineStaff).boundingRect().height();
@@ -29,10 +30,21 @@ QTransform StaffMapping(const MusicFont& font, int top_row, double glyph_left, d
   return mapping;
 }
 
+// The key signature is painted from column 80 on and the eraser relies on nothing but staff
+// lines lying right of the clefs, so a clef that leaves its columns is refused.
 InkMask Clef(const MusicFont& font, char32_t character, int top_row, double lift) {
-  const QPainterPath clef = font.Glyph(character);
-  return RenderPath(clef, QSize(kTemplateWidth, kTemplateHeight),
-                    StaffMapping(font, top_row, clef.boundingRect().left(), lift), {});
+  const QPainterPath outline = font.Glyph(character);
+  InkMask clef = RenderPath(outline, QSize(kTemplateWidth, kTemplateHeight),
+                            StaffMapping(font, top_row, outline.boundingRect().left(), lift), {});
+  for (int y = 0; y < clef.height(); ++y) {
+    for (int x = 0; x < clef.width(); ++x) {
+      if (clef.At(x, y) && (x < kClefLeft || x > kClefRight)) {
+        throw std::runtime_error("a clef reaches column " + std::to_string(x) +
+                                 ", outside its columns");
+      }
+    }
+  }
+  return clef;
 }
 
 }  // namespace

@@ -25,7 +25,8 @@ inline constexpr int kSystemLineBottom = 235;
 inline constexpr int kBraceLeft = 6, kBraceRight = 20, kBraceTop = 53, kBraceBottom = 239;
 inline constexpr int kClefLeft = 33, kClefRight = 72;
 
-// Throws when the font lacks a glyph that the drawing needs.
+// Throws when the font lacks a glyph that the drawing needs or draws a clef wider than its
+// columns.
 InkMask DrawStaffTemplate(const MusicFont& font);
 
 }  // namespace scoreink::tools
