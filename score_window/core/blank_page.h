@@ -10,11 +10,13 @@
 
 namespace scoreink {
 
-// mm * dpi / 25.39999 rounded to nearest, ties to even.
+// mm * dpi / 25.39999 rounded to nearest, ties to even. The product is a 32-bit integer, the
+// division is done in extended precision.
 int MillimetresToPixels(int mm, int dpi);
 
 // 770 x 1101 unless the screen's dpi are positive and a default printer with positive dpi
-// exists; then A4 at screen dpi less twice the printer's offsets scaled to screen dpi.
+// exists; then A4 at screen dpi less twice the printer's offsets scaled to screen dpi (and
+// 770 x 1101 again should those margins leave no page).
 QSize BlankPageSize(const DeviceFacts& facts);
 
 // The page geometry that every repaint from the blank page uses.
@@ -33,6 +35,8 @@ void BuildBlankPage(QImage& page, const BlankPage& blank);
 // blank page and copying rect of it onto the surface would give: template ink and white
 // inside the page, white where rect leaves the page. Clipped to the surface; only the rows
 // of rect are touched. Returns the rectangle actually written.
+// 24-bit (RGB888) and 32-bit RGB surfaces get the same colours in their own format; other
+// formats, including 8-bit pictures with another colour table, are left alone (empty result).
 QRect PaintBlankPage(QImage& surface, const QRect& rect, const BlankPage& blank);
 
 }  // namespace scoreink

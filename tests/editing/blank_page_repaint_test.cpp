@@ -6,6 +6,7 @@
 #include "editing_test_pictures.h"
 #include "platform/palette.h"
 #include "platform/pixel_format.h"
+#include "resources/embedded_pictures.h"
 #include "score_window/core/blank_page.h"
 
 namespace scoreink {
@@ -50,6 +51,18 @@ TEST(BuildBlankPage, StacksWholeSystemsAndLeavesTheRestWhite) {
   EXPECT_EQ(page.copy(730, 0, 40, 1101), white);
   white = NewBitmap(770, 61, PixelFormat::Bits8);
   EXPECT_EQ(page.copy(0, 1040, 770, 61), white);
+}
+
+TEST(BuildBlankPage, PageForAPrinterHoldsFourSystemsOfTheEmbeddedTemplate) {
+  DeviceFacts facts;
+  facts.printer = {true, 600, 600, 100, 100};
+  const BlankPage blank{BlankPageSize(facts), ScoreTemplateImage()};
+  QImage page;
+  BuildBlankPage(page, blank);
+  ASSERT_EQ(page.size(), QSize(762, 1091));
+  ASSERT_EQ(blank.SystemCount(), 4);
+  EXPECT_EQ(page.copy(0, 780, 730, 260), ConvertedTo(ScoreTemplateImage(), PixelFormat::Bits8));
+  EXPECT_EQ(page.pixel(24, 57 + 260), kTemplateInk);
 }
 
 TEST(BuildBlankPage, NarrowPageCutsTheTemplateAndShortPageHasNoSystem) {
