@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <algorithm>
 #include <array>
 
 #include "platform/ui/image_control.h"
@@ -116,14 +117,56 @@ constexpr std::array kControls = std::to_array<ControlSpec>({
 });
 // clang-format on
 
+// Labels whose text changes: the widest text each will ever show.
+struct WidestText {
+  const char* name;
+  const char* text;
+};
+constexpr WidestText kWidestTexts[] = {{"Label1", "10"}, {"Label3", "800"}};
+
+// The window face is wider than the face the window was designed for (its digits and "%"
+// most of all): a one-line caption that would be cut off is drawn condensed instead, so that
+// the control keeps its place and size and still shows all of its text.
+void CondenseToFit(QWidget* control, const char* name) {
+  QString text;
+  int overhead = 0;  // what the control needs besides the text (a radio button's indicator)
+  if (auto* label = qobject_cast<QLabel*>(control)) {
+    if (label->wordWrap()) return;
+    text = label->text();
+  } else if (auto* radio = qobject_cast<QRadioButton*>(control)) {
+    text = radio->text();
+    overhead = radio->sizeHint().width() - radio->fontMetrics().horizontalAdvance(text);
+  } else {
+    return;
+  }
+  for (const WidestText& widest : kWidestTexts)
+    if (qstrcmp(widest.name, name) == 0) text = QString::fromUtf8(widest.text);
+  const int needed = control->fontMetrics().horizontalAdvance(text);
+  const int available = control->width() - overhead;
+  if (needed <= available || needed <= 0 || available <= 0) return;
+  QFont font = control->font();
+  font.setStretch(std::max(50, available * 100 / needed));
+  control->setFont(font);
+}
+
 // Gives a control its own text and background colours where the row names them.
 void ApplyColours(QWidget* widget, const ControlSpec& spec) {
   QPalette palette = widget->palette();
   if (spec.textColor != kParentColor) {
+    // Only the caption's role: a radio button draws its indicator's dot in the Text colour.
     const QColor text = QColor::fromRgb(spec.textColor);
-    palette.setColor(QPalette::WindowText, text);
-    palette.setColor(QPalette::Text, text);
-    palette.setColor(QPalette::ButtonText, text);
+    switch (spec.kind) {
+      case ControlKind::EditBox:
+      case ControlKind::ComboBox:
+        palette.setColor(QPalette::Text, text);
+        break;
+      case ControlKind::Button:
+        palette.setColor(QPalette::ButtonText, text);
+        break;
+      default:
+        palette.setColor(QPalette::WindowText, text);
+        break;
+    }
   }
   if (spec.backColor != kParentColor) {
     const QColor back = QColor::fromRgb(spec.backColor);
@@ -230,6 +273,7 @@ void TForm1::BuildControls() {
     control->setGeometry(spec.left, spec.top, spec.width, spec.height);
     if (spec.fontPixels != 0) control->setFont(WindowFont(spec.fontPixels));
     ApplyColours(control, spec);
+    CondenseToFit(control, spec.name);
     if (spec.kind == ControlKind::ScrollBox) {
       auto* box = static_cast<QScrollArea*>(control);
       ApplyColours(box->viewport(), spec);

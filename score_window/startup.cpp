@@ -21,8 +21,11 @@ namespace {
 
 constexpr int kSymbolSlotCount = 15;
 
-BlankPage BlankPageFor(const DeviceFacts& facts) {
-  return BlankPage{BlankPageSize(facts), ScoreTemplateImage()};
+BlankPage BlankPageOfDevices(const DeviceFacts& facts) {
+  BlankPage page;
+  page.size = BlankPageSize(facts);
+  page.scoreTemplate = ScoreTemplateImage();
+  return page;
 }
 
 }  // namespace
@@ -69,7 +72,7 @@ bool TForm1::FormCreate() {
       LoadPictureFolder(CurrentWorkPlaces.PixDirFile(), CurrentWorkPlaces.DefaultPictureFolder());
 
   // 8. The first score: a blank page.
-  blankPage_ = BlankPageFor(facts);
+  blankPage_ = BlankPageOfDevices(facts);
   QImage page;
   BuildBlankPage(page, blankPage_);
   Image1->SetPicture(page);
@@ -110,7 +113,7 @@ void TForm1::FormClose(QObject*) {
 }
 
 void TForm1::RefreshBlankPage() {
-  blankPage_ = BlankPageFor(ReadDeviceFacts());
+  blankPage_ = BlankPageOfDevices(ReadDeviceFacts());
 }
 
 }  // namespace scoreink

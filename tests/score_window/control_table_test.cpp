@@ -188,6 +188,25 @@ TEST(ScoreWindowControls, ColoursAndFramesMatchTheDesign) {
   EXPECT_TRUE(ui->Image2->Stretch());
 }
 
+TEST(ScoreWindowControls, OneLineCaptionsFitTheirControls) {
+  // The face differs from the one the window was designed for; no caption may be cut off,
+  // including the widest numbers the zoom and pen-width labels show.
+  ScoreWindowHarness ui;
+  for (QLabel* label : ui->findChildren<QLabel*>()) {
+    if (label->wordWrap() || label->objectName().isEmpty()) continue;
+    QStringList texts{label->text()};
+    if (label == ui->Label3)
+      texts << "800"
+            << "100";
+    if (label == ui->Label1) texts << "10";
+    for (const QString& text : texts)
+      EXPECT_LE(label->fontMetrics().horizontalAdvance(text), label->width())
+          << label->objectName().toStdString() << " " << text.toStdString();
+  }
+  for (QRadioButton* radio : ui->findChildren<QRadioButton*>())
+    EXPECT_LE(radio->sizeHint().width(), radio->width() + 1) << radio->objectName().toStdString();
+}
+
 TEST(ScoreWindowControls, RadioButtonsSitInOneGroupPerGroupBox) {
   ScoreWindowHarness ui;
   ASSERT_EQ(ui->RBtnLMGroup->buttons().size(), 6);
