@@ -84,7 +84,8 @@ int NearestEntry(const QList<QRgb>& table, int r, int g, int b, int scale) {
 void ClaimOwnBuckets(const QList<QRgb>& table, raster::ColorLookup& lookup) {
   for (int i = 0; i < table.size(); ++i) {
     const QRgb c = table[i];
-    lookup.rgb[raster::ColorLookup::Bucket(qRed(c), qGreen(c), qBlue(c))] = static_cast<uchar>(i);
+    lookup.entries[raster::ColorLookup::Bucket(qRed(c), qGreen(c), qBlue(c))] =
+        static_cast<uchar>(i);
   }
 }
 
@@ -92,11 +93,11 @@ void ClaimOwnBuckets(const QList<QRgb>& table, raster::ColorLookup& lookup) {
 // the bucket 4q..4q+3 has its centre at 8q + 3 / 2).
 void FillByNearestSearch(const QList<QRgb>& table, raster::ColorLookup& lookup) {
   for (int v = 0; v < 256; ++v)
-    lookup.grey[v] = static_cast<uchar>(NearestEntry(table, v, v, v, 1));
+    lookup.Grey(v) = static_cast<uchar>(NearestEntry(table, v, v, v, 1));
   for (int r = 0; r < 64; ++r) {
     for (int g = 0; g < 64; ++g) {
       for (int b = 0; b < 64; ++b) {
-        lookup.rgb[(r << 12) | (g << 6) | b] =
+        lookup.entries[(r << 12) | (g << 6) | b] =
             static_cast<uchar>(NearestEntry(table, 8 * r + 3, 8 * g + 3, 8 * b + 3, 2));
       }
     }
@@ -126,7 +127,7 @@ void FillFixedPaletteLookup(const QList<QRgb>& palette, raster::ColorLookup& loo
       }
     }
   }
-  for (int v = 0; v < 256; ++v) lookup.grey[v] = static_cast<uchar>(greyForSum[6 * v]);
+  for (int v = 0; v < 256; ++v) lookup.Grey(v) = static_cast<uchar>(greyForSum[6 * v]);
 
   std::array<int, 64> cubeLevel{};  // nearest cube level for each bucket centre
   for (int q = 0; q < 64; ++q) cubeLevel[q] = (8 * q + 3 + kCubeStep) / (2 * kCubeStep);
@@ -152,7 +153,7 @@ void FillFixedPaletteLookup(const QList<QRgb>& palette, raster::ColorLookup& loo
         };
         consider(greyIndex, SquaredDistance(cr, cg, cb, grey, grey, grey));
         consider(kTemplateInkIndex, SquaredDistance(cr, cg, cb, inkR, inkG, inkB));
-        lookup.rgb[(r << 12) | (g << 6) | b] = static_cast<uchar>(best);
+        lookup.entries[(r << 12) | (g << 6) | b] = static_cast<uchar>(best);
       }
     }
   }

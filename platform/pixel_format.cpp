@@ -7,6 +7,8 @@
 
 #include "platform/palette.h"
 #include "platform/raster_color_lookup.h"
+#include "platform/raster_convert.h"
+#include "platform/raster_index_rows.h"
 #include "platform/raster_rgb_rows.h"
 
 namespace scoreink {
@@ -22,22 +24,8 @@ const ColorLookup& LookupOf(PixelFormat format) {
   return format == PixelFormat::Bits4 ? raster::FourBitLookup() : raster::FixedPaletteLookup();
 }
 
-// The hot path of every conversion to 8 or 4 bits.
-void IndexRgbRow(const uchar* in, uchar* out, int width, const ColorLookup& lookup) {
-  const uchar* grey = lookup.grey.data();
-  const uchar* rgb = lookup.rgb.data();
-  for (int x = 0; x < width; ++x, in += 3) {
-    const int r = in[0], g = in[1], b = in[2];
-    out[x] = (r == g && g == b) ? grey[r] : rgb[ColorLookup::Bucket(r, g, b)];
-  }
-}
-
-QImage ToIndexed(const QImage& source, PixelFormat format) {
+void IndexInto(const QImage& source, QImage& result, const ColorLookup& lookup) {
   const int w = source.width(), h = source.height();
-  QImage result(w, h, QImage::Format_Indexed8);
-  if (result.isNull()) return result;
-  result.setColorTable(TableOf(format));
-  const ColorLookup& lookup = LookupOf(format);
 
   switch (source.format()) {
     case QImage::Format_Indexed8:
@@ -49,7 +37,7 @@ QImage ToIndexed(const QImage& source, PixelFormat format) {
         for (int i = 0; i < 256; ++i)
           map[i] = lookup(qRed(table[i]), qGreen(table[i]), qBlue(table[i]));
       } else {
-        map = lookup.grey;
+        for (int i = 0; i < 256; ++i) map[i] = lookup.Grey(i);
       }
       for (int y = 0; y < h; ++y) {
         const uchar* in = source.constScanLine(y);
@@ -61,34 +49,37 @@ QImage ToIndexed(const QImage& source, PixelFormat format) {
     case QImage::Format_RGB32:
     case QImage::Format_ARGB32:
       for (int y = 0; y < h; ++y) {
-        const auto* in = reinterpret_cast<const QRgb*>(source.constScanLine(y));
-        uchar* out = result.scanLine(y);
-        for (int x = 0; x < w; ++x) out[x] = lookup(qRed(in[x]), qGreen(in[x]), qBlue(in[x]));
+        raster::IndexRgb32Row(reinterpret_cast<const QRgb*>(source.constScanLine(y)),
+                              result.scanLine(y), w, lookup);
       }
       break;
     case QImage::Format_RGB888:
       for (int y = 0; y < h; ++y)
-        IndexRgbRow(source.constScanLine(y), result.scanLine(y), w, lookup);
+        raster::IndexRgb888Row(source.constScanLine(y), result.scanLine(y), w, lookup);
       break;
     default: {
       raster::RgbRows rows(source);
       std::vector<uchar> buffer(3 * static_cast<size_t>(w));
       for (int y = 0; y < h; ++y) {
         rows.Decode(y, buffer.data());
-        IndexRgbRow(buffer.data(), result.scanLine(y), w, lookup);
+        raster::IndexRgb888Row(buffer.data(), result.scanLine(y), w, lookup);
       }
       break;
     }
   }
-  return result;
 }
 
-QImage ToRgb888(const QImage& source) {
-  QImage result(source.width(), source.height(), QImage::Format_RGB888);
-  if (result.isNull()) return result;
+void ExpandInto(const QImage& source, QImage& result) {
   raster::RgbRows rows(source);
   for (int y = 0; y < source.height(); ++y) rows.Decode(y, result.scanLine(y));
-  return result;
+}
+
+// A bitmap of the format with undefined pixels, or a null image.
+QImage Allocated(int width, int height, PixelFormat format) {
+  QImage image(width, height,
+               format == PixelFormat::Bits24 ? QImage::Format_RGB888 : QImage::Format_Indexed8);
+  if (!image.isNull() && format != PixelFormat::Bits24) image.setColorTable(TableOf(format));
+  return image;
 }
 
 }  // namespace
@@ -128,11 +119,11 @@ QImage ConvertedTo(const QImage& image, PixelFormat format) {
   if (image.isNull() || format == PixelFormat::Other || PixelFormatOf(image) == format) {
     return image;
   }
-  QImage result = format == PixelFormat::Bits24 ? ToRgb888(image) : ToIndexed(image, format);
-  if (!result.isNull()) {
-    result.setDotsPerMeterX(image.dotsPerMeterX());
-    result.setDotsPerMeterY(image.dotsPerMeterY());
-  }
+  QImage result = Allocated(image.width(), image.height(), format);
+  if (result.isNull()) return result;
+  raster::ConvertPixels(image, result);
+  result.setDotsPerMeterX(image.dotsPerMeterX());
+  result.setDotsPerMeterY(image.dotsPerMeterY());
   return result;
 }
 
@@ -156,4 +147,20 @@ QRgb PixelColor(const QImage& image, int x, int y) {
   return image.pixel(x, y) | kBlack;
 }
 
+namespace raster {
+
+bool ConvertPixels(const QImage& source, QImage& target) {
+  const PixelFormat format = PixelFormatOf(target);
+  if (source.isNull() || format == PixelFormat::Other || source.size() != target.size()) {
+    return false;
+  }
+  if (format == PixelFormat::Bits24) {
+    ExpandInto(source, target);
+  } else {
+    IndexInto(source, target, LookupOf(format));
+  }
+  return true;
+}
+
+}  // namespace raster
 }  // namespace scoreink

@@ -19,7 +19,14 @@ void PutRgb(uchar* out, QRgb c) {
 }  // namespace
 
 RgbRows::RgbRows(const QImage& image, int left, int width)
-    : image_(image), left_(left), width_(width), table_(FullTable(image)) {}
+    : image_(image), left_(left), width_(width), table_(FullTable(image)) {
+  for (int i = 0; i < 256; ++i) {
+    const uchar rgb[4] = {static_cast<uchar>(qRed(table_[i])),
+                          static_cast<uchar>(qGreen(table_[i])),
+                          static_cast<uchar>(qBlue(table_[i])), 0};
+    std::memcpy(&packed_[i], rgb, 4);
+  }
+}
 
 std::array<QRgb, 256> RgbRows::FullTable(const QImage& image) {
   std::array<QRgb, 256> table;
@@ -47,8 +54,11 @@ void RgbRows::Decode(int y, uchar* out) {
       return;
     }
     case QImage::Format_Indexed8: {
+      // Four bytes a pixel, each write overlapping the next pixel, which overwrites it.
       const uchar* in = image_.constScanLine(y) + left_;
-      for (int x = 0; x < w; ++x, out += 3) PutRgb(out, table_[in[x]]);
+      int x = 0;
+      for (; x + 1 < w; ++x, out += 3) std::memcpy(out, &packed_[in[x]], 4);
+      if (x < w) PutRgb(out, table_[in[x]]);
       return;
     }
     case QImage::Format_Mono:

@@ -26,6 +26,7 @@ class RgbRows {
   int left_;
   int width_;
   std::array<QRgb, 256> table_;
+  std::array<quint32, 256> packed_;  // the table as red, green, blue bytes in memory order
   QImage strip_;
   int stripTop_ = 0;
 };

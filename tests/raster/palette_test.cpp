@@ -99,7 +99,7 @@ TEST(PaletteIndexFor, BucketsMatchAFullSearch) {
       const int dr = 2 * qRed(c) - r, dg = 2 * qGreen(c) - g, db = 2 * qBlue(c) - b;
       best = std::min(best, dr * dr + dg * dg + db * db);
     }
-    const QRgb chosen = FixedPalette()[lookup.rgb[bucket]];
+    const QRgb chosen = FixedPalette()[lookup.entries[bucket]];
     const int dr = 2 * qRed(chosen) - r, dg = 2 * qGreen(chosen) - g, db = 2 * qBlue(chosen) - b;
     ASSERT_EQ(dr * dr + dg * dg + db * db, best) << bucket;
   }
