@@ -74,6 +74,17 @@ TEST(ScoreZoom, ScrollRangeFollowsTheZoomedScore) {
   EXPECT_GT(box->horizontalScrollBar()->maximum(), 0);
 }
 
+TEST(ScoreZoom, AnOverlayReachingPastTheScoreWidensTheScrollRange) {
+  ScoreWindowHarness ui;
+  QWidget* content = ui->ScrollBox1->widget();
+  EXPECT_EQ(content->size(), QSize(770, 1101));
+  ui->Image2->setGeometry(760, 1090, 28, 20);
+  ui->Image2->show();
+  EXPECT_EQ(content->size(), QSize(788, 1110));
+  ui->Image2->hide();
+  EXPECT_EQ(content->size(), QSize(770, 1101));
+}
+
 TEST(ScoreZoom, ZoomButtonsLeaveTheFocusOnTheSink) {
   ScoreWindowHarness ui;
   ui.Click("Btn10");
