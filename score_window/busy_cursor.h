@@ -1,5 +1,6 @@
 #pragma once
 // The hourglass for the length of a long operation, put back on every way out of it.
+#include <QCursor>
 #include <QGuiApplication>
 
 namespace scoreink {
