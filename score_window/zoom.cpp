@@ -32,6 +32,8 @@ void TForm1::ApplyScoreZoom() {
   const int zoom = ZoomPercent();
   const QImage& score = Image1->Picture();
   Image1->resize(ZoomedSide(score.width(), zoom), ZoomedSide(score.height(), zoom));
+  // At once, not at the resize event: a window not shown yet receives that only later.
+  FitScrollContent();
 }
 
 void TForm1::Btn9Or10Click(QObject* sender) {
