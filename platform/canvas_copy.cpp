@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/canvas.h"
+#include "platform/raster_index_rows.h"
 #include "platform/raster_pixel_target.h"
 #include "platform/raster_rgb_rows.h"
 
@@ -12,6 +13,10 @@ namespace {
 
 using raster::PixelTarget;
 using raster::TargetKind;
+
+bool IsWhite(const uchar* rgb) {
+  return rgb[0] == 255 && rgb[1] == 255 && rgb[2] == 255;
+}
 
 int BytesPerPixel(TargetKind kind) {
   return kind == TargetKind::Indexed8 ? 1 : kind == TargetKind::Rgb24 ? 3 : 4;
@@ -53,15 +58,49 @@ void CopyPixels(PixelTarget& target, const QImage& dest, const QImage& src, cons
     }
     return;
   }
+  // Any other source: rows as RGB, then stored values for the whole row at once.
   raster::RgbRows rows(src, from.left(), w);
   std::vector<uchar> rgb(3 * static_cast<size_t>(w));
+  std::vector<uchar> indices(target.Kind() == TargetKind::Indexed8 ? static_cast<size_t>(w) : 0);
+  const raster::ColorLookup* lookup = target.Lookup();
   for (int r = 0; r < from.height(); ++r) {
     rows.Decode(from.top() + r, rgb.data());
-    const int y = to.y() + r;
-    for (int x = 0; x < w; ++x) {
-      const uchar* p = &rgb[3 * static_cast<size_t>(x)];
-      if (skipWhite && p[0] == 255 && p[1] == 255 && p[2] == 255) continue;
-      target.SetValue(to.x() + x, y, target.ValueOf(qRgb(p[0], p[1], p[2])));
+    uchar* out = target.Row(to.y() + r);
+    switch (target.Kind()) {
+      case TargetKind::Indexed8:
+        if (lookup) {
+          raster::IndexRgb888Row(rgb.data(), indices.data(), w, *lookup);
+        } else {
+          for (int x = 0; x < w; ++x) {
+            const uchar* p = &rgb[3 * static_cast<size_t>(x)];
+            indices[x] = static_cast<uchar>(target.ValueOf(qRgb(p[0], p[1], p[2])));
+          }
+        }
+        for (int x = 0; x < w; ++x) {
+          if (!skipWhite || !IsWhite(&rgb[3 * static_cast<size_t>(x)]))
+            out[to.x() + x] = indices[x];
+        }
+        break;
+      case TargetKind::Rgb24:
+        if (!skipWhite) {
+          std::memcpy(out + 3 * to.x(), rgb.data(), rgb.size());
+          break;
+        }
+        for (int x = 0; x < w; ++x) {
+          const uchar* p = &rgb[3 * static_cast<size_t>(x)];
+          if (!IsWhite(p)) std::memcpy(out + 3 * (to.x() + x), p, 3);
+        }
+        break;
+      case TargetKind::Rgb32:
+        for (int x = 0; x < w; ++x) {
+          const uchar* p = &rgb[3 * static_cast<size_t>(x)];
+          if (!skipWhite || !IsWhite(p)) {
+            reinterpret_cast<QRgb*>(out)[to.x() + x] = qRgb(p[0], p[1], p[2]);
+          }
+        }
+        break;
+      case TargetKind::None:
+        return;
     }
   }
 }

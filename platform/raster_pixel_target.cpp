@@ -1,5 +1,6 @@
 #include "platform/raster_pixel_target.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstring>
 
@@ -22,12 +23,18 @@ TargetKind TargetKindOf(const QImage* image) {
   }
 }
 
+const ColorLookup* LookupForTable(const QList<QRgb>& table) {
+  if (table == FixedPalette()) return &FixedPaletteLookup();
+  if (table == FourBitPalette()) return &FourBitLookup();
+  return nullptr;
+}
+
 IndexMatcher::IndexMatcher(const QList<QRgb>& table)
-    : table_(table), fixedPalette_(table == FixedPalette()) {}
+    : table_(table), lookup_(LookupForTable(table)) {}
 
 uchar IndexMatcher::operator()(QRgb color) {
   color |= 0xFF000000u;
-  if (fixedPalette_) return PaletteIndexFor(color);
+  if (lookup_) return (*lookup_)(qRed(color), qGreen(color), qBlue(color));
   if (auto it = known_.find(color); it != known_.end()) return it->second;
   int best = 0, bestDistance = INT_MAX;
   for (int i = 0; i < std::min<int>(256, table_.size()); ++i) {
@@ -61,6 +68,7 @@ PixelTarget::PixelTarget(QImage& image) {
       indexMask_ = indexMask_ * 2 + 1;
     }
     matcher_ = std::make_unique<IndexMatcher>(table_);
+    lookup_ = matcher_->Lookup();
   }
 }
 

@@ -4,10 +4,12 @@
 // NotXor works on what is stored and exact colour tests compare what is stored.
 #include <QImage>
 #include <QList>
+#include <memory>
 #include <unordered_map>
 #include <vector>
 
 #include "platform/canvas.h"
+#include "platform/raster_color_lookup.h"
 #include "platform/raster_coverage.h"
 
 namespace scoreink::raster {
@@ -16,16 +18,21 @@ enum class TargetKind { None, Indexed8, Rgb24, Rgb32 };
 
 TargetKind TargetKindOf(const QImage* image);
 
-// Maps colours to the nearest index of a colour table: through the lookup table for the
-// fixed palette, by a remembered nearest search for any other table.
+// The lookup of the fixed palette or of the 16-colour table when table is one of them.
+const ColorLookup* LookupForTable(const QList<QRgb>& table);
+
+// Maps colours to the nearest index of a colour table: through the lookup of the program's
+// own tables, so that drawing agrees with conversion, and by a remembered nearest search
+// for any other table.
 class IndexMatcher {
  public:
   explicit IndexMatcher(const QList<QRgb>& table);
   uchar operator()(QRgb color);
+  const ColorLookup* Lookup() const { return lookup_; }
 
  private:
   QList<QRgb> table_;
-  bool fixedPalette_;
+  const ColorLookup* lookup_;
   std::unordered_map<QRgb, uchar> known_;
 };
 
@@ -41,6 +48,9 @@ class PixelTarget {
   uchar* Row(int y) { return bits_ + y * bytesPerLine_; }
 
   uint ValueOf(QRgb color);
+  // The lookup table of an 8-bit target whose colour table is one of the program's own
+  // (fixed palette or 16 colours); null otherwise.
+  const ColorLookup* Lookup() const { return lookup_; }
   QRgb ColorOfValue(uint value) const;
   uint ValueAt(int x, int y) const;
   void SetValue(int x, int y, uint value);
@@ -58,6 +68,7 @@ class PixelTarget {
   QList<QRgb> table_;
   uint indexMask_ = 0xFF;  // NotXor stays inside a table of 2, 16 or 256 entries
   std::unique_ptr<IndexMatcher> matcher_;
+  const ColorLookup* lookup_ = nullptr;
 };
 
 }  // namespace scoreink::raster

@@ -167,19 +167,23 @@ TEST(CanvasDraw, TransparentWhiteSkipsWhitePixels) {
   QImage symbol = NewBitmap(4, 4, PixelFormat::Bits4);
   symbol.setPixel(1, 1, 0);  // black
   symbol.setPixel(2, 2, 3);  // template ink
-  for (Surface surface : {Surface::Bits8, Surface::Bits24}) {
-    QImage target = test::WhiteSurface(surface, 6, 6);
-    Canvas canvas(&target);
-    canvas.SetPenColor(qRgb(255, 0, 0));
-    canvas.SetBrushColor(qRgb(255, 0, 0));
-    canvas.Rectangle(0, 0, 6, 6);
-    const QImage red = target.copy();
-    canvas.Draw(1, 1, symbol, true);
-    EXPECT_EQ(PixelColor(target, 2, 2), kBlack);
-    EXPECT_EQ(PixelColor(target, 3, 3), kTemplateInk);
-    EXPECT_EQ(PixelColor(target, 1, 1), PixelColor(red, 1, 1));
-    canvas.Draw(1, 1, symbol);  // opaque
-    EXPECT_EQ(PixelColor(target, 1, 1), kWhite);
+  const QImage symbols[] = {symbol, ConvertedTo(symbol, PixelFormat::Bits24),
+                            symbol.convertToFormat(QImage::Format_RGB32)};
+  for (const QImage& source : symbols) {
+    for (Surface surface : {Surface::Bits8, Surface::Bits24, Surface::Rgb32}) {
+      QImage target = test::WhiteSurface(surface, 6, 6);
+      Canvas canvas(&target);
+      canvas.SetPenColor(qRgb(255, 0, 0));
+      canvas.SetBrushColor(qRgb(255, 0, 0));
+      canvas.Rectangle(0, 0, 6, 6);
+      const QImage red = target.copy();
+      canvas.Draw(1, 1, source, true);
+      EXPECT_EQ(PixelColor(target, 2, 2), kBlack) << SurfaceName(surface);
+      EXPECT_EQ(PixelColor(target, 3, 3), kTemplateInk) << SurfaceName(surface);
+      EXPECT_EQ(PixelColor(target, 1, 1), PixelColor(red, 1, 1)) << SurfaceName(surface);
+      canvas.Draw(1, 1, source);  // opaque
+      EXPECT_EQ(PixelColor(target, 1, 1), kWhite) << SurfaceName(surface);
+    }
   }
 }
 
