@@ -2,6 +2,8 @@
 
 #include <QImageReader>
 #include <algorithm>
+#include <cstring>
+#include <vector>
 
 #include "platform/bmp_header.h"
 #include "platform/picture_messages.h"
@@ -11,6 +13,9 @@ namespace scoreink {
 namespace {
 
 constexpr quint32 kBmpBitfields = 3;
+constexpr qint64 kSmallPicturePixels = qint64(1) << 20;
+constexpr qint64 kMostPixelsPerRunLengthByte = 1024;
+constexpr qint64 kBandBytes = qint64(256) << 10;  // well inside the second-level cache
 
 PictureResult Failure(const QString& reason) {
   return PictureResult{QImage(), reason};
@@ -60,6 +65,14 @@ void BgrToRgbInPlace(uchar* row, qint64 width) {
   for (qint64 x = 0; x < width; ++x, row += 3) std::swap(row[0], row[2]);
 }
 
+void ReverseRows(uchar* rows, qint64 count, qint64 stride, uchar* spare) {
+  for (qint64 top = 0, bottom = count - 1; top < bottom; ++top, --bottom) {
+    std::memcpy(spare, rows + top * stride, size_t(stride));
+    std::memcpy(rows + top * stride, rows + bottom * stride, size_t(stride));
+    std::memcpy(rows + bottom * stride, spare, size_t(stride));
+  }
+}
+
 PictureResult ReadPlain(QIODevice& in, qint64 start, const BmpHeader& h) {
   QList<QRgb> table;
   if (h.bitCount == 8 && !ReadColorTable(in, start, h, table)) return Failure(ReasonTruncated());
@@ -67,15 +80,24 @@ PictureResult ReadPlain(QIODevice& in, qint64 start, const BmpHeader& h) {
   QImage image(int(h.width), int(h.height), format);
   if (image.isNull()) return Failure(ReasonNoMemory(h));
   if (h.bitCount == 8) image.setColorTable(table);
-  // QImage pads its rows to 4 bytes like the file, so each row is read in place.
+  // QImage pads its rows to 4 bytes like the file and keeps them in one block, so the file's
+  // rows are read in place, a band at a time. A bottom-up file's band lands on the same
+  // image rows in reverse order and is turned round while it is still in the cache.
   const qint64 stride = h.Stride();
-  Q_ASSERT(image.bytesPerLine() == stride);
+  if (image.bytesPerLine() != stride) return Failure(ReasonNoMemory(h));
   if (!in.seek(start + h.pixelOffset)) return Failure(ReasonReadFailed(in));
-  for (qint64 r = 0; r < h.height; ++r) {
-    uchar* row = image.scanLine(int(h.topDown ? r : h.height - 1 - r));
-    if (in.read(reinterpret_cast<char*>(row), stride) != stride)
+  const qint64 rowsPerBand = std::max<qint64>(1, kBandBytes / stride);
+  std::vector<uchar> spareRow(static_cast<size_t>(stride));
+  uchar* const bits = image.bits();
+  for (qint64 done = 0; done < h.height;) {
+    const qint64 count = std::min(rowsPerBand, h.height - done);
+    uchar* band = bits + (h.topDown ? done : h.height - done - count) * stride;
+    if (in.read(reinterpret_cast<char*>(band), count * stride) != count * stride)
       return Failure(in.atEnd() ? ReasonTruncated() : ReasonReadFailed(in));
-    if (h.bitCount == 24) BgrToRgbInPlace(row, h.width);
+    if (!h.topDown) ReverseRows(band, count, stride, spareRow.data());
+    if (h.bitCount == 24)
+      for (qint64 r = 0; r < count; ++r) BgrToRgbInPlace(band + r * stride, h.width);
+    done += count;
   }
   CoverAllIndices(image);
   return PictureResult{image, QString()};
@@ -108,6 +130,13 @@ PictureResult ReadBmpFrom(QIODevice& in) {
   const bool uncompressed = header.compression == kBmpRgb || header.compression == kBmpBitfields;
   const qint64 needed = header.pixelOffset + (uncompressed ? header.Stride() * header.height : 1);
   if (needed > available) return Failure(ReasonTruncated());
+  // Run-length data may end early and leave the rest blank, so a file of a few bytes could
+  // claim a page of any size and keep the reader busy for seconds. Real files hold at least
+  // a byte for every few hundred pixels; this bound is far below that.
+  const qint64 pixels = header.width * header.height;
+  if (!uncompressed && pixels > kSmallPicturePixels &&
+      pixels / kMostPixelsPerRunLengthByte > available - header.pixelOffset)
+    return Failure(ReasonTruncated());
   return IsPlainFile(header) ? ReadPlain(in, start, header) : ReadWithQt(in, start, header);
 }
 

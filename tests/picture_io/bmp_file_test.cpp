@@ -31,6 +31,8 @@ std::vector<FormatCase> FormatCases() {
   return {
       {"rgb888_odd_width", test::Rgb888Sample(17, 5), 24, 0},
       {"rgb888_one_pixel", test::Rgb888Sample(1, 1), 24, 0},
+      {"rgb888_several_bands", test::Rgb888Sample(601, 400), 24, 0},
+      {"indexed_several_bands", test::IndexedSample(1001, 700, 256), 8, 256},
       {"rgb32", test::Rgb888Sample(6, 3).convertToFormat(QImage::Format_RGB32), 24, 0},
       {"argb32", test::Rgb888Sample(5, 2).convertToFormat(QImage::Format_ARGB32), 24, 0},
       {"grayscale8", gray, 24, 0},
@@ -180,6 +182,22 @@ TEST(BmpRead, AcceptsTheVariantsQtReads) {
   }
   const PictureResult topDown = DecodeBmp(TopDown(QtWritten(rgb), 16, 3));
   EXPECT_TRUE(test::SameColors(topDown.image, rgb));
+  const QImage large = test::Rgb888Sample(601, 400);  // read in several bands
+  const PictureResult largeTopDown = DecodeBmp(TopDown(QtWritten(large), 1804, 400));
+  EXPECT_TRUE(test::SameColors(largeTopDown.image, large));
+}
+
+TEST(BmpRead, FewRunLengthBytesClaimingAWholePageAreRefused) {
+  // Eight bytes of RLE8 data (two runs and the end of the picture) for 5000 x 5000 pixels:
+  // Qt would decode it as a mostly blank page, after seconds of work.
+  QByteArray bytes =
+      HandMadeBmp(8, 1, QByteArray("\0\0\xFF\0", 4), QByteArray("\x02\0\0\0\x02\0\0\x01", 8));
+  const qint32 side = 5000;
+  memcpy(bytes.data() + 18, &side, 4);
+  memcpy(bytes.data() + 22, &side, 4);
+  const PictureResult read = DecodeBmp(bytes);
+  EXPECT_FALSE(read.ok());
+  EXPECT_TRUE(read.error.contains(QStringLiteral("途中で切れている"))) << read.error.toStdString();
 }
 
 TEST(BmpRead, IndicesPastTheTableGetBlackEntries) {
