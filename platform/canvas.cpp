@@ -1,5 +1,7 @@
 #include "platform/canvas.h"
 
+#include <algorithm>
+
 #include "platform/palette.h"
 #include "platform/pixel_format.h"
 #include "platform/raster_coverage.h"
@@ -14,6 +16,15 @@ using raster::FigurePen;
 using raster::PenFootprint;
 using raster::PixelTarget;
 
+bool Drawable(const QImage* target) {
+  return raster::TargetKindOf(target) != raster::TargetKind::None;
+}
+
+// Dotted pens exist for one-pixel pens only; a wider dotted pen draws solid.
+bool Dotted(PenStyle style, int width) {
+  return style == PenStyle::Dot && width == 1;
+}
+
 // GDI's rectangles and ellipses accept their corners in any order; right and bottom stay
 // outside. Returns the covered box with right and bottom inclusive (empty if nothing).
 QRect FigureBox(int left, int top, int right, int bottom) {
@@ -24,7 +35,7 @@ QRect FigureBox(int left, int top, int right, int bottom) {
 }
 
 // Writes the pen's pixels, then the brush's pixels that the pen does not cover, each pixel
-// once, and widens the dirty rectangle.
+// once. Returns the rectangle written.
 QRect ApplyFigure(QImage* image, Coverage& pen, QRgb penColor, Coverage* brush, QRgb brushColor,
                   PenMode mode) {
   PixelTarget target(*image);
@@ -39,6 +50,26 @@ QRect ApplyFigure(QImage* image, Coverage& pen, QRgb penColor, Coverage* brush, 
   return written;
 }
 
+// Rectangle and Ellipse: an outline with the pen and, with a solid brush, the inside.
+struct BoxFigure {
+  void (*outline)(Coverage&, const QRect&, const FigurePen&);
+  void (*interior)(Coverage&, const QRect&);
+};
+
+constexpr BoxFigure kRectangle{raster::AddRectangleOutline, raster::AddRectangleInterior};
+constexpr BoxFigure kEllipse{raster::AddEllipseOutline, raster::AddEllipseInterior};
+
+void DrawBoxFigure(const BoxFigure& figure, QImage* target, const QRect& box, int penWidth,
+                   PenStyle penStyle, QRgb penColor, PenMode mode, bool filled, QRgb brushColor,
+                   QRect& dirty) {
+  if (box.isEmpty() || !Drawable(target)) return;
+  const PenFootprint footprint(penWidth);
+  Coverage pen(target->rect()), brush(target->rect());
+  figure.outline(pen, box, FigurePen{footprint, Dotted(penStyle, penWidth), 0});
+  if (filled) figure.interior(brush, box);
+  dirty |= ApplyFigure(target, pen, penColor, filled ? &brush : nullptr, brushColor, mode);
+}
+
 }  // namespace
 
 Canvas::Canvas(QImage* target) : target_(target) {}
@@ -50,9 +81,9 @@ void Canvas::SetTarget(QImage* target) {
 void Canvas::LineTo(int x, int y) {
   const QPoint from = penPos_, to(x, y);
   penPos_ = to;
-  if (raster::TargetKindOf(target_) == raster::TargetKind::None) return;
+  if (!Drawable(target_)) return;
   const PenFootprint footprint(penWidth_);
-  const bool dotted = penStyle_ == PenStyle::Dot && penWidth_ == 1;
+  const bool dotted = Dotted(penStyle_, penWidth_);
   if (!dotted || !dotEndValid_ || dotEnd_ != from) dotPhase_ = 0;
   Coverage pen(target_->rect());
   const long long steps = raster::AddLine(pen, from, to, FigurePen{footprint, dotted, dotPhase_});
@@ -63,35 +94,20 @@ void Canvas::LineTo(int x, int y) {
 }
 
 void Canvas::Rectangle(int left, int top, int right, int bottom) {
-  const QRect box = FigureBox(left, top, right, bottom);
-  if (box.isEmpty() || raster::TargetKindOf(target_) == raster::TargetKind::None) return;
-  const PenFootprint footprint(penWidth_);
-  const bool dotted = penStyle_ == PenStyle::Dot && penWidth_ == 1;
-  Coverage pen(target_->rect()), brush(target_->rect());
-  raster::AddRectangleOutline(pen, box, FigurePen{footprint, dotted, 0});
-  const bool filled = brushStyle_ == BrushStyle::Solid;
-  if (filled) raster::AddRectangleInterior(brush, box);
-  dirty_ |= ApplyFigure(target_, pen, penColor_, filled ? &brush : nullptr, brushColor_, penMode_);
+  DrawBoxFigure(kRectangle, target_, FigureBox(left, top, right, bottom), penWidth_, penStyle_,
+                penColor_, penMode_, brushStyle_ == BrushStyle::Solid, brushColor_, dirty_);
 }
 
 void Canvas::Ellipse(int left, int top, int right, int bottom) {
-  const QRect box = FigureBox(left, top, right, bottom);
-  if (box.isEmpty() || raster::TargetKindOf(target_) == raster::TargetKind::None) return;
-  const PenFootprint footprint(penWidth_);
-  const bool dotted = penStyle_ == PenStyle::Dot && penWidth_ == 1;
-  Coverage pen(target_->rect()), brush(target_->rect());
-  raster::AddEllipseOutline(pen, box, FigurePen{footprint, dotted, 0});
-  const bool filled = brushStyle_ == BrushStyle::Solid;
-  if (filled) raster::AddEllipseInterior(brush, box);
-  dirty_ |= ApplyFigure(target_, pen, penColor_, filled ? &brush : nullptr, brushColor_, penMode_);
+  DrawBoxFigure(kEllipse, target_, FigureBox(left, top, right, bottom), penWidth_, penStyle_,
+                penColor_, penMode_, brushStyle_ == BrushStyle::Solid, brushColor_, dirty_);
 }
 
 void Canvas::PolyBezier(const std::array<QPoint, 4>& p) {
-  if (raster::TargetKindOf(target_) == raster::TargetKind::None) return;
+  if (!Drawable(target_)) return;
   const PenFootprint footprint(penWidth_);
-  const bool dotted = penStyle_ == PenStyle::Dot && penWidth_ == 1;
   Coverage pen(target_->rect());
-  raster::AddBezier(pen, p, FigurePen{footprint, dotted, 0});
+  raster::AddBezier(pen, p, FigurePen{footprint, Dotted(penStyle_, penWidth_), 0});
   dirty_ |= ApplyFigure(target_, pen, penColor_, nullptr, 0, penMode_);
 }
 
@@ -101,7 +117,7 @@ QRgb Canvas::Pixel(int x, int y) const {
 }
 
 void Canvas::SetPixel(int x, int y, QRgb color) {
-  if (raster::TargetKindOf(target_) == raster::TargetKind::None || !target_->valid(x, y)) return;
+  if (!Drawable(target_) || !target_->valid(x, y)) return;
   PixelTarget target(*target_);
   if (!target.IsValid()) return;
   target.SetValue(x, y, target.ValueOf(color));

@@ -147,18 +147,24 @@ __attribute__((target("avx512f,avx512bw,avx512vbmi,avx2"))) void IndexAvx512(con
     // Every pixel as if it were grey: the 256 grey entries looked up 128 at a time.
     const __m512i lower = _mm512_permutex2var_epi8(grey0, first, grey1);
     const __m512i upper = _mm512_permutex2var_epi8(grey2, first, grey3);
-    _mm512_storeu_si512(out + x, _mm512_mask_blend_epi8(_mm512_movepi8_mask(first), lower, upper));
+    const __m512i asGrey = _mm512_mask_blend_epi8(_mm512_movepi8_mask(first), lower, upper);
     // Then the pixels that are not grey: one by one while they are few (a grey scan), by
     // gathers of eight when they are many (a colour picture).
     unsigned long long other =
         ~(_mm512_cmpeq_epi8_mask(first, second) & _mm512_cmpeq_epi8_mask(second, third));
-    if (__builtin_popcountll(other) > kFewPixels) {
+    if (other == 0) {
+      _mm512_storeu_si512(out + x, asGrey);
+    } else if (__builtin_popcountll(other) > kFewPixels) {
       for (int k = 0; k < 64; k += 8) IndexEightAt<Format>(in, out, x + k, width, entries);
-      continue;
-    }
-    for (; other != 0; other &= other - 1) {
-      const int i = x + __builtin_ctzll(other);
-      out[i] = entries[Format::Key(in + Format::kBytes * i)];
+    } else {
+      // Mended in a block on the stack and stored once.
+      alignas(64) uchar block[64];
+      _mm512_store_si512(block, asGrey);
+      for (; other != 0; other &= other - 1) {
+        const int j = __builtin_ctzll(other);
+        block[j] = entries[Format::Key(p + Format::kBytes * j)];
+      }
+      _mm512_storeu_si512(out + x, _mm512_load_si512(block));
     }
   }
   IndexAvx2<Format>(in + Format::kBytes * x, out + x, width - x, entries);
