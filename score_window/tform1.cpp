@@ -129,6 +129,10 @@ void TForm1::FitScrollContent() {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
+  if (!ConfirmClose()) {
+    event->ignore();
+    return;
+  }
   FormClose(this);
   event->accept();
 }

@@ -76,6 +76,34 @@ class TForm1 : public QWidget {
   // The score surface: the picture of "Image1", edited in its own pixel coordinates.
   QImage& Surface();
 
+  // Score surface steps shared by the tools (the mouse pipeline and the commit).
+  // Stamps the floating palette symbol into the surface and hides the overlay.
+  void DropSymbol();
+  // Stamps a lifted block at the overlay's place; true when a block was stamped.
+  bool DropBlock();
+  // Lifts the user's black ink of the selection into the overlay (region move and copy).
+  bool LiftBlock();
+  // Repaints the rectangle between two corners (right and bottom exclusive) from the blank page.
+  void RestoreFromTemplate(int x1, int y1, int x2, int y2);
+  // After a white free-draw stroke on a template score, puts the blank staff back over the
+  // whole box the stroke covered.
+  void RestoreEraseBox(int x, int y);
+  // Shows the selected palette symbol as the floating overlay centred on a control point of
+  // "Image1".
+  void PlaceSymbolOverlay(int x, int y);
+  // Redraws the clef strip of the staff system at surface row y with the key signature chosen
+  // in "ComboBox1".
+  void StampKeySignature(int y);
+
+  // Score documents.
+  // 0 when there is nothing to save, else the answer to the save question (6, 7 or 2).
+  int AskSaveChanges();
+  // Saves the score, asking for a name when askName; true when a file was written.
+  bool SaveScore(bool askName);
+  // The question and the save-before rule of the close command, for any way of closing the
+  // window; false when the user chose to keep the window open.
+  bool ConfirmClose();
+
   // Finds a control by its object name ("RBtnLM" + digit, "OPImg" + two digits ...).
   template <class T = QWidget>
   T* Control(const QString& name) const {
