@@ -23,7 +23,12 @@ ScoreWindowHarness::ScoreWindowHarness(WindowOptions options) : devices_(options
 }
 
 ScoreWindowHarness::~ScoreWindowHarness() {
-  Close();
+  // The end of a test is not a user's close: run the close handler without the unsaved-changes
+  // question, which a test that wants it asks for with Close().
+  if (!closed_ && window_) {
+    closed_ = true;
+    if (started_) window_->FormClose(window_.get());
+  }
   window_.reset();
   // Deferred deletions (windows that released themselves) go before the seams do.
   QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
