@@ -150,12 +150,12 @@ void CondenseToFit(QWidget* control, const char* name) {
 }
 
 // Gives a control its own text and background colours where the row names them.
-void ApplyColours(QWidget* widget, const ControlSpec& spec) {
+void ApplyColours(QWidget* widget, const ControlSpec& row) {
   QPalette palette = widget->palette();
-  if (spec.textColor != kParentColor) {
+  if (row.textColor != kParentColor) {
     // Only the caption's role: a radio button draws its indicator's dot in the Text colour.
-    const QColor text = QColor::fromRgb(spec.textColor);
-    switch (spec.kind) {
+    const QColor text = QColor::fromRgb(row.textColor);
+    switch (row.kind) {
       case ControlKind::EditBox:
       case ControlKind::ComboBox:
         palette.setColor(QPalette::Text, text);
@@ -168,8 +168,8 @@ void ApplyColours(QWidget* widget, const ControlSpec& spec) {
         break;
     }
   }
-  if (spec.backColor != kParentColor) {
-    const QColor back = QColor::fromRgb(spec.backColor);
+  if (row.backColor != kParentColor) {
+    const QColor back = QColor::fromRgb(row.backColor);
     palette.setColor(QPalette::Window, back);
     palette.setColor(QPalette::Base, back);
     widget->setAutoFillBackground(true);
@@ -177,25 +177,25 @@ void ApplyColours(QWidget* widget, const ControlSpec& spec) {
   widget->setPalette(palette);
 }
 
-QWidget* MakeControl(const ControlSpec& spec) {
-  const QString caption = QString::fromUtf8(spec.caption);
-  switch (spec.kind) {
+QWidget* MakeControl(const ControlSpec& row) {
+  const QString caption = QString::fromUtf8(row.caption);
+  switch (row.kind) {
     case ControlKind::Button: {
-      QPushButton* button = (spec.flags & kWordWrap) ? new WrapButton : new QPushButton;
+      QPushButton* button = (row.flags & kWordWrap) ? new WrapButton : new QPushButton;
       button->setText(caption);
       return button;
     }
     case ControlKind::Label: {
       auto* label = new QLabel(caption);
-      label->setAlignment(((spec.flags & kAlignRight) ? Qt::AlignRight : Qt::AlignLeft) |
+      label->setAlignment(((row.flags & kAlignRight) ? Qt::AlignRight : Qt::AlignLeft) |
                           Qt::AlignTop);
-      label->setWordWrap(spec.flags & kWordWrap);
+      label->setWordWrap(row.flags & kWordWrap);
       return label;
     }
     case ControlKind::EditBox: {
       auto* edit = new QLineEdit(caption);
-      edit->setFrame(!(spec.flags & kNoFrame));
-      edit->setReadOnly(spec.flags & kReadOnly);
+      edit->setFrame(!(row.flags & kNoFrame));
+      edit->setReadOnly(row.flags & kReadOnly);
       return edit;
     }
     case ControlKind::ComboBox: {
@@ -205,7 +205,7 @@ QWidget* MakeControl(const ControlSpec& spec) {
     }
     case ControlKind::RadioButton: {
       auto* radio = new QRadioButton(caption);
-      radio->setChecked(spec.flags & kChecked);
+      radio->setChecked(row.flags & kChecked);
       return radio;
     }
     case ControlKind::GroupBox:
@@ -220,15 +220,15 @@ QWidget* MakeControl(const ControlSpec& spec) {
       box->setFrameShape(QFrame::NoFrame);
       box->setWidgetResizable(false);
       auto* content = new QWidget;
-      content->setObjectName(QString::fromUtf8(spec.name) + "Content");
+      content->setObjectName(QString::fromUtf8(row.name) + "Content");
       box->setWidget(content);
       return box;
     }
     case ControlKind::Image: {
       auto* image = new ImageControl;
-      image->SetStretch(spec.flags & kStretch);
-      image->SetTransparent(spec.flags & kTransparent);
-      image->SetAutoSize(spec.flags & kAutoSize);
+      image->SetStretch(row.flags & kStretch);
+      image->SetTransparent(row.flags & kTransparent);
+      image->SetAutoSize(row.flags & kAutoSize);
       return image;
     }
   }
@@ -264,26 +264,26 @@ std::span<const ControlSpec> ScoreWindowControls() {
 
 void TForm1::BuildControls() {
   QHash<QString, QWidget*> byName;
-  for (const ControlSpec& spec : kControls) {
-    QWidget* parent = *spec.parent ? byName.value(QString::fromUtf8(spec.parent)) : this;
+  for (const ControlSpec& row : kControls) {
+    QWidget* parent = *row.parent ? byName.value(QString::fromUtf8(row.parent)) : this;
     Q_ASSERT(parent);
-    QWidget* control = MakeControl(spec);
-    control->setObjectName(QString::fromUtf8(spec.name));
+    QWidget* control = MakeControl(row);
+    control->setObjectName(QString::fromUtf8(row.name));
     control->setParent(ContainerOf(parent));
-    control->setGeometry(spec.left, spec.top, spec.width, spec.height);
-    if (spec.fontPixels != 0) control->setFont(WindowFont(spec.fontPixels));
-    ApplyColours(control, spec);
-    CondenseToFit(control, spec.name);
-    if (spec.kind == ControlKind::ScrollBox) {
+    control->setGeometry(row.left, row.top, row.width, row.height);
+    if (row.fontPixels != 0) control->setFont(WindowFont(row.fontPixels));
+    ApplyColours(control, row);
+    CondenseToFit(control, row.name);
+    if (row.kind == ControlKind::ScrollBox) {
       auto* box = static_cast<QScrollArea*>(control);
-      ApplyColours(box->viewport(), spec);
-      ApplyColours(box->widget(), spec);
+      ApplyColours(box->viewport(), row);
+      ApplyColours(box->widget(), row);
     }
-    if (spec.kind == ControlKind::RadioButton)
+    if (row.kind == ControlKind::RadioButton)
       GroupFor(parent, control->objectName())->addButton(static_cast<QRadioButton*>(control));
-    if (spec.flags & kImeOff) control->setAttribute(Qt::WA_InputMethodEnabled, false);
-    if (spec.flags & kDisabled) control->setEnabled(false);
-    if (spec.flags & kHidden) control->setHidden(true);
+    if (row.flags & kImeOff) control->setAttribute(Qt::WA_InputMethodEnabled, false);
+    if (row.flags & kDisabled) control->setEnabled(false);
+    if (row.flags & kHidden) control->setHidden(true);
     byName.insert(control->objectName(), control);
   }
   // The embedded pictures: the staff template and the built-in palette symbols.

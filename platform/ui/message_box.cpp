@@ -52,10 +52,10 @@ int ShowRealBox(const QString& text, const QString& caption, MsgButtons buttons)
   box.setTextFormat(Qt::PlainText);
   const ButtonSet set = ButtonsOf(buttons);
   bool first = true;
-  for (const ButtonSpec& spec : set.buttons) {
-    QAbstractButton* button = box.addButton(spec.button);
-    button->setText(QString::fromUtf8(spec.text));
-    if (first) box.setDefaultButton(spec.button);  // the first button is the default
+  for (const ButtonSpec& entry : set.buttons) {
+    QAbstractButton* button = box.addButton(entry.button);
+    button->setText(QString::fromUtf8(entry.text));
+    if (first) box.setDefaultButton(entry.button);  // the first button is the default
     first = false;
   }
   box.setEscapeButton(set.escape.button);
@@ -63,8 +63,8 @@ int ShowRealBox(const QString& text, const QString& caption, MsgButtons buttons)
   QAbstractButton* clicked = box.clickedButton();
   const QMessageBox::StandardButton chosen =
       clicked ? box.standardButton(clicked) : set.escape.button;
-  for (const ButtonSpec& spec : set.buttons) {
-    if (spec.button == chosen) return spec.id;
+  for (const ButtonSpec& entry : set.buttons) {
+    if (entry.button == chosen) return entry.id;
   }
   return set.escape.id;
 }
