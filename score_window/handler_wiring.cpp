@@ -15,12 +15,12 @@
 namespace scoreink {
 
 void TForm1::WireHandlers() {
-  for (const ControlSpec& spec : ScoreWindowControls()) {
-    if (!spec.click) continue;
-    QWidget* control = Control(QString::fromUtf8(spec.name));
-    const ClickHandler handler = spec.click;
+  for (const ControlSpec& row : ScoreWindowControls()) {
+    if (!row.click) continue;
+    QWidget* control = Control(QString::fromUtf8(row.name));
+    const ClickHandler handler = row.click;
     auto run = [this, control, handler] { (this->*handler)(control); };
-    switch (spec.kind) {
+    switch (row.kind) {
       case ControlKind::Button:
         connect(static_cast<QAbstractButton*>(control), &QAbstractButton::clicked, this, run);
         break;
