@@ -2,11 +2,12 @@
 
 #include <QImageReader>
 #include <algorithm>
-#include <cstring>
-#include <vector>
 
 #include "platform/bmp_header.h"
+#include "platform/picture_buffer.h"
 #include "platform/picture_messages.h"
+#include "platform/rgb_swap.h"
+#include "platform/row_order.h"
 
 namespace scoreink {
 
@@ -15,7 +16,7 @@ namespace {
 constexpr quint32 kBmpBitfields = 3;
 constexpr qint64 kSmallPicturePixels = qint64(1) << 20;
 constexpr qint64 kMostPixelsPerRunLengthByte = 1024;
-constexpr qint64 kBandBytes = qint64(256) << 10;  // well inside the second-level cache
+constexpr qint64 kBandBytes = qint64(512) << 10;  // inside the second-level cache
 
 PictureResult Failure(const QString& reason) {
   return PictureResult{QImage(), reason};
@@ -61,42 +62,31 @@ bool ReadColorTable(QIODevice& in, qint64 start, const BmpHeader& h, QList<QRgb>
   return true;
 }
 
-void BgrToRgbInPlace(uchar* row, qint64 width) {
-  for (qint64 x = 0; x < width; ++x, row += 3) std::swap(row[0], row[2]);
-}
-
-void ReverseRows(uchar* rows, qint64 count, qint64 stride, uchar* spare) {
-  for (qint64 top = 0, bottom = count - 1; top < bottom; ++top, --bottom) {
-    std::memcpy(spare, rows + top * stride, size_t(stride));
-    std::memcpy(rows + top * stride, rows + bottom * stride, size_t(stride));
-    std::memcpy(rows + bottom * stride, spare, size_t(stride));
-  }
-}
-
 PictureResult ReadPlain(QIODevice& in, qint64 start, const BmpHeader& h) {
   QList<QRgb> table;
   if (h.bitCount == 8 && !ReadColorTable(in, start, h, table)) return Failure(ReasonTruncated());
   const auto format = h.bitCount == 8 ? QImage::Format_Indexed8 : QImage::Format_RGB888;
-  QImage image(int(h.width), int(h.height), format);
+  QImage image = NewPictureForReading(int(h.width), int(h.height), format);
   if (image.isNull()) return Failure(ReasonNoMemory(h));
   if (h.bitCount == 8) image.setColorTable(table);
-  // QImage pads its rows to 4 bytes like the file and keeps them in one block, so the file's
-  // rows are read in place, a band at a time. A bottom-up file's band lands on the same
-  // image rows in reverse order and is turned round while it is still in the cache.
+  // QImage pads its rows to 4 bytes like the file and keeps them in one block, so a band of
+  // rows is read straight into place. A bottom-up file's band lands on the same picture rows
+  // in reverse order and is turned round, and blue, green, red turned into red, green, blue,
+  // while it is still in the cache.
   const qint64 stride = h.Stride();
   if (image.bytesPerLine() != stride) return Failure(ReasonNoMemory(h));
   if (!in.seek(start + h.pixelOffset)) return Failure(ReasonReadFailed(in));
   const qint64 rowsPerBand = std::max<qint64>(1, kBandBytes / stride);
-  std::vector<uchar> spareRow(static_cast<size_t>(stride));
   uchar* const bits = image.bits();
   for (qint64 done = 0; done < h.height;) {
     const qint64 count = std::min(rowsPerBand, h.height - done);
     uchar* band = bits + (h.topDown ? done : h.height - done - count) * stride;
     if (in.read(reinterpret_cast<char*>(band), count * stride) != count * stride)
       return Failure(in.atEnd() ? ReasonTruncated() : ReasonReadFailed(in));
-    if (!h.topDown) ReverseRows(band, count, stride, spareRow.data());
+    if (!h.topDown) ReverseRowOrder(band, count, stride);
     if (h.bitCount == 24)
-      for (qint64 r = 0; r < count; ++r) BgrToRgbInPlace(band + r * stride, h.width);
+      for (qint64 r = 0; r < count; ++r)
+        CopySwappingRedBlue(band + r * stride, band + r * stride, h.width);
     done += count;
   }
   CoverAllIndices(image);

@@ -7,6 +7,7 @@
 #include "platform/bmp_header.h"
 #include "platform/device_write.h"
 #include "platform/picture_messages.h"
+#include "platform/rgb_swap.h"
 
 namespace scoreink {
 
@@ -38,14 +39,6 @@ void PackFourBit(const uchar* src, int width, uchar* dst) {
   if (width & 1) *dst = uchar((src[width - 1] & 0x0F) << 4);
 }
 
-void RgbToBgr(const uchar* src, int width, uchar* dst) {
-  for (int x = 0; x < width; ++x, src += 3, dst += 3) {
-    dst[0] = src[2];
-    dst[1] = src[1];
-    dst[2] = src[0];
-  }
-}
-
 void Rgb32ToBgr(const uchar* line, int width, uchar* dst) {
   const auto* src = reinterpret_cast<const QRgb*>(line);
   for (int x = 0; x < width; ++x, dst += 3) {
@@ -74,7 +67,7 @@ void FillRows(const QImage& image, int bits, int top, int count, qint64 stride, 
     } else if (bits == 8) {
       std::memcpy(dst, src, size_t(width));
     } else if (!direct || format == QImage::Format_RGB888) {
-      RgbToBgr(src, width, dst);
+      CopySwappingRedBlue(src, dst, width);
     } else {
       Rgb32ToBgr(src, width, dst);
     }

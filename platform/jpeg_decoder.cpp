@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/jpeg_session.h"
+#include "platform/picture_buffer.h"
 #include "platform/picture_messages.h"
 
 namespace scoreink {
@@ -114,7 +115,7 @@ PictureResult ReadJpegFrom(QIODevice& in) {
   const qint64 width = s.cinfo.image_width;
   const qint64 height = s.cinfo.image_height;
   if (!PictureSizeAllowed(width, height)) return Failure(ReasonTooLarge(width, height));
-  s.image = QImage(int(width), int(height), QImage::Format_RGB888);
+  s.image = NewPictureForReading(int(width), int(height), QImage::Format_RGB888);
   if (s.image.isNull())
     return Failure(ReasonTooLarge(width, height) + QStringLiteral(" (メモリが足りない)"));
   if (s.cinfo.out_color_space == JCS_CMYK) {

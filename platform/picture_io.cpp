@@ -47,7 +47,7 @@ PictureResult ReadWith(QIODevice& in, const QString& path, const Reader& read,
 
 PictureResult LoadWith(const QString& path, const Reader& read, const QString& notThisKind) {
   QFile file(path);
-  if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
+  if (!file.open(QIODevice::ReadOnly))  // Qt refuses folders here too
     return PictureResult{QImage(), ReadFailureMessage(path, ReasonOpenForRead(file))};
   return ReadWith(file, path, read, notThisKind);
 }

@@ -1,0 +1,231 @@
+// Picture files against what the machine does anyway. BMP writing and reading of the blank
+// page and of an A4 page at 600 dpi (8 and 24 bits) beside one plain write and one plain read
+// of the same number of bytes (compare the CPU column when the machine is busy: it holds
+// the system time of the copies too); JPEG encoding and decoding of the A4 page beside libjpeg's
+// own cjpeg and djpeg run as programs on the same picture.
+#include <benchmark/benchmark.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <time.h>
+
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QTemporaryDir>
+#include <map>
+
+#include "platform/palette.h"
+#include "platform/picture_io.h"
+
+extern char** environ;
+
+namespace scoreink {
+namespace {
+
+enum Page { kBlank8 = 0, kA4Page8 = 1, kA4Page24 = 2 };
+const char* const kPageNames[] = {"blank_770x1101_8bit", "a4_4960x7016_8bit", "a4_4960x7016_24bit"};
+
+// Paper with grey grain, staff lines in groups of five and a scattering of ink, in palette
+// indices (8 bits) or the palette's colours (24 bits).
+QImage MakePage(Page page) {
+  const bool a4 = page != kBlank8;
+  const int w = a4 ? 4960 : 770, h = a4 ? 7016 : 1101;
+  QImage indexed(w, h, QImage::Format_Indexed8);
+  indexed.setColorTable(FixedPalette());
+  quint32 seed = 99;
+  for (int y = 0; y < h; ++y) {
+    uchar* row = indexed.scanLine(y);
+    const bool staff = y % 20 == 0 && (y / 20) % 9 < 5;
+    for (int x = 0; x < w; ++x) {
+      seed = seed * 1664525u + 1013904223u;
+      uchar index = kWhiteIndex;
+      if (staff)
+        index = uchar(TemplateInkIndex());
+      else if (a4 && (seed >> 24) < 24)
+        index = PaletteIndexFor(int(seed >> 8 & 31) + 215, 230, 228);
+      else if ((seed >> 20) == 7)
+        index = kBlackIndex;
+      row[x] = index;
+    }
+  }
+  return page == kA4Page24 ? indexed.convertToFormat(QImage::Format_RGB888) : indexed;
+}
+
+// Pages, their files and the temporary folder, made once for the whole run.
+struct Fixtures {
+  QTemporaryDir dir;
+  std::map<Page, QImage> pages;
+  QString File(const QString& name) const { return dir.filePath(name); }
+  const QImage& PageOf(Page page) {
+    auto found = pages.find(page);
+    if (found == pages.end()) found = pages.emplace(page, MakePage(page)).first;
+    return found->second;
+  }
+  QString BmpOf(Page page) {
+    const QString path = File(QString::fromLatin1(kPageNames[page]) + ".bmp");
+    if (!QFileInfo::exists(path)) SaveBmp(PageOf(page), path);
+    return path;
+  }
+  QString JpegOfA4() {
+    const QString path = File(QStringLiteral("a4.jpg"));
+    if (!QFileInfo::exists(path)) SaveJpeg(PageOf(kA4Page8), path);
+    return path;
+  }
+};
+
+Fixtures& Shared() {
+  static Fixtures fixtures;
+  return fixtures;
+}
+
+void BM_BmpSave(benchmark::State& state) {
+  const Page page = Page(state.range(0));
+  const QImage& image = Shared().PageOf(page);
+  const QString path = Shared().File(QStringLiteral("saved.bmp"));
+  for (auto _ : state) {
+    if (!SaveBmp(image, path).ok()) state.SkipWithError("save failed");
+  }
+  state.SetLabel(kPageNames[page]);
+  state.SetBytesProcessed(state.iterations() * QFileInfo(path).size());
+}
+
+void BM_PlainWrite(benchmark::State& state) {
+  const Page page = Page(state.range(0));
+  const qint64 size = QFileInfo(Shared().BmpOf(page)).size();
+  const QByteArray bytes(size, '\x55');
+  const QString path = Shared().File(QStringLiteral("plain.bin"));
+  for (auto _ : state) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != size)
+      state.SkipWithError("write failed");
+  }
+  state.SetLabel(kPageNames[page]);
+  state.SetBytesProcessed(state.iterations() * size);
+}
+
+void BM_BmpLoad(benchmark::State& state) {
+  const Page page = Page(state.range(0));
+  const QString path = Shared().BmpOf(page);
+  for (auto _ : state) {
+    PictureResult result = LoadBmp(path);
+    if (!result.ok()) state.SkipWithError("load failed");
+    benchmark::DoNotOptimize(result.image.constBits());
+  }
+  state.SetLabel(kPageNames[page]);
+  state.SetBytesProcessed(state.iterations() * QFileInfo(path).size());
+}
+
+void BM_PlainRead(benchmark::State& state) {
+  const Page page = Page(state.range(0));
+  const QString path = Shared().BmpOf(page);
+  const qint64 size = QFileInfo(path).size();
+  for (auto _ : state) {
+    QFile file(path);
+    QByteArray bytes(size, Qt::Uninitialized);  // the reader allocates its picture too
+    if (!file.open(QIODevice::ReadOnly) || file.read(bytes.data(), size) != size)
+      state.SkipWithError("read failed");
+    benchmark::DoNotOptimize(bytes.constData());
+  }
+  state.SetLabel(kPageNames[page]);
+  state.SetBytesProcessed(state.iterations() * size);
+}
+
+// Runs a program to its end and adds the processor time it used (user and system) to
+// cpuSeconds; false when it cannot start or fails.
+bool RunProgram(std::vector<std::string> args, double& cpuSeconds) {
+  std::vector<char*> argv;
+  for (std::string& a : args) argv.push_back(a.data());
+  argv.push_back(nullptr);
+  pid_t pid = 0;
+  if (posix_spawnp(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0) return false;
+  int status = 0;
+  rusage usage = {};
+  if (wait4(pid, &status, 0, &usage) != pid) return false;
+  cpuSeconds += double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+                double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) * 1e-6;
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+double ThreadCpuSeconds() {
+  timespec t = {};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+  return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
+}
+
+// The machine is shared: besides the wall time, each JPEG benchmark reports the processor
+// time of the work itself as cpu_ms, the same measure for this process and for the programs.
+void ReportCpu(benchmark::State& state, double cpuSeconds) {
+  state.counters["cpu_ms"] =
+      benchmark::Counter(cpuSeconds * 1e3, benchmark::Counter::kAvgIterations);
+}
+
+std::string Local(const QString& path) {
+  return QFile::encodeName(path).toStdString();
+}
+
+// The save path of a score: the 8-bit page to a JPEG file.
+void BM_JpegSave(benchmark::State& state) {
+  const QImage& page = Shared().PageOf(kA4Page8);
+  const QString path = Shared().File(QStringLiteral("saved.jpg"));
+  double cpu = 0;
+  for (auto _ : state) {
+    const double before = ThreadCpuSeconds();
+    if (!SaveJpeg(page, path).ok()) state.SkipWithError("save failed");
+    cpu += ThreadCpuSeconds() - before;
+  }
+  ReportCpu(state, cpu);
+}
+
+// cjpeg reads the same 8-bit page from its BMP file and writes the JPEG file.
+void BM_CjpegProgram(benchmark::State& state) {
+  const std::string in = Local(Shared().BmpOf(kA4Page8));
+  const std::string out = Local(Shared().File(QStringLiteral("cjpeg.jpg")));
+  double cpu = 0;
+  for (auto _ : state) {
+    if (!RunProgram({"cjpeg", "-quality", "90", "-outfile", out, in}, cpu))
+      state.SkipWithError("cjpeg did not run");
+  }
+  ReportCpu(state, cpu);
+}
+
+void BM_JpegLoad(benchmark::State& state) {
+  const QString path = Shared().JpegOfA4();
+  double cpu = 0;
+  for (auto _ : state) {
+    const double before = ThreadCpuSeconds();
+    PictureResult result = LoadJpeg(path);
+    if (!result.ok()) state.SkipWithError("load failed");
+    benchmark::DoNotOptimize(result.image.constBits());
+    result.image = QImage();  // freeing belongs to the load, as for the program
+    cpu += ThreadCpuSeconds() - before;
+  }
+  ReportCpu(state, cpu);
+}
+
+// djpeg decodes the same file and throws the pixels away.
+void BM_DjpegProgram(benchmark::State& state) {
+  const std::string in = Local(Shared().JpegOfA4());
+  double cpu = 0;
+  for (auto _ : state) {
+    if (!RunProgram({"djpeg", "-outfile", "/dev/null", in}, cpu))
+      state.SkipWithError("djpeg did not run");
+  }
+  ReportCpu(state, cpu);
+}
+
+void AllPages(benchmark::internal::Benchmark* b) {
+  b->Arg(kBlank8)->Arg(kA4Page8)->Arg(kA4Page24)->Unit(benchmark::kMillisecond)->UseRealTime();
+}
+
+BENCHMARK(BM_BmpSave)->Apply(AllPages);
+BENCHMARK(BM_PlainWrite)->Apply(AllPages);
+BENCHMARK(BM_BmpLoad)->Apply(AllPages);
+BENCHMARK(BM_PlainRead)->Apply(AllPages);
+BENCHMARK(BM_JpegSave)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_CjpegProgram)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_JpegLoad)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_DjpegProgram)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
+}  // namespace scoreink
