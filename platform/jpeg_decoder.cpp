@@ -29,6 +29,11 @@ struct DecodeSession {
   }
 };
 
+constexpr qint64 kSmallPicturePixels = qint64(1) << 20;
+// A component sampled at a quarter of the picture in each direction has one 8 x 8 block per
+// 1024 pixels, at one bit each at the very least.
+constexpr qint64 kMostPixelsPerByte = 8 * 1024;
+
 DecodeSession& SessionOf(void* context) {
   return *static_cast<DecodeSession*>(context);
 }
@@ -100,6 +105,7 @@ PictureResult Failure(const QString& reason) {
 
 PictureResult ReadJpegFrom(QIODevice& in) {
   if (in.peek(1).isEmpty()) return Failure(in.atEnd() ? ReasonEmptyFile() : ReasonReadFailed(in));
+  const qint64 available = in.isSequential() ? -1 : in.size() - in.pos();
   auto session = std::make_unique<DecodeSession>();
   DecodeSession& s = *session;
   s.cinfo.err = InstallJpegErrors(s.errors);
@@ -115,6 +121,11 @@ PictureResult ReadJpegFrom(QIODevice& in) {
   const qint64 width = s.cinfo.image_width;
   const qint64 height = s.cinfo.image_height;
   if (!PictureSizeAllowed(width, height)) return Failure(ReasonTooLarge(width, height));
+  // Every 8 x 8 block of at least one component costs a bit or more, so a file far smaller
+  // than its picture cannot be whole: refuse it before taking the picture's memory.
+  if (available >= 0 && width * height > kSmallPicturePixels &&
+      width * height / kMostPixelsPerByte > available)
+    return Failure(ReasonTruncated());
   s.image = NewPictureForReading(int(width), int(height), QImage::Format_RGB888);
   if (s.image.isNull())
     return Failure(ReasonTooLarge(width, height) + QStringLiteral(" (メモリが足りない)"));

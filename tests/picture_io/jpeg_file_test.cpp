@@ -133,6 +133,17 @@ TEST(JpegRead, SizeIsCheckedBeforeDecoding) {
   EXPECT_TRUE(huge.error.contains(QStringLiteral("60000 x 60000")));
 }
 
+TEST(JpegRead, FileFarTooSmallForItsPictureIsRefusedBeforeDecoding) {
+  // 16000 x 16000 is within the size limit, but a few hundred bytes cannot hold it.
+  const QByteArray small = test::EncodeTestJpeg(Gradient(16, 16), JpegVariant::Progressive);
+  QElapsedTimer timer;
+  timer.start();
+  const PictureResult read = DecodeJpeg(test::WithFrameSize(small, 16000, 16000));
+  EXPECT_FALSE(read.ok());
+  EXPECT_TRUE(read.error.contains(QStringLiteral("途中で切れている"))) << read.error.toStdString();
+  EXPECT_LT(timer.elapsed(), 1000);
+}
+
 TEST(JpegRead, CutOffDataIsAnErrorNotHalfAPicture) {
   const QImage picture = test::Rgb888Sample(256, 256);
   for (JpegVariant variant : {JpegVariant::Colour, JpegVariant::Progressive}) {
