@@ -1,39 +1,175 @@
 // Score documents: close, new, open, save and overwrite save, and the unsaved-changes question.
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <algorithm>
+
+#include "platform/edit_history.h"
+#include "platform/ui/image_control.h"
+#include "platform/ui/message_box.h"
+#include "platform/ui/save_dialog.h"
+#include "platform/work_files.h"
+#include "score_window/busy_cursor.h"
+#include "score_window/control_values.h"
+#include "score_window/core/save_name_rules.h"
+#include "score_window/core/score_file.h"
+#include "score_window/shared_values.h"
 #include "score_window/tform1.h"
 
 namespace scoreink {
 
-int TForm1::AskSaveChanges() {
-  return 0;
+namespace {
+
+// The window whose close the close button has already settled, so that the close event it
+// sends does not ask a second time.
+const TForm1* closeSettled = nullptr;
+
+// The folder part of a path written with "/", without the trailing "/".
+QString FolderOf(const QString& path) {
+  return path.left(std::max<qsizetype>(path.lastIndexOf('/'), 0));
 }
 
-bool TForm1::SaveScore(bool) {
-  return false;
+// What close and new do before they drop the score: ask, and save on Yes. False when the
+// command must stop: Cancel, a save dialog left without a name, or a save that failed (the
+// user has been told, and the score is still there to be saved elsewhere).
+bool SaveBeforeLeaving(TForm1& window) {
+  switch (window.AskSaveChanges()) {
+    case kIdCancel:
+      return false;
+    case kIdYes:
+      // A score with a file is saved in place, without the warning of the overwrite button.
+      return window.SaveScore(CurrentScoreFile.isEmpty());
+    default:
+      return true;
+  }
+}
+
+}  // namespace
+
+int TForm1::AskSaveChanges() {
+  if (HistoryPos() <= 1) return 0;
+  return AppMessageBox(QString(25, QLatin1Char(' ')) + QStringLiteral("保存する?"),
+                       QStringLiteral("何か編集中のデータがあるみたいだけど"),
+                       MsgButtons::YesNoCancel);
+}
+
+bool TForm1::SaveScore(bool askName) {
+  QString name = CurrentScoreFile;
+  if (askName) {
+    name = ChooseSaveName(
+        CurrentScoreFile, WorkFolder,
+        [this](const QString& initial) {
+          return RunSaveDialog(this, initial, QString::fromLatin1(kScoreFileFilter));
+        },
+        AppMessageBox);
+  }
+  if (name.isEmpty()) return false;
+
+  WriteResult written;
+  {
+    BusyCursor busy;
+    written = SaveScoreFile(Surface(), name);
+  }
+  if (!written.ok()) {
+    // The old file is still there (the new one is written beside it), and the history, the
+    // picture folder and the score's file name stay as they were.
+    ShowErrorMessage(written.error);
+    return false;
+  }
+
+  SharedHistory().ResetHistory(true);
+  PictureFolder = FolderOf(name);
+  RememberPictureFolder(CurrentWorkPlaces.PixDirFile(), PictureFolder);
+  CurrentScoreFile = name;
+  return true;
 }
 
 bool TForm1::ConfirmClose() {
-  return true;
+  if (closeSettled == this) {
+    closeSettled = nullptr;
+    return true;
+  }
+  // What floats belongs to the score that the question is about.
+  CommitPending();
+  return SaveBeforeLeaving(*this);
 }
 
 void TForm1::Btn0Click(QObject*) {
   FocusSink();
+  if (!SaveBeforeLeaving(*this)) return;
+  closeSettled = this;
   close();
+  closeSettled = nullptr;
 }
 
 void TForm1::Btn1Click(QObject*) {
   FocusSink();
+  if (!SaveBeforeLeaving(*this)) return;
+
+  {
+    // The printer may be slow to answer for the page size.
+    BusyCursor busy;
+    RefreshBlankPage();
+    QImage page;
+    BuildBlankPage(page, ScoreBlankPage());
+    Image1->SetPicture(page);
+  }
+
+  PenWidth = 2;
+  LeftLimit = 27;
+  SetLabelInteger(Label1, 2);
+  SetLabelInteger(Label3, 100);
+  ApplyScoreZoom();
+
+  Dragging = false;
+  CurrentScoreFile.clear();
+  TemplateScore = true;
+
+  SharedHistory().ResetHistory(true);
+  Btn4->setEnabled(false);
+
+  if (GroupBox1->isHidden()) LeavePaletteMode();
+  // A score that was not made from the template had hidden the template-only tools.
+  RBtnLM3->show();
+  RBtnLM4->show();
+  ComboBox1->show();
+  Label6->show();
+  Label7->show();
 }
 
 void TForm1::Btn2Click(QObject*) {
   FocusSink();
+  // The score file dialog shows its previews in the score view and puts this copy back when
+  // the user cancels.
+  Img00->SetPicture(Surface());
 }
 
 void TForm1::Btn3Click(QObject*) {
   FocusSink();
+  if (SaveScore(true)) Btn4->setEnabled(true);
 }
 
 void TForm1::Btn4Click(QObject*) {
   FocusSink();
+  if (HistoryPos() <= 1) {
+    AppMessageBox(QStringLiteral("保存する価値なし"), QStringLiteral("前と何も変わっていない"),
+                  MsgButtons::Ok);
+    return;
+  }
+  // Exactly ".bmp" in lower case: a ".BMP" file gets the warning too, though it is still
+  // written as a bitmap.
+  if (CurrentScoreFile.endsWith(QLatin1String(".bmp"), Qt::CaseSensitive)) {
+    SaveScore(false);
+    return;
+  }
+  const QString warning =
+      QStringLiteral("この絵の元ファイルは、上書き保存を繰り返すと汚くなっていくタイプ") +
+      QStringLiteral("\n\n") + QString(29, QLatin1Char(' ')) + QStringLiteral("それでもよければ");
+  if (AppMessageBox(warning, QStringLiteral("左隣のボタン(新規保存)推奨"), MsgButtons::OkCancel) !=
+      kIdCancel)
+    SaveScore(false);
 }
 
 }  // namespace scoreink

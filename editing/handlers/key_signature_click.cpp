@@ -1,8 +1,23 @@
 // The key signature set by a click at the head of a staff system.
+#include <QComboBox>
+
+#include "editing/key_signature.h"
+#include "platform/ui/image_control.h"
+#include "score_window/busy_cursor.h"
 #include "score_window/tform1.h"
 
 namespace scoreink {
 
-void TForm1::StampKeySignature(int) {}
+void TForm1::StampKeySignature(int y) {
+  BusyCursor busy;
+  // The accidentals are the palette's own sharp and flat, in the colour of the staff lines.
+  const QImage& sharp = Control<ImageControl>(QStringLiteral("Img11"))->Picture();
+  const QImage& flat = Control<ImageControl>(QStringLiteral("Img12"))->Picture();
+  QImage& surface = Surface();
+  const QRect changed =
+      scoreink::StampKeySignature(surface, y, ComboBox1->currentIndex(), KeySignatureInk(surface),
+                                  ImgScoreDef->Picture(), sharp, flat);
+  if (!changed.isEmpty()) Image1->PictureRectChanged(changed);
+}
 
 }  // namespace scoreink

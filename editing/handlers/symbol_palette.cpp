@@ -1,24 +1,88 @@
 // The symbol palette: selection, the floating overlay and its drag, leaving symbol mode.
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "editing/surface_rules.h"
+#include "platform/ui/image_control.h"
+#include "score_window/control_values.h"
+#include "score_window/shared_values.h"
 #include "score_window/tform1.h"
 
 namespace scoreink {
 
-void TForm1::ImgVClick(QObject*) {
+void TForm1::ImgVClick(QObject* sender) {
   CommitPending();
+  auto* symbol = qobject_cast<ImageControl*>(sender);
+  // An empty custom slot has nothing to place.
+  if (!symbol || !symbol->HasPicture()) return;
+
+  // No tool is selected in symbol mode; unchecking runs no tool handler.
+  UncheckAll(RBtnLMGroup);
+
+  ImgXX->SetPicture(symbol->Picture());
+  BtnXX->show();
+  ToolMode = -1;
+
+  // The pen and key-signature controls have no use while a symbol is selected; the pen width,
+  // the left limit and the pen colour keep their values.
+  for (QWidget* control :
+       std::initializer_list<QWidget*>{Label1, Label6, Label7, Label8, Btn5, Btn6, Edit1, Edit2,
+                                       GroupBox1, GroupBox2, ComboBox1})
+    control->hide();
+  Label9->show();
 }
 
-void TForm1::PlaceSymbolOverlay(int, int) {}
+void TForm1::PlaceSymbolOverlay(int x, int y) {
+  if (!ImgXX->HasPicture()) return;
+  const QImage& symbol = ImgXX->Picture();
+  // The right and bottom are left as they fall: the stamp is clipped to the score instead.
+  const QRect place =
+      SymbolOverlayRect(QPoint(x, y), Image1->pos(), symbol.size(), ZoomPercent(), LeftLimit);
+  Image2->setGeometry(place);
+  Image2->SetPicture(symbol);
+  Image2->raise();
+  Image2->show();
+}
 
-void TForm1::Image2MouseDown(Qt::MouseButton, int, int) {}
+void TForm1::Image2MouseDown(Qt::MouseButton button, int, int) {
+  // Pressing the overlay drags it; it does not stamp it.
+  if (button == Qt::LeftButton) Dragging = true;
+}
 
-void TForm1::Image2MouseMove(int, int) {}
+void TForm1::Image2MouseMove(int x, int y) {
+  if (!Dragging) return;
+  Image2->move(OverlayDragPosition(Image2->geometry(), QPoint(x, y), Image1->geometry()));
+}
 
-void TForm1::Image2MouseUp(Qt::MouseButton, int, int) {}
+void TForm1::Image2MouseUp(Qt::MouseButton button, int, int) {
+  if (button == Qt::LeftButton) Dragging = false;
+}
 
 void TForm1::BtnXXClick(QObject*) {
   FocusSink();
+  PenWidth = 2;
+  LeftLimit = 27;
+  SetLabelInteger(Label1, 2);
+  LeavePaletteMode();
 }
 
-void TForm1::LeavePaletteMode() {}
+void TForm1::LeavePaletteMode() {
+  Label9->hide();
+  GroupBox1->show();
+  ImgXX->ClearPicture();
+  BtnXX->hide();
+  // Checking it runs the tool handler for free draw, which shows the pen controls again.
+  RBtnLM0->setChecked(true);
+  if (TemplateScore) {
+    Label6->show();
+    Label7->show();
+    ComboBox1->show();
+  }
+}
 
 }  // namespace scoreink
