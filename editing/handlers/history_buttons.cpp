@@ -1,14 +1,56 @@
-// Undo and redo of the score window.
+// Undo ("戻す") and redo ("進む") of the score window: they step through the snapshots that
+// each press on the score wrote.
+#include <QSize>
+
+#include "platform/edit_history.h"
+#include "platform/ui/image_control.h"
+#include "platform/ui/message_box.h"
 #include "score_window/tform1.h"
 
 namespace scoreink {
 
+namespace {
+
+const QString kCaption = QStringLiteral("どうでもいいけど");
+
+void Tell(const char* text) {
+  AppMessageBox(QString::fromUtf8(text), kCaption, MsgButtons::Ok);
+}
+
+// A snapshot may have another size than the picture it replaces (an undo across an opened
+// score): the view then takes the new size at the current zoom.
+void ShowLoadedSurface(TForm1& window, QSize before) {
+  if (window.Surface().size() != before) window.ApplyScoreZoom();
+  window.Image1->PictureChanged();
+}
+
+}  // namespace
+
 void TForm1::Btn7Click(QObject*) {
-  FocusSink();
+  FocusSink();  // a floating item is stamped first, so the undo takes it back as well
+  const QSize before = Surface().size();
+  switch (SharedHistory().Undo(Surface())) {
+    case EditHistory::Step::Loaded:
+      ShowLoadedSurface(*this, before);
+      break;
+    case EditHistory::Step::NothingBefore:
+      Tell("これより前はない");
+      break;
+    case EditHistory::Step::Missing:
+      Tell("何か事故");
+      break;
+    case EditHistory::Step::NothingAfter:
+      break;
+  }
 }
 
 void TForm1::Btn8Click(QObject*) {
   FocusSink();
+  const QSize before = Surface().size();
+  if (SharedHistory().Redo(Surface()) == EditHistory::Step::Loaded)
+    ShowLoadedSurface(*this, before);
+  else
+    Tell("これより後はない");
 }
 
 }  // namespace scoreink

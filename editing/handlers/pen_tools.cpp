@@ -1,24 +1,110 @@
 // Tool choice, pen width and colour, and the eraser repaint.
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "editing/handlers/surface_edit.h"
+#include "editing/pen_rules.h"
+#include "editing/tool_modes.h"
+#include "platform/palette.h"
+#include "platform/ui/image_control.h"
+#include "platform/work_files.h"
+#include "score_window/control_values.h"
+#include "score_window/sender_digits.h"
+#include "score_window/shared_values.h"
 #include "score_window/tform1.h"
 
 namespace scoreink {
 
-void TForm1::RBtnLMClick(QObject*) {
+namespace {
+
+constexpr int kMinPenWidth = 1;
+constexpr int kMaxPenWidth = 10;
+
+void SetShown(bool shown, std::initializer_list<QWidget*> controls) {
+  for (QWidget* control : controls) control->setVisible(shown);
+}
+
+// Moves the check of a group to `to` when `from` holds it; checking runs `to`'s handler.
+void MoveCheck(QRadioButton* from, QRadioButton* to) {
+  if (!from->isChecked()) return;
+  UncheckButton(from);
+  to->setChecked(true);
+}
+
+}  // namespace
+
+void TForm1::RBtnLMClick(QObject* sender) {
+  const int tool = LastDigit(sender);
+  FocusSink();  // a floating item is stamped under the tool that made it
+  ToolMode = tool;
+  if (tool >= kToolRegionDelete) {
+    SetShown(false, {Label1, Label8, Btn5, Btn6, Edit1, Edit2, GroupBox2});
+    PenColor = kBlack;
+    LeftLimit = kRegionLeftLimit;
+    return;
+  }
+  SetShown(true, {Label1, Label8, Btn5, Btn6});
+  if (tool == kToolFreeDraw) {
+    // The eraser stays chosen if it was.
+    SetShown(true, {Edit1, Edit2});
+    GroupBox2->hide();
+  } else if (tool == kToolLine) {
+    RBtnSB1->setText(QStringLiteral("縦一直線"));
+    RBtnSB2->setText(QStringLiteral("横一直線"));
+    // The line tool always starts as a free line.
+    if (RBtnSB1->isChecked())
+      MoveCheck(RBtnSB1, RBtnSB0);
+    else
+      MoveCheck(RBtnSB2, RBtnSB0);
+    RBtnSB0->show();
+  } else if (tool == kToolTie) {
+    RBtnSB1->setText(QStringLiteral("下弦"));
+    RBtnSB2->setText(QStringLiteral("上弦"));
+    // A tie has no free variant: the lower arc takes its place.
+    MoveCheck(RBtnSB0, RBtnSB1);
+    RBtnSB0->hide();
+  }
+  if (tool == kToolLine || tool == kToolTie) {
+    SetShown(true, {GroupBox2, Edit1});
+    Edit2->hide();
+    PenColor = kBlack;
+  }
+  PenWidth = LabelInteger(Label1);
+  LeftLimit = LeftLimitFor(PenWidth);
+}
+
+void TForm1::RBtnSBClick(QObject* sender) {
+  const int kind = LastDigit(sender);
+  FocusSink();
+  LineKind = kind;
+}
+
+void TForm1::Btn5Or6Click(QObject* sender) {
+  const bool up = LastDigit(sender) == 6;
+  FocusSink();
+  Label1->setText(StepNumberText(Label1->text(), up, 1, kMinPenWidth, kMaxPenWidth));
+  PenWidth = LabelInteger(Label1);
+  LeftLimit = LeftLimitFor(PenWidth);
+}
+
+void TForm1::ColEdtClick(QObject* sender) {
+  // The boxes are swatches: the colour is their background.
+  if (const auto* box = qobject_cast<const QLineEdit*>(sender))
+    PenColor = box->palette().color(QPalette::Base).rgb();
   FocusSink();
 }
 
-void TForm1::RBtnSBClick(QObject*) {
-  FocusSink();
+void TForm1::RestoreEraseBox(int x, int y) {
+  if (!TemplateScore) return;  // elsewhere white strokes stay white paint
+  scoreink::EraseBox box{EraseBox.left, EraseBox.right, EraseBox.top, EraseBox.bottom};
+  const QRect rect = EraseRestoreRect(box, QPoint(x, y), PenWidth, Surface().size());
+  EraseBox = {rect.x(), rect.x() + rect.width(), rect.y(), rect.y() + rect.height()};
+  const SurfaceEdit edit(*Image1);
+  edit.Show(scoreink::RestoreEraseBox(Surface(), box, QPoint(x, y), PenWidth, TemplateScore,
+                                      ScoreBlankPage()));
 }
-
-void TForm1::Btn5Or6Click(QObject*) {
-  FocusSink();
-}
-
-void TForm1::ColEdtClick(QObject*) {
-  FocusSink();
-}
-
-void TForm1::RestoreEraseBox(int, int) {}
 
 }  // namespace scoreink

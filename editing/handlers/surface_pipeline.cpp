@@ -1,20 +1,116 @@
 // The mouse pipeline of the score surface and the commit of whatever floats.
+//
+// Every tool shares the same press, move and release steps; what differs per tool lies in
+// DrawToolShape (pen tools), StampKeySignature and PlaceSymbolOverlay (symbols) and LiftBlock
+// and DropBlock (region tools). Drawing goes straight into the 8-bit surface; the view
+// repaints only the rectangle each step changed.
+#include <algorithm>
+
+#include "editing/handlers/surface_edit.h"
+#include "editing/pen_rules.h"
+#include "editing/surface_rules.h"
+#include "editing/tool_modes.h"
+#include "platform/edit_history.h"
+#include "platform/ui/image_control.h"
+#include "score_window/shared_values.h"
 #include "score_window/tform1.h"
 
 namespace scoreink {
 
-void TForm1::Image1MouseDown(Qt::MouseButton, int, int) {}
+namespace {
 
-void TForm1::Image1MouseMove(int, int) {}
+QPoint SurfacePointOf(const ImageControl& view, int x, int y) {
+  return ToBitmapPoint(QPoint(x, y), view.size(), view.Picture().size());
+}
 
-void TForm1::Image1MouseUp(Qt::MouseButton, int, int) {}
+}  // namespace
+
+void TForm1::Image1MouseDown(Qt::MouseButton button, int x, int y) {
+  const QPoint at = SurfacePointOf(*Image1, x, y);
+  // Any button first stamps what floats.
+  const bool committed = CommitPending();
+  if (button != Qt::LeftButton) return;
+  // A stamped block needs no snapshot: the one taken when it was lifted still holds the
+  // picture from before the move or copy, so one undo reverts all of it.
+  if (!committed && !SharedHistory().Record(Surface())) return;  // no snapshot, no edit
+  if (at.x() < LeftLimit) {
+    if (ToolMode >= 0 && TemplateScore) StampKeySignature(at.y());
+    return;
+  }
+  PrepareGesturePen(ScoreCanvas, ToolMode, PenWidth, PenColor, at);
+  Dragging = true;
+  if (PenColor == kWhite) EraseBox = {at.x(), at.x(), at.y(), at.y()};
+  StartPt = EndPt = at;
+}
+
+void TForm1::Image1MouseMove(int x, int y) {
+  if (!Dragging) return;
+  const QPoint at = ClampGesturePoint(SurfacePointOf(*Image1, x, y), LeftLimit, Surface().size());
+  if (PenColor == kWhite) {
+    EraseBox.left = std::min(EraseBox.left, at.x());
+    EraseBox.right = std::max(EraseBox.right, at.x());
+    EraseBox.top = std::min(EraseBox.top, at.y());
+    EraseBox.bottom = std::max(EraseBox.bottom, at.y());
+  }
+  const SurfaceEdit edit(*Image1);
+  ScoreCanvas.ResetDirty();
+  // The first call takes back the previous rubber band; free draw adds nothing with it.
+  DrawToolShape(ScoreCanvas, ToolMode, LineKind, StartPt, EndPt, true);
+  EndPt = at;
+  DrawToolShape(ScoreCanvas, ToolMode, LineKind, StartPt, EndPt, true);
+  edit.Show(ScoreCanvas.Dirty());
+}
+
+void TForm1::Image1MouseUp(Qt::MouseButton button, int x, int y) {
+  if (button != Qt::LeftButton || !Dragging) return;
+  Dragging = false;
+  if (ToolMode == kToolSymbol) {
+    PlaceSymbolOverlay(x, y);
+    return;
+  }
+  // Only the left is limited: a release past the right or bottom of the score keeps its
+  // point, and the canvas clips what lies outside.
+  const QPoint at = ClampReleasePoint(SurfacePointOf(*Image1, x, y), LeftLimit);
+  const QPoint lastPreview = EndPt;
+  EndPt = at;
+  if (ToolMode <= kToolTie) {
+    const SurfaceEdit edit(*Image1);
+    ScoreCanvas.ResetDirty();
+    // A free line released elsewhere than its last rubber band (past the edge of the score,
+    // where the moves were clamped) would leave that band behind: take it back first.
+    if (ToolMode == kToolLine && LineKind == kLineFree && lastPreview != EndPt)
+      DrawToolShape(ScoreCanvas, ToolMode, LineKind, StartPt, lastPreview, true);
+    DrawToolShape(ScoreCanvas, ToolMode, LineKind, StartPt, EndPt, false);
+    edit.Show(ScoreCanvas.Dirty());
+    if (PenColor == kWhite) RestoreEraseBox(at.x(), at.y());
+    return;
+  }
+  if (StartPt.x() == EndPt.x() || StartPt.y() == EndPt.y()) return;
+  if (ToolMode == kToolRegionDelete)
+    RestoreFromTemplate(StartPt.x(), StartPt.y(), EndPt.x(), EndPt.y());
+  else
+    LiftBlock();
+}
 
 bool TForm1::CommitPending() {
+  if (ToolMode == kToolRegionMove || ToolMode == kToolRegionCopy) return DropBlock();
+  DropSymbol();
   return false;
 }
 
-void TForm1::DropSymbol() {}
+void TForm1::DropSymbol() {
+  if (Image2->isHidden() || !Image2->HasPicture()) return;
+  const SurfaceEdit edit(*Image1);
+  const QRect stamped =
+      StampSymbol(Surface(), Image2->Picture(), Image2->pos() - Image1->pos(), Image1->size());
+  Image2->hide();
+  Image2->ClearPicture();
+  edit.Show(stamped);
+}
 
-void TForm1::RestoreFromTemplate(int, int, int, int) {}
+void TForm1::RestoreFromTemplate(int x1, int y1, int x2, int y2) {
+  const SurfaceEdit edit(*Image1);
+  edit.Show(scoreink::RestoreFromTemplate(Surface(), x1, y1, x2, y2, ScoreBlankPage()));
+}
 
 }  // namespace scoreink

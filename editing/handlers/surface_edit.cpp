@@ -1,0 +1,20 @@
+#include "editing/handlers/surface_edit.h"
+
+#include "platform/ui/image_control.h"
+
+namespace scoreink {
+
+SurfaceEdit::SurfaceEdit(ImageControl& view)
+    : view_(view), format_(view.Picture().format()), table_(view.Picture().colorTable()) {}
+
+void SurfaceEdit::Show(const QRect& changed) const {
+  const QImage& picture = view_.Picture();
+  // The colour tables are shared, not copied, so this compares pointers unless they differ.
+  if (picture.format() != format_ || picture.colorTable() != table_) {
+    view_.PictureChanged();
+    return;
+  }
+  if (!changed.isEmpty()) view_.PictureRectChanged(changed);
+}
+
+}  // namespace scoreink
