@@ -70,15 +70,17 @@ QString ReasonNothingToSave() {
 QString ReasonOpenForRead(const QFileDevice& file) {
   if (!QFileInfo::exists(file.fileName())) return QStringLiteral("ファイルが見つからない");
   if (QFileInfo(file.fileName()).isDir()) return QStringLiteral("ファイルではなくフォルダ");
-  if (file.error() == QFileDevice::PermissionsError)
+  if (!QFileInfo(file.fileName()).isReadable())
     return QStringLiteral("ファイルを読む許可がない") + Detail(file.errorString());
   return QStringLiteral("ファイルを開けない") + Detail(file.errorString());
 }
 
 QString ReasonOpenForWrite(const QFileDevice& file) {
-  if (file.error() == QFileDevice::PermissionsError)
-    return QStringLiteral("書き込みが許されていない") + Detail(file.errorString());
   return QStringLiteral("ファイルを作れない") + Detail(file.errorString());
+}
+
+QString ReasonWriteProtected() {
+  return QStringLiteral("書き込みが許されていない");
 }
 
 QString ReasonReadFailed(const QIODevice& device) {

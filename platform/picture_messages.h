@@ -23,6 +23,7 @@ QString ReasonUnknownExtension();
 QString ReasonBrokenBmp(const QString& detail);
 QString ReasonBrokenJpeg(const QString& detail);
 QString ReasonNothingToSave();
+QString ReasonWriteProtected();
 // Why a file could not be opened, read or written, from the device's own error.
 QString ReasonOpenForRead(const QFileDevice& file);
 QString ReasonOpenForWrite(const QFileDevice& file);

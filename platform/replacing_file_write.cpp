@@ -46,6 +46,9 @@ QString WriteReplacingFile(const QString& path, const std::function<QString(QIOD
   if (target.isDir()) return QStringLiteral("同じ名前のフォルダがある");
   if (!QFileInfo(target.absolutePath()).isDir())
     return QStringLiteral("保存先のフォルダが見つからない");
+  // The new file would replace a write-protected one as easily as any other: the
+  // protection is the user's word that this file stays as it is.
+  if (target.exists() && !target.isWritable()) return ReasonWriteProtected();
   QFile temp;
   if (!OpenSibling(target, temp)) {
     if (target.exists() && target.isWritable()) return WriteInPlace(path, write);

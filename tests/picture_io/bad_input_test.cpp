@@ -84,7 +84,7 @@ TEST(PictureLoad, BadFilesGiveAClearMessage) {
   }
 }
 
-TEST(PictureLoad, MissingOrUnreadableFileGivesAClearMessage) {
+TEST(PictureLoad, MissingFileOrFolderGivesAClearMessage) {
   QTemporaryDir dir;
   const PictureResult missing = LoadPicture(dir.filePath("gone.bmp"));
   EXPECT_EQ(missing.error,
@@ -93,7 +93,10 @@ TEST(PictureLoad, MissingOrUnreadableFileGivesAClearMessage) {
   QDir(dir.path()).mkdir("folder.jpg");
   const PictureResult folder = LoadPicture(dir.filePath("folder.jpg"));
   EXPECT_TRUE(folder.error.contains(QStringLiteral("フォルダ"))) << folder.error.toStdString();
+}
 
+TEST(PictureLoad, UnreadableFileGivesAClearMessage) {
+  QTemporaryDir dir;
   const QString locked = dir.filePath("locked.bmp");
   test::WriteFileBytes(locked, SmallBmp());
   QFile::setPermissions(locked, QFileDevice::WriteOwner);

@@ -64,7 +64,7 @@ TEST(PictureSave, FullDiskIsAnErrorAndKeepsTheOldFile) {
   }
 }
 
-TEST(PictureSave, ReadOnlyFolderIsAnErrorAndKeepsTheOldFile) {
+TEST(PictureSave, ReadOnlyFileSystemIsAnErrorAndKeepsTheOldFile) {
   for (const SaverCase& c : kSavers) {
     SCOPED_TRACE(c.name);
     test::ScopedTmpfs disk(QStringLiteral("size=1m"));
@@ -86,6 +86,24 @@ TEST(PictureSave, ReadOnlyFolderIsAnErrorAndKeepsTheOldFile) {
   }
 }
 
+// A folder that refuses new files: no new picture can go there, but a writable file in it
+// is still rewritten in place.
+TEST(PictureSave, ReadOnlyFolderRefusesNewFilesButRewritesWritableOnes) {
+  if (geteuid() == 0) GTEST_SKIP() << "folder permissions do not bind the super-user";
+  QTemporaryDir dir;
+  const QString existing = dir.filePath("kept.bmp");
+  ASSERT_TRUE(SaveBmp(test::Rgb888Sample(8, 8), existing).ok());
+  QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+
+  const WriteResult fresh = SaveBmp(test::Rgb888Sample(20, 20), dir.filePath("new.bmp"));
+  EXPECT_FALSE(fresh.ok());
+  EXPECT_TRUE(fresh.error.startsWith(QStringLiteral("画像ファイルを保存できない: new.bmp\n")));
+  EXPECT_TRUE(SaveBmp(test::Rgb888Sample(20, 20), existing).ok());
+  EXPECT_EQ(LoadBmp(existing).image.width(), 20);
+
+  QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
 TEST(PictureSave, WriteProtectedFileIsAnError) {
   if (geteuid() == 0) GTEST_SKIP() << "file permissions do not bind the super-user";
   QTemporaryDir dir;
@@ -93,7 +111,10 @@ TEST(PictureSave, WriteProtectedFileIsAnError) {
   ASSERT_TRUE(SaveBmp(test::Rgb888Sample(4, 4), path).ok());
   QFile::setPermissions(path, QFile::ReadOwner);
   const QByteArray before = test::FileBytes(path);
-  EXPECT_FALSE(SaveBmp(test::Rgb888Sample(9, 9), path).ok());
+  const WriteResult result = SaveBmp(test::Rgb888Sample(9, 9), path);
+  EXPECT_FALSE(result.ok());
+  EXPECT_EQ(result.error,
+            QStringLiteral("画像ファイルを保存できない: locked.bmp\n書き込みが許されていない"));
   EXPECT_EQ(test::FileBytes(path), before);
 }
 
