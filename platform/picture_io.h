@@ -3,8 +3,8 @@
 // and JPEG (libjpeg called directly). Bad input never crashes, hangs or allocates without
 // bound: the size is checked from the header before any pixel memory is taken.
 #include <QByteArray>
-#include <QImage>
 #include <QIODevice>
+#include <QImage>
 #include <QString>
 
 namespace scoreink {
@@ -30,7 +30,9 @@ PictureKind PictureKindFromName(const QString& path);
 
 // Loads by extension. BMP: 8- and 4-bit files come back as Format_Indexed8 with the file's
 // colour table, all others as Format_RGB888. JPEG (grey, colour, CMYK, progressive): always
-// Format_RGB888. A file whose content does not match its extension is an error.
+// Format_RGB888. A file whose content does not match its extension is an error, and so is a
+// file that ends before its picture does (never half a picture). Messages name the file:
+// "画像ファイルを読めない: <file name>" and the reason on the next line.
 PictureResult LoadPicture(const QString& path);
 PictureResult LoadBmp(const QString& path);
 PictureResult LoadJpeg(const QString& path);
@@ -40,6 +42,8 @@ PictureResult DecodeJpeg(const QByteArray& bytes);
 // BMP in the image's own format: Indexed8 with 16 or fewer table entries -> 4-bit with a
 // 16-entry table; other Indexed8 -> 8-bit with a 256-entry table; everything else -> 24-bit.
 // Bottom-up rows, uncompressed. Rows are streamed: no whole-page copy is made.
+// Save*: the new file replaces the old one only after every write, the flush and the close
+// succeeded, so a full disk loses nothing; a write-protected file is refused, not replaced.
 WriteResult WriteBmp(const QImage& image, QIODevice& out);
 WriteResult SaveBmp(const QImage& image, const QString& path);
 
