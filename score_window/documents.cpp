@@ -1,5 +1,6 @@
 // Score documents: close, new, open, save and overwrite save, and the unsaved-changes question.
 #include <QComboBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -29,6 +30,19 @@ const TForm1* closeSettled = nullptr;
 // The folder part of a path written with "/", without the trailing "/".
 QString FolderOf(const QString& path) {
   return path.left(std::max<qsizetype>(path.lastIndexOf('/'), 0));
+}
+
+// Remembers the folder of a save for the file dialogs. Most saves go where the last one went:
+// rewriting the same line would only add a flush to disk to every save.
+void RememberSaveFolder(const QString& folder) {
+  const QString pixDir = CurrentWorkPlaces.PixDirFile();
+  const QByteArray line = folder.toUtf8();
+  QFile remembered(pixDir);
+  if (remembered.open(QIODevice::ReadOnly) && remembered.size() == line.size() &&
+      remembered.readAll() == line)
+    return;
+  remembered.close();
+  RememberPictureFolder(pixDir, folder);
 }
 
 // What close and new do before they drop the score: ask, and save on Yes. False when the
@@ -81,7 +95,7 @@ bool TForm1::SaveScore(bool askName) {
 
   SharedHistory().ResetHistory(true);
   PictureFolder = FolderOf(name);
-  RememberPictureFolder(CurrentWorkPlaces.PixDirFile(), PictureFolder);
+  RememberSaveFolder(PictureFolder);
   CurrentScoreFile = name;
   return true;
 }

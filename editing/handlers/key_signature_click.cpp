@@ -1,6 +1,7 @@
 // The key signature set by a click at the head of a staff system.
 #include <QComboBox>
 
+#include "editing/handlers/surface_edit.h"
 #include "editing/key_signature.h"
 #include "platform/ui/image_control.h"
 #include "score_window/busy_cursor.h"
@@ -14,10 +15,10 @@ void TForm1::StampKeySignature(int y) {
   const QImage& sharp = Control<ImageControl>(QStringLiteral("Img11"))->Picture();
   const QImage& flat = Control<ImageControl>(QStringLiteral("Img12"))->Picture();
   QImage& surface = Surface();
-  const QRect changed =
-      scoreink::StampKeySignature(surface, y, ComboBox1->currentIndex(), KeySignatureInk(surface),
-                                  ImgScoreDef->Picture(), sharp, flat);
-  if (!changed.isEmpty()) Image1->PictureRectChanged(changed);
+  const SurfaceEdit edit(*Image1);
+  edit.Show(scoreink::StampKeySignature(surface, y, ComboBox1->currentIndex(),
+                                        KeySignatureInk(surface), ImgScoreDef->Picture(), sharp,
+                                        flat));
 }
 
 }  // namespace scoreink

@@ -10,6 +10,8 @@
 #include <QRadioButton>
 
 #include "document_test_support.h"
+#include "platform/picture_io.h"
+#include "platform/pixel_format.h"
 #include "resources/embedded_pictures.h"
 #include "score_window/shared_values.h"
 
@@ -34,7 +36,7 @@ TEST(CloseQuestion, AskedAfterAnEditAndNotAfterUndoingIt) {
   EXPECT_EQ(ui.Dialogs().Boxes()[0].caption, kQuestionCaption);
   EXPECT_EQ(ui.Dialogs().Boxes()[0].buttons, MsgButtons::YesNoCancel);
 
-  UndoOnce(ui);
+  ui.Click("Btn7");
   ui.Close();  // no box is queued: one would fail the test
   EXPECT_FALSE(ui->isVisible());
 }
@@ -113,6 +115,22 @@ TEST(CloseQuestion, YesOnAScoreWithAFileOverwritesItWithoutTheJpegWarningAndAsks
     EXPECT_TRUE(ui.Dialogs().SaveDialogs().empty());
     EXPECT_EQ(FirstFrame(ReadAll(file)).marker, 0xC0) << "x.jpg rewritten as a JPEG";
   }
+}
+
+TEST(CloseQuestion, ASymbolStillFloatingIsPartOfTheScoreThatIsSaved) {
+  QTemporaryDir target;
+  ScoreWindowHarness ui;
+  ui.Click("Img09");  // a solid block
+  ui.PressOnScore({300, 300});
+  ui.ReleaseOnScore({300, 300});
+  ASSERT_TRUE(ui->Image2->isVisible());
+  ui.Dialogs().AnswerBox(kIdYes, kQuestionCaption);
+  ui.Dialogs().AnswerSave(target.path() + "/floating.bmp");
+  ui->close();
+  EXPECT_FALSE(ui->isVisible());
+  const PictureResult saved = LoadPicture(target.path() + "/floating.bmp");
+  ASSERT_TRUE(saved.ok());
+  EXPECT_EQ(PixelColor(saved.image, 300, 300), kBlack);
 }
 
 TEST(CloseQuestion, CloseButtonWithNothingToSaveClosesWithoutAsking) {
