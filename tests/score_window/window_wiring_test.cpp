@@ -19,12 +19,17 @@ namespace {
 
 TEST(ScoreWindowWiring, EveryPanelActionEndsWithTheFocusOnTheSink) {
   ScoreWindowHarness ui;
+  // Save asks for a name (cancelled here); undo and redo on a fresh score only say so.
+  ui.Dialogs().AnswerSave(std::nullopt);
+  ui.Dialogs().AnswerBox(kIdOk);
+  ui.Dialogs().AnswerBox(kIdOk);
   for (const char* name : {"Btn1", "Btn3", "Btn7", "Btn8", "Btn9", "Btn11", "Btn12", "Btn5", "Btn6",
                            "Edit1", "Edit2", "RBtnLM1", "RBtnLM2", "RBtnLM0"}) {
     ui->Btn2->setFocus();
     ui.Click(name);
     EXPECT_EQ(ui->focusWidget(), ui->Edit0) << name;
   }
+  EXPECT_FALSE(ui.Dialogs().HasPendingAnswers());
   ui->Btn2->setFocus();
   ui.ChooseIndex("ComboBox1", 3);
   EXPECT_EQ(ui->focusWidget(), ui->Edit0);
