@@ -74,7 +74,7 @@ TEST(Commit, EveryTriggerStampsTheFloatingSymbolFirst) {
       {"white colour box", [](ScoreWindowHarness& ui) { ui.Click("Edit2"); }},
       {"black colour box", [](ScoreWindowHarness& ui) { ui.Click("Edit1"); }},
       {"tie tool", [](ScoreWindowHarness& ui) { ui.Click("RBtnLM2"); }},
-      {"region tool", [](ScoreWindowHarness& ui) { ui.Click("RBtnLM3"); }},
+      {"region move tool", [](ScoreWindowHarness& ui) { ui.Click("RBtnLM4"); }},
       {"key signature list", [](ScoreWindowHarness& ui) { ui.ChooseIndex("ComboBox1", 3); }},
       {"redo",
        [](ScoreWindowHarness& ui) {
