@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <memory>
 
+#include "bench/bench_support.h"
 #include "platform/edit_history.h"
 #include "platform/executable_folder.h"
 #include "platform/palette.h"
@@ -22,89 +23,16 @@
 namespace scoreink {
 namespace {
 
-void EnsureApplication() {
-  if (QCoreApplication::instance()) return;
-  static int argc = 1;
-  static char name[] = "document_save_bench";
-  static char* argv[] = {name, nullptr};
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static QApplication app(argc, argv);
+using bench::BenchWindow;
+
+// Puts page 0 (the blank page the window starts with) or 1 (an A4 scan) into the score view.
+void ShowPage(BenchWindow& window, int which) {
+  if (which == 1) {
+    static const QImage scan = bench::PaperPage8(4960, 7016, true);
+    window->Image1->SetPicture(scan);
+  }
+  window->ApplyScoreZoom();
 }
-
-// The page of the picture-file benchmarks: paper with grey grain, staff lines in groups of
-// five and a scattering of ink, 8 bits with the fixed palette (a scan once opened).
-QImage ScanPage() {
-  const int w = 4960, h = 7016;
-  QImage indexed(w, h, QImage::Format_Indexed8);
-  indexed.setColorTable(FixedPalette());
-  quint32 seed = 99;
-  for (int y = 0; y < h; ++y) {
-    uchar* row = indexed.scanLine(y);
-    const bool staff = y % 20 == 0 && (y / 20) % 9 < 5;
-    for (int x = 0; x < w; ++x) {
-      seed = seed * 1664525u + 1013904223u;
-      uchar index = kWhiteIndex;
-      if (staff)
-        index = uchar(TemplateInkIndex());
-      else if ((seed >> 24) < 24)
-        index = PaletteIndexFor(int(seed >> 8 & 31) + 215, 230, 228);
-      else if ((seed >> 20) == 7)
-        index = kBlackIndex;
-      row[x] = index;
-    }
-  }
-  return indexed;
-}
-
-// A started score window in a temporary executable folder, with a 96-dpi screen and no
-// printer; a failed save ends the benchmark instead of waiting for a box.
-class BenchWindow {
- public:
-  BenchWindow() {
-    EnsureApplication();
-    SetExecutableFolderOverride(dir_.path() + "/");
-    previousFacts_ = SetDeviceFactsProvider([] {
-      DeviceFacts facts;
-      facts.screen.workArea = QRect(0, 0, 1280, 1024);
-      facts.screen.dpiX = facts.screen.dpiY = 96;
-      return facts;
-    });
-    previousBox_ = SetMessageBoxHandler([this](const QString&, const QString&, MsgButtons) {
-      ++boxes_;
-      return kIdOk;
-    });
-    window_ = std::make_unique<TForm1>();
-    started_ = window_->FormCreate();
-  }
-  ~BenchWindow() {
-    window_.reset();
-    SetMessageBoxHandler(previousBox_);
-    SetDeviceFactsProvider(previousFacts_);
-    SetExecutableFolderOverride(QString());
-  }
-  TForm1& operator*() { return *window_; }
-  TForm1* operator->() { return window_.get(); }
-  bool started() const { return started_; }
-  int boxes() const { return boxes_; }
-  QString File(const QString& name) const { return dir_.filePath(name); }
-
-  // Puts page 0 (the blank page the window starts with) or 1 (the scan) into the score view.
-  void ShowPage(int which) {
-    if (which == 1) {
-      static const QImage scan = ScanPage();
-      window_->Image1->SetPicture(scan);
-    }
-    window_->ApplyScoreZoom();
-  }
-
- private:
-  QTemporaryDir dir_;
-  std::unique_ptr<TForm1> window_;
-  bool started_ = false;
-  int boxes_ = 0;
-  MessageBoxHandler previousBox_;
-  DeviceFactsProvider previousFacts_;
-};
 
 const char* PageName(int which) {
   return which == 0 ? "blank_770x1101_8bit" : "a4_4960x7016_8bit";
@@ -115,7 +43,7 @@ const char* PageName(int which) {
 void BM_WindowSaveScore(benchmark::State& state) {
   BenchWindow window;
   if (!window.started()) return state.SkipWithError("the window did not start");
-  window.ShowPage(int(state.range(0)));
+  ShowPage(window, int(state.range(0)));
   CurrentScoreFile = window.File(state.range(1) == 0 ? "score.bmp" : "score.jpg");
   for (auto _ : state) {
     if (!window->SaveScore(false) || window.boxes() > 0) state.SkipWithError("save failed");
@@ -140,7 +68,7 @@ BENCHMARK(BM_WindowEmptyHistory)->Unit(benchmark::kMillisecond)->UseRealTime();
 void BM_WindowDropSymbol(benchmark::State& state) {
   BenchWindow window;
   if (!window.started()) return state.SkipWithError("the window did not start");
-  window.ShowPage(int(state.range(0)));
+  ShowPage(window, int(state.range(0)));
   const QImage symbol = PaletteSymbolImage(1);
   for (auto _ : state) {
     window->Image2->setGeometry(QRect(QPoint(400, 500), symbol.size()));

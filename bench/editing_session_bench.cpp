@@ -20,6 +20,7 @@
 #include <memory>
 #include <vector>
 
+#include "bench/bench_support.h"
 #include "platform/edit_history.h"
 #include "platform/executable_folder.h"
 #include "platform/palette.h"
@@ -39,15 +40,6 @@ enum Scene { kBlankPage = 0, kScan = 1 };
 
 const char* SceneName(int scene) {
   return scene == kBlankPage ? "blank page 770x1101" : "scan 4960x7016 opened as a score";
-}
-
-void EnsureApplication() {
-  if (QCoreApplication::instance()) return;
-  static int argc = 1;
-  static char name[] = "editing_session_bench";
-  static char* argv[] = {name, nullptr};
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static QApplication app(argc, argv);
 }
 
 // A colour scan of a printed page as a JPEG file: off-white paper with grain, dark grey staff
@@ -83,31 +75,9 @@ const QString& ScanFile() {
 // the scene's score at 100 percent with an empty history.
 class EditingSession {
  public:
-  explicit EditingSession(int scene) {
-    EnsureApplication();
-    SetExecutableFolderOverride(dir_.path() + "/");
-    previousFacts_ = SetDeviceFactsProvider([] {
-      DeviceFacts facts;
-      facts.screen.workArea = QRect(0, 0, 1280, 1024);
-      facts.screen.dpiX = facts.screen.dpiY = 96;
-      return facts;
-    });
-    previousBox_ = SetMessageBoxHandler([this](const QString&, const QString&, MsgButtons) {
-      ++boxes_;
-      return kIdOk;
-    });
-    window_ = std::make_unique<TForm1>();
-    ok_ = window_->FormCreate();
-    if (ok_ && scene == kScan) ok_ = OpenScan();
-  }
-  ~EditingSession() {
-    window_.reset();
-    SetMessageBoxHandler(previousBox_);
-    SetDeviceFactsProvider(previousFacts_);
-    SetExecutableFolderOverride(QString());
-  }
+  explicit EditingSession(int scene) { ok_ = window_.started() && (scene != kScan || OpenScan()); }
 
-  bool Ok() const { return ok_ && boxes_ == 0; }
+  bool Ok() const { return ok_ && window_.boxes() == 0; }
   TForm1& Window() { return *window_; }
 
   // One left press, the first segment of a free-draw stroke, as the mouse gives them.
@@ -157,11 +127,7 @@ class EditingSession {
     return window_->Surface().isDetached();
   }
 
-  QTemporaryDir dir_;
-  std::unique_ptr<TForm1> window_;
-  DeviceFactsProvider previousFacts_;
-  MessageBoxHandler previousBox_;
-  int boxes_ = 0;
+  bench::BenchWindow window_;
   bool ok_ = false;
 };
 

@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 #include <map>
 
+#include "bench/bench_support.h"
 #include "platform/palette.h"
 #include "platform/picture_io.h"
 
@@ -26,29 +27,10 @@ namespace {
 enum Page { kBlank8 = 0, kA4Page8 = 1, kA4Page24 = 2 };
 const char* const kPageNames[] = {"blank_770x1101_8bit", "a4_4960x7016_8bit", "a4_4960x7016_24bit"};
 
-// Paper with grey grain, staff lines in groups of five and a scattering of ink, in palette
-// indices (8 bits) or the palette's colours (24 bits).
+// The measured pages: 8 bits with the fixed palette, or the palette's colours at 24 bits.
 QImage MakePage(Page page) {
   const bool a4 = page != kBlank8;
-  const int w = a4 ? 4960 : 770, h = a4 ? 7016 : 1101;
-  QImage indexed(w, h, QImage::Format_Indexed8);
-  indexed.setColorTable(FixedPalette());
-  quint32 seed = 99;
-  for (int y = 0; y < h; ++y) {
-    uchar* row = indexed.scanLine(y);
-    const bool staff = y % 20 == 0 && (y / 20) % 9 < 5;
-    for (int x = 0; x < w; ++x) {
-      seed = seed * 1664525u + 1013904223u;
-      uchar index = kWhiteIndex;
-      if (staff)
-        index = uchar(TemplateInkIndex());
-      else if (a4 && (seed >> 24) < 24)
-        index = PaletteIndexFor(int(seed >> 8 & 31) + 215, 230, 228);
-      else if ((seed >> 20) == 7)
-        index = kBlackIndex;
-      row[x] = index;
-    }
-  }
+  const QImage indexed = bench::PaperPage8(a4 ? 4960 : 770, a4 ? 7016 : 1101, a4);
   return page == kA4Page24 ? indexed.convertToFormat(QImage::Format_RGB888) : indexed;
 }
 

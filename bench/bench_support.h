@@ -1,0 +1,46 @@
+#pragma once
+// What several benchmarks share: the application object, a page like the ones measured, and
+// a started score window in a folder of its own.
+#include <QImage>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "platform/ui/device_facts_reader.h"
+#include "platform/ui/message_box.h"
+#include "score_window/tform1.h"
+
+namespace scoreink::bench {
+
+// A QApplication for the benchmarks that need widgets (offscreen unless told otherwise).
+void EnsureApplication();
+
+// Paper with grey grain (when grain), staff lines in groups of five and a scattering of ink,
+// 8 bits with the fixed palette: a scan once opened as a score, or the blank page's size.
+QImage PaperPage8(int width, int height, bool grain);
+
+// A started score window in a temporary executable folder, with a 96-dpi screen of
+// 1280 x 1024 and no printer. Message boxes are answered OK and counted: a benchmark that
+// meets one has measured a failure.
+class BenchWindow {
+ public:
+  BenchWindow();
+  ~BenchWindow();
+  BenchWindow(const BenchWindow&) = delete;
+  BenchWindow& operator=(const BenchWindow&) = delete;
+
+  TForm1& operator*() { return *window_; }
+  TForm1* operator->() { return window_.get(); }
+  bool started() const { return started_; }
+  int boxes() const { return boxes_; }
+  QString File(const QString& name) const { return dir_.filePath(name); }
+
+ private:
+  QTemporaryDir dir_;
+  std::unique_ptr<TForm1> window_;
+  bool started_ = false;
+  int boxes_ = 0;
+  MessageBoxHandler previousBox_;
+  DeviceFactsProvider previousFacts_;
+};
+
+}  // namespace scoreink::bench
