@@ -9,19 +9,12 @@
 #include <QScrollBar>
 #include <memory>
 
+#include "bench/bench_support.h"
 #include "platform/ui/image_control.h"
 
 namespace {
 
-// Widgets need an application object; the benchmark program may not have made one.
-void EnsureApplication() {
-  if (QCoreApplication::instance()) return;
-  static int argc = 1;
-  static char name[] = "score_view_bench";
-  static char* argv[] = {name, nullptr};
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static QApplication app(argc, argv);
-}
+using scoreink::bench::EnsureApplication;
 
 // Peak resident memory of the process in kilobytes (VmHWM).
 long PeakKilobytes() {
