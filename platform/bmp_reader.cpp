@@ -66,7 +66,7 @@ PictureResult ReadPlain(QIODevice& in, qint64 start, const BmpHeader& h) {
   QList<QRgb> table;
   if (h.bitCount == 8 && !ReadColorTable(in, start, h, table)) return Failure(ReasonTruncated());
   const auto format = h.bitCount == 8 ? QImage::Format_Indexed8 : QImage::Format_RGB888;
-  QImage image = NewPictureForReading(int(h.width), int(h.height), format);
+  QImage image = NewPictureMemory(int(h.width), int(h.height), format);
   if (image.isNull()) return Failure(ReasonNoMemory(h));
   if (h.bitCount == 8) image.setColorTable(table);
   // QImage pads its rows to 4 bytes like the file and keeps them in one block, so a band of

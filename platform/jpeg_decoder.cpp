@@ -126,7 +126,7 @@ PictureResult ReadJpegFrom(QIODevice& in) {
   if (available >= 0 && width * height > kSmallPicturePixels &&
       width * height / kMostPixelsPerByte > available)
     return Failure(ReasonTruncated());
-  s.image = NewPictureForReading(int(width), int(height), QImage::Format_RGB888);
+  s.image = NewPictureMemory(int(width), int(height), QImage::Format_RGB888);
   if (s.image.isNull())
     return Failure(ReasonTooLarge(width, height) + QStringLiteral(" (メモリが足りない)"));
   if (s.cinfo.out_color_space == JCS_CMYK) {

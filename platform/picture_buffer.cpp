@@ -16,7 +16,7 @@ void FreeBuffer(void* memory) {
 
 }  // namespace
 
-QImage NewPictureForReading(int width, int height, QImage::Format format) {
+QImage NewPictureMemory(int width, int height, QImage::Format format) {
   const qint64 bitsPerPixel = QImage::toPixelFormat(format).bitsPerPixel();
   const qint64 bytesPerLine = (qint64(width) * bitsPerPixel + 31) / 32 * 4;
   const qint64 bytes = bytesPerLine * height;

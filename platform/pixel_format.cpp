@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/palette.h"
+#include "platform/picture_buffer.h"
 #include "platform/raster_color_lookup.h"
 #include "platform/raster_convert.h"
 #include "platform/raster_index_rows.h"
@@ -76,8 +77,9 @@ void ExpandInto(const QImage& source, QImage& result) {
 
 // A bitmap of the format with undefined pixels, or a null image.
 QImage Allocated(int width, int height, PixelFormat format) {
-  QImage image(width, height,
-               format == PixelFormat::Bits24 ? QImage::Format_RGB888 : QImage::Format_Indexed8);
+  QImage image = NewPictureMemory(
+      width, height,
+      format == PixelFormat::Bits24 ? QImage::Format_RGB888 : QImage::Format_Indexed8);
   if (!image.isNull() && format != PixelFormat::Bits24) image.setColorTable(TableOf(format));
   return image;
 }
