@@ -1,10 +1,16 @@
 #include "platform/replacing_file_write.h"
 
+#include <fcntl.h>
+
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 
+#include "platform/device_write.h"
 #include "platform/picture_messages.h"
 
 namespace scoreink {
@@ -33,13 +39,30 @@ QString WriteAndClose(QFile& file, const std::function<QString(QIODevice&)>& wri
   return reason;
 }
 
-QString WriteInPlace(const QString& path, const std::function<QString(QIODevice&)>& write) {
-  QFile file(path);
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return ReasonOpenForWrite(file);
-  return WriteAndClose(file, write);
-}
-
 }  // namespace
+
+QString OverwriteInPlace(const QString& path, const std::function<QString(QIODevice&)>& write) {
+  // The new bytes are made in memory first, and the space they need is reserved before the
+  // first old byte is overwritten: a full disk then leaves the old file as it was.
+  QBuffer buffer;
+  buffer.open(QIODevice::WriteOnly);
+  if (QString reason = write(buffer); !reason.isEmpty()) return reason;
+  const QByteArray& bytes = buffer.data();
+  QFile file(path);
+  if (!file.open(QIODevice::ReadWrite)) return ReasonOpenForWrite(file);
+  if (const int error = posix_fallocate(file.handle(), 0, qMax<qint64>(bytes.size(), 1))) {
+    const QString detail = QString::fromLocal8Bit(std::strerror(error));
+    return error == ENOSPC ? QStringLiteral("ディスクの空きが足りない (%1)").arg(detail)
+                           : QStringLiteral("書き込みに失敗した (%1)").arg(detail);
+  }
+  QString reason;
+  if (!WriteFully(file, bytes.constData(), bytes.size()) || !file.flush() ||
+      !file.resize(bytes.size()))
+    reason = ReasonWriteFailed(file);
+  file.close();
+  if (reason.isEmpty() && file.error() != QFileDevice::NoError) reason = ReasonWriteFailed(file);
+  return reason;
+}
 
 QString WriteReplacingFile(const QString& path, const std::function<QString(QIODevice&)>& write) {
   const QFileInfo target(path);
@@ -51,7 +74,7 @@ QString WriteReplacingFile(const QString& path, const std::function<QString(QIOD
   if (target.exists() && !target.isWritable()) return ReasonWriteProtected();
   QFile temp;
   if (!OpenSibling(target, temp)) {
-    if (target.exists() && target.isWritable()) return WriteInPlace(path, write);
+    if (target.exists() && target.isWritable()) return OverwriteInPlace(path, write);
     return ReasonOpenForWrite(temp);
   }
   QString reason = WriteAndClose(temp, write);

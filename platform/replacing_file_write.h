@@ -14,4 +14,8 @@ namespace scoreink {
 // new files while the target itself is writable gets the target rewritten in place.
 QString WriteReplacingFile(const QString& path, const std::function<QString(QIODevice&)>& write);
 
+// Rewrites an existing file in place, for a folder that refuses new files: the new bytes are
+// made in memory and their space reserved first, so a full disk leaves the old file whole.
+QString OverwriteInPlace(const QString& path, const std::function<QString(QIODevice&)>& write);
+
 }  // namespace scoreink

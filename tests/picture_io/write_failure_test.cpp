@@ -10,6 +10,7 @@
 
 #include "picture_test_support.h"
 #include "platform/picture_io.h"
+#include "platform/replacing_file_write.h"
 
 namespace scoreink {
 namespace {
@@ -62,6 +63,30 @@ TEST(PictureSave, FullDiskIsAnErrorAndKeepsTheOldFile) {
     EXPECT_EQ(test::FileBytes(path), before);
     EXPECT_EQ(FilesIn(disk.path()), QStringList{QLatin1String(c.fileName)});  // no leftovers
   }
+}
+
+// In a folder that takes no new files the old file is overwritten where it lies; a disk too
+// full for the new bytes must leave it whole, and a rewrite that fits must fit exactly.
+TEST(PictureSave, InPlaceRewriteOnAFullDiskKeepsTheOldFile) {
+  test::ScopedTmpfs disk(QStringLiteral("size=64k"));
+  if (!disk.mounted()) GTEST_SKIP() << "mounting a small tmpfs is not permitted here";
+  const QString path = disk.path() + QStringLiteral("/score.bmp");
+  ASSERT_TRUE(SaveBmp(test::Rgb888Sample(16, 16), path).ok());
+  const QByteArray before = test::FileBytes(path);
+  const QImage large = Incompressible(300, 300);
+
+  const QString full =
+      OverwriteInPlace(path, [&](QIODevice& out) { return WriteBmp(large, out).error; });
+  EXPECT_TRUE(full.contains(QStringLiteral("ディスクの空き"))) << full.toStdString();
+  EXPECT_EQ(test::FileBytes(path), before);
+
+  const QImage smaller = test::Rgb888Sample(4, 4);
+  EXPECT_EQ(OverwriteInPlace(path, [&](QIODevice& out) { return WriteBmp(smaller, out).error; }),
+            QString());
+  const PictureResult reread = LoadBmp(path);
+  ASSERT_TRUE(reread.ok()) << reread.error.toStdString();
+  EXPECT_EQ(reread.image.size(), QSize(4, 4));
+  EXPECT_LT(QFileInfo(path).size(), before.size());
 }
 
 TEST(PictureSave, ReadOnlyFileSystemIsAnErrorAndKeepsTheOldFile) {
