@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <algorithm>
 
 #include "platform/edit_history.h"
 #include "platform/ui/image_control.h"
@@ -26,11 +25,6 @@ namespace {
 // The window whose close the close button has already settled, so that the close event it
 // sends does not ask a second time.
 const TForm1* closeSettled = nullptr;
-
-// The folder part of a path written with "/", without the trailing "/".
-QString FolderOf(const QString& path) {
-  return path.left(std::max<qsizetype>(path.lastIndexOf('/'), 0));
-}
 
 // Remembers the folder of a save for the file dialogs. Most saves go where the last one went:
 // rewriting the same line would only add a flush to disk to every save.

@@ -4,12 +4,14 @@
 #include <algorithm>
 
 namespace scoreink {
-namespace {
 
-// The folder part of a path (no trailing "/"), and the file-name part.
 QString FolderOf(const QString& path) {
   return path.left(std::max<qsizetype>(path.lastIndexOf('/'), 0));
 }
+
+namespace {
+
+// The file-name part of a path.
 QString FileNameOf(const QString& path) {
   return path.mid(path.lastIndexOf('/') + 1);
 }

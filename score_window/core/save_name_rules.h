@@ -19,6 +19,9 @@ inline constexpr char kScoreFileFilter[] = "Graphic Files|*.bmp;*.jpg;*.jpeg";
 // (An empty stem gives true; callers test for it first.)
 bool IsPlainFileStem(const QString& stem);
 
+// The folder part of a path written with "/", without the trailing "/".
+QString FolderOf(const QString& path);
+
 // Runs the save dialog with an initial file name; the chosen full path, or nullopt on Cancel.
 using SaveNameDialog = std::function<std::optional<QString>(const QString& initialName)>;
 // Shows a message box; returns kIdOk, kIdCancel, kIdYes or kIdNo (AppMessageBox fits).
