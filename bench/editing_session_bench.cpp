@@ -26,10 +26,10 @@
 #include "platform/palette.h"
 #include "platform/picture_io.h"
 #include "platform/pixel_format.h"
+#include "platform/ui/control_values.h"
 #include "platform/ui/device_facts_reader.h"
 #include "platform/ui/image_control.h"
 #include "platform/ui/message_box.h"
-#include "score_window/control_values.h"
 #include "score_window/shared_values.h"
 #include "score_window/tform1.h"
 

@@ -1,22 +1,11 @@
 #include "score_window/controls_layout.h"
 
-#include <QButtonGroup>
-#include <QComboBox>
-#include <QFrame>
-#include <QGroupBox>
 #include <QHash>
-#include <QLabel>
-#include <QLineEdit>
-#include <QRadioButton>
-#include <QScrollArea>
-#include <algorithm>
 #include <array>
 
 #include "platform/ui/image_control.h"
 #include "resources/embedded_pictures.h"
 #include "score_window/tform1.h"
-#include "score_window/window_font.h"
-#include "score_window/wrap_button.h"
 
 namespace scoreink {
 
@@ -118,143 +107,7 @@ constexpr std::array kControls = std::to_array<ControlSpec>({
 // clang-format on
 
 // Labels whose text changes: the widest text each will ever show.
-struct WidestText {
-  const char* name;
-  const char* text;
-};
 constexpr WidestText kWidestTexts[] = {{"Label1", "10"}, {"Label3", "800"}};
-
-// The window face is wider than the face the window was designed for (its digits and "%"
-// most of all): a one-line caption that would be cut off is drawn condensed instead, so that
-// the control keeps its place and size and still shows all of its text.
-void CondenseToFit(QWidget* control, const char* name) {
-  QString text;
-  int overhead = 0;  // what the control needs besides the text (a radio button's indicator)
-  if (auto* label = qobject_cast<QLabel*>(control)) {
-    if (label->wordWrap()) return;
-    text = label->text();
-  } else if (auto* radio = qobject_cast<QRadioButton*>(control)) {
-    text = radio->text();
-    overhead = radio->sizeHint().width() - radio->fontMetrics().horizontalAdvance(text);
-  } else {
-    return;
-  }
-  for (const WidestText& widest : kWidestTexts)
-    if (qstrcmp(widest.name, name) == 0) text = QString::fromUtf8(widest.text);
-  const int needed = control->fontMetrics().horizontalAdvance(text);
-  const int available = control->width() - overhead;
-  if (needed <= available || needed <= 0 || available <= 0) return;
-  QFont font = control->font();
-  font.setStretch(std::max(50, available * 100 / needed));
-  control->setFont(font);
-}
-
-// Gives a control its own text and background colours where the row names them.
-void ApplyColours(QWidget* widget, const ControlSpec& row) {
-  QPalette palette = widget->palette();
-  if (row.textColor != kParentColor) {
-    // Only the caption's role: a radio button draws its indicator's dot in the Text colour.
-    const QColor text = QColor::fromRgb(row.textColor);
-    switch (row.kind) {
-      case ControlKind::EditBox:
-      case ControlKind::ComboBox:
-        palette.setColor(QPalette::Text, text);
-        break;
-      case ControlKind::Button:
-        palette.setColor(QPalette::ButtonText, text);
-        break;
-      default:
-        palette.setColor(QPalette::WindowText, text);
-        break;
-    }
-  }
-  if (row.backColor != kParentColor) {
-    const QColor back = QColor::fromRgb(row.backColor);
-    palette.setColor(QPalette::Window, back);
-    palette.setColor(QPalette::Base, back);
-    widget->setAutoFillBackground(true);
-  }
-  widget->setPalette(palette);
-}
-
-QWidget* MakeControl(const ControlSpec& row) {
-  const QString caption = QString::fromUtf8(row.caption);
-  switch (row.kind) {
-    case ControlKind::Button: {
-      QPushButton* button = (row.flags & kWordWrap) ? new WrapButton : new QPushButton;
-      button->setText(caption);
-      return button;
-    }
-    case ControlKind::Label: {
-      auto* label = new QLabel(caption);
-      label->setAlignment(((row.flags & kAlignRight) ? Qt::AlignRight : Qt::AlignLeft) |
-                          Qt::AlignTop);
-      label->setWordWrap(row.flags & kWordWrap);
-      return label;
-    }
-    case ControlKind::EditBox: {
-      auto* edit = new QLineEdit(caption);
-      edit->setFrame(!(row.flags & kNoFrame));
-      edit->setReadOnly(row.flags & kReadOnly);
-      return edit;
-    }
-    case ControlKind::ComboBox: {
-      auto* combo = new QComboBox;
-      combo->setEditable(false);
-      return combo;
-    }
-    case ControlKind::RadioButton: {
-      auto* radio = new QRadioButton(caption);
-      radio->setChecked(row.flags & kChecked);
-      return radio;
-    }
-    case ControlKind::GroupBox:
-      return new QGroupBox(caption);
-    case ControlKind::Panel: {
-      auto* panel = new QFrame;
-      panel->setFrameShape(QFrame::NoFrame);
-      return panel;
-    }
-    case ControlKind::ScrollBox: {
-      auto* box = new QScrollArea;
-      box->setFrameShape(QFrame::NoFrame);
-      box->setWidgetResizable(false);
-      auto* content = new QWidget;
-      content->setObjectName(QString::fromUtf8(row.name) + "Content");
-      box->setWidget(content);
-      return box;
-    }
-    case ControlKind::Image: {
-      auto* image = new ImageControl;
-      image->SetStretch(row.flags & kStretch);
-      image->SetTransparent(row.flags & kTransparent);
-      image->SetAutoSize(row.flags & kAutoSize);
-      return image;
-    }
-  }
-  return nullptr;
-}
-
-// Children of a scroll box live in its scrolled content.
-QWidget* ContainerOf(QWidget* parent) {
-  if (auto* box = qobject_cast<QScrollArea*>(parent)) return box->widget();
-  return parent;
-}
-
-// The button group of a radio button: one per name prefix ("RBtnLM" -> "RBtnLMGroup"),
-// owned by the group box.
-QButtonGroup* GroupFor(QWidget* groupBox, const QString& radioName) {
-  QString prefix = radioName;
-  while (!prefix.isEmpty() && prefix.back().isDigit()) prefix.chop(1);
-  const QString groupName = prefix + "Group";
-  auto* group = groupBox->findChild<QButtonGroup*>(groupName, Qt::FindDirectChildrenOnly);
-  if (!group) {
-    group = new QButtonGroup(groupBox);
-    group->setObjectName(groupName);
-    group->setExclusive(true);
-  }
-  return group;
-}
 
 }  // namespace
 
@@ -263,29 +116,7 @@ std::span<const ControlSpec> ScoreWindowControls() {
 }
 
 void TForm1::BuildControls() {
-  QHash<QString, QWidget*> byName;
-  for (const ControlSpec& row : kControls) {
-    QWidget* parent = *row.parent ? byName.value(QString::fromUtf8(row.parent)) : this;
-    Q_ASSERT(parent);
-    QWidget* control = MakeControl(row);
-    control->setObjectName(QString::fromUtf8(row.name));
-    control->setParent(ContainerOf(parent));
-    control->setGeometry(row.left, row.top, row.width, row.height);
-    if (row.fontPixels != 0) control->setFont(WindowFont(row.fontPixels));
-    ApplyColours(control, row);
-    CondenseToFit(control, row.name);
-    if (row.kind == ControlKind::ScrollBox) {
-      auto* box = static_cast<QScrollArea*>(control);
-      ApplyColours(box->viewport(), row);
-      ApplyColours(box->widget(), row);
-    }
-    if (row.kind == ControlKind::RadioButton)
-      GroupFor(parent, control->objectName())->addButton(static_cast<QRadioButton*>(control));
-    if (row.flags & kImeOff) control->setAttribute(Qt::WA_InputMethodEnabled, false);
-    if (row.flags & kDisabled) control->setEnabled(false);
-    if (row.flags & kHidden) control->setHidden(true);
-    byName.insert(control->objectName(), control);
-  }
+  const QHash<QString, QWidget*> byName = BuildFormControls<TForm1>(this, kControls, kWidestTexts);
   // The embedded pictures: the staff template and the built-in palette symbols.
   static_cast<ImageControl*>(byName.value("ImgScoreDef"))->SetPicture(ScoreTemplateImage());
   for (int n = 1; n <= kPaletteSymbolCount; ++n) {

@@ -13,10 +13,10 @@
 #include <QScrollArea>
 
 #include "platform/ui/image_control.h"
+#include "platform/ui/window_font.h"
 #include "platform/work_folder_lock.h"
 #include "score_window/controls_layout.h"
 #include "score_window/shared_values.h"
-#include "score_window/window_font.h"
 
 namespace scoreink {
 

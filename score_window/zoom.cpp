@@ -3,9 +3,9 @@
 #include <QLabel>
 #include <algorithm>
 
+#include "platform/ui/control_values.h"
 #include "platform/ui/image_control.h"
-#include "score_window/control_values.h"
-#include "score_window/sender_digits.h"
+#include "platform/ui/sender_digits.h"
 #include "score_window/tform1.h"
 
 namespace scoreink {

@@ -3,8 +3,8 @@
 
 #include "editing/handlers/surface_edit.h"
 #include "editing/key_signature.h"
+#include "platform/ui/busy_cursor.h"
 #include "platform/ui/image_control.h"
-#include "score_window/busy_cursor.h"
 #include "score_window/tform1.h"
 
 namespace scoreink {

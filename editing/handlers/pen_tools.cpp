@@ -9,10 +9,10 @@
 #include "editing/pen_rules.h"
 #include "editing/tool_modes.h"
 #include "platform/palette.h"
+#include "platform/ui/control_values.h"
 #include "platform/ui/image_control.h"
+#include "platform/ui/sender_digits.h"
 #include "platform/work_files.h"
-#include "score_window/control_values.h"
-#include "score_window/sender_digits.h"
 #include "score_window/shared_values.h"
 #include "score_window/tform1.h"
 

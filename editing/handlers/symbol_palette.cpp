@@ -8,8 +8,8 @@
 #include <QRadioButton>
 
 #include "editing/surface_rules.h"
+#include "platform/ui/control_values.h"
 #include "platform/ui/image_control.h"
-#include "score_window/control_values.h"
 #include "score_window/shared_values.h"
 #include "score_window/tform1.h"
 

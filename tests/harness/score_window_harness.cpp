@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 #include <QApplication>
-#include <QComboBox>
 
 #include "platform/ui/image_control.h"
 
@@ -18,6 +17,7 @@ ScoreWindowHarness::ScoreWindowHarness(WindowOptions options) : devices_(options
   if (options.prepare) options.prepare(folder_);
   if (options.answers) options.answers(dialogs_);
   window_ = std::make_unique<TForm1>();
+  driver_.SetWindow(window_.get());
   started_ = window_->FormCreate();
   if (started_ && options.show) window_->show();
 }
@@ -44,75 +44,52 @@ void ScoreWindowHarness::Close() {
 }
 
 QWidget* ScoreWindowHarness::Find(const QString& name) const {
-  QWidget* control = window_->findChild<QWidget*>(name);
-  if (!control) ADD_FAILURE() << "The score window has no control named " << name.toStdString();
-  return control;
+  return driver_.Find(name);
 }
 
 void ScoreWindowHarness::Click(const QString& name) {
-  QWidget* control = Find(name);
-  if (!control) return;
-  if (window_->isVisible() && !control->isVisible()) {
-    ADD_FAILURE() << "Cannot click " << name.toStdString() << ": it is hidden";
-    return;
-  }
-  ClickWidget(control);
+  driver_.Click(name);
 }
 
 void ScoreWindowHarness::ClickAt(const QString& name, const QPoint& pos, Qt::MouseButton button) {
-  if (QWidget* control = Find(name)) ClickWidgetAt(control, pos, button);
+  driver_.ClickAt(name, pos, button);
 }
 
 void ScoreWindowHarness::DoubleClickAt(const QString& name, const QPoint& pos) {
-  if (QWidget* control = Find(name)) DoubleClickWidgetAt(control, pos);
+  driver_.DoubleClickAt(name, pos);
 }
 
 void ScoreWindowHarness::ChooseIndex(const QString& name, int index) {
-  auto* combo = Find<QComboBox>(name);
-  if (!combo) {
-    ADD_FAILURE() << name.toStdString() << " is no combo box";
-    return;
-  }
-  ChooseComboIndex(combo, index);
+  driver_.ChooseIndex(name, index);
 }
 
 void ScoreWindowHarness::Press(const QString& name, const QPoint& pos, Qt::MouseButton button) {
-  QWidget* control = Find(name);
-  if (!control) return;
-  held_ |= button;
-  SendMouse(control, QEvent::MouseButtonPress, pos, button, held_);
+  driver_.Press(name, pos, button);
 }
 
 void ScoreWindowHarness::Move(const QString& name, const QPoint& pos) {
-  if (QWidget* control = Find(name))
-    SendMouse(control, QEvent::MouseMove, pos, Qt::NoButton, held_);
+  driver_.Move(name, pos);
 }
 
 void ScoreWindowHarness::Release(const QString& name, const QPoint& pos, Qt::MouseButton button) {
-  QWidget* control = Find(name);
-  if (!control) return;
-  held_ &= ~Qt::MouseButtons(button);
-  SendMouse(control, QEvent::MouseButtonRelease, pos, button, held_);
+  driver_.Release(name, pos, button);
 }
 
 void ScoreWindowHarness::PressOnScore(const QPoint& pos, Qt::MouseButton button) {
-  Press("Image1", pos, button);
+  driver_.Press("Image1", pos, button);
 }
 
 void ScoreWindowHarness::MoveOnScore(const QPoint& pos) {
-  Move("Image1", pos);
+  driver_.Move("Image1", pos);
 }
 
 void ScoreWindowHarness::ReleaseOnScore(const QPoint& pos, Qt::MouseButton button) {
-  Release("Image1", pos, button);
+  driver_.Release("Image1", pos, button);
 }
 
 void ScoreWindowHarness::DragOnScore(const QPoint& from, const QPoint& to, int steps,
                                      Qt::MouseButton button) {
-  PressOnScore(from, button);
-  const int n = std::max(steps, 1);
-  for (int i = 1; i <= n; ++i) MoveOnScore(from + (to - from) * i / n);
-  ReleaseOnScore(to, button);
+  driver_.Drag("Image1", from, to, steps, button);
 }
 
 QImage& ScoreWindowHarness::Score() {

@@ -15,6 +15,7 @@
 #include <memory>
 
 #include "harness/fake_device_facts.h"
+#include "harness/form_driver.h"
 #include "harness/scripted_dialogs.h"
 #include "harness/temp_executable_folder.h"
 #include "harness/widget_input.h"
@@ -53,6 +54,9 @@ class ScoreWindowHarness {
   void Close();
   bool Closed() const { return closed_; }
 
+  // Drives the score window's controls (the calls below go through it).
+  FormDriver& Driver() { return driver_; }
+
   TempExecutableFolder& Folder() { return folder_; }
   ScriptedDialogs& Dialogs() { return dialogs_; }
   ScopedDeviceFacts& Devices() { return devices_; }
@@ -65,7 +69,7 @@ class ScoreWindowHarness {
   }
 
   // Clicks the named control as a user would: buttons, radio buttons, edit boxes, images.
-  // Clicking a hidden control fails the test (a user cannot).
+  // Clicking a hidden or disabled control fails the test (a user cannot).
   void Click(const QString& name);
   // A click at pos in the control's own coordinates (e.g. a panel's background).
   void ClickAt(const QString& name, const QPoint& pos, Qt::MouseButton button = Qt::LeftButton);
@@ -96,7 +100,7 @@ class ScoreWindowHarness {
   ScopedDeviceFacts devices_;
   ScriptedDialogs dialogs_;
   std::unique_ptr<TForm1> window_;
-  Qt::MouseButtons held_ = Qt::NoButton;
+  FormDriver driver_;
   bool started_ = false;
   bool closed_ = false;
 };

@@ -10,9 +10,9 @@
 #include <QSignalSpy>
 
 #include "harness/score_window_harness.h"
-#include "score_window/click_filter.h"
-#include "score_window/control_values.h"
-#include "score_window/sender_digits.h"
+#include "platform/ui/click_filter.h"
+#include "platform/ui/control_values.h"
+#include "platform/ui/sender_digits.h"
 
 namespace scoreink::test {
 namespace {

@@ -1,4 +1,4 @@
-#include "score_window/wrap_button.h"
+#include "platform/ui/wrap_button.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>

@@ -1,4 +1,4 @@
-#include "score_window/sender_digits.h"
+#include "platform/ui/sender_digits.h"
 
 #include <QObject>
 

@@ -1,4 +1,4 @@
-#include "score_window/window_font.h"
+#include "platform/ui/window_font.h"
 
 namespace scoreink {
 

@@ -1,4 +1,4 @@
-#include "score_window/click_filter.h"
+#include "platform/ui/click_filter.h"
 
 #include <QMouseEvent>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "score_window/control_values.h"
+#include "platform/ui/control_values.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>

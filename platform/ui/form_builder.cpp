@@ -1,0 +1,230 @@
+#include "platform/ui/form_builder.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <algorithm>
+
+#include "platform/ui/click_filter.h"
+#include "platform/ui/image_control.h"
+#include "platform/ui/window_font.h"
+#include "platform/ui/wrap_button.h"
+
+namespace scoreink {
+
+namespace {
+
+// Gives a control its own text and background colours where the row names them.
+void ApplyColours(QWidget* widget, const ControlLook& row) {
+  QPalette palette = widget->palette();
+  if (row.textColor != kParentColor) {
+    // Only the caption's role: a radio button draws its indicator's dot in the Text colour.
+    const QColor text = QColor::fromRgb(row.textColor);
+    switch (row.kind) {
+      case ControlKind::EditBox:
+      case ControlKind::ComboBox:
+        palette.setColor(QPalette::Text, text);
+        break;
+      case ControlKind::Button:
+        palette.setColor(QPalette::ButtonText, text);
+        break;
+      default:
+        palette.setColor(QPalette::WindowText, text);
+        break;
+    }
+  }
+  if (row.backColor != kParentColor) {
+    const QColor back = QColor::fromRgb(row.backColor);
+    palette.setColor(QPalette::Window, back);
+    palette.setColor(QPalette::Base, back);
+    widget->setAutoFillBackground(true);
+  }
+  widget->setPalette(palette);
+}
+
+Qt::Alignment LabelAlignment(unsigned flags) {
+  if (flags & kAlignCenter) return Qt::AlignHCenter | Qt::AlignTop;
+  return ((flags & kAlignRight) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop;
+}
+
+QWidget* MakeControl(const ControlLook& row) {
+  const QString caption = QString::fromUtf8(row.caption);
+  switch (row.kind) {
+    case ControlKind::Button: {
+      QPushButton* button = (row.flags & kWordWrap) ? new WrapButton : new QPushButton;
+      button->setText(caption);
+      return button;
+    }
+    case ControlKind::Label: {
+      auto* label = new QLabel(caption);
+      label->setAlignment(LabelAlignment(row.flags));
+      label->setWordWrap(row.flags & kWordWrap);
+      return label;
+    }
+    case ControlKind::EditBox: {
+      auto* edit = new QLineEdit(caption);
+      edit->setFrame(!(row.flags & kNoFrame));
+      edit->setReadOnly(row.flags & kReadOnly);
+      return edit;
+    }
+    case ControlKind::ComboBox: {
+      auto* combo = new QComboBox;
+      combo->setEditable(false);
+      return combo;
+    }
+    case ControlKind::RadioButton: {
+      auto* radio = new QRadioButton(caption);
+      radio->setChecked(row.flags & kChecked);
+      return radio;
+    }
+    case ControlKind::GroupBox:
+      return new QGroupBox(caption);
+    case ControlKind::Panel: {
+      auto* panel = new QFrame;
+      panel->setFrameShape(QFrame::NoFrame);
+      return panel;
+    }
+    case ControlKind::ScrollBox: {
+      auto* box = new QScrollArea;
+      box->setFrameShape(QFrame::NoFrame);
+      box->setWidgetResizable(false);
+      auto* content = new QWidget;
+      content->setObjectName(QString::fromUtf8(row.name) + "Content");
+      box->setWidget(content);
+      return box;
+    }
+    case ControlKind::Image: {
+      auto* image = new ImageControl;
+      image->SetStretch(row.flags & kStretch);
+      image->SetTransparent(row.flags & kTransparent);
+      image->SetAutoSize(row.flags & kAutoSize);
+      return image;
+    }
+  }
+  return nullptr;
+}
+
+// Children of a scroll box live in its scrolled content.
+QWidget* ContainerOf(QWidget* parent) {
+  if (auto* box = qobject_cast<QScrollArea*>(parent)) return box->widget();
+  return parent;
+}
+
+// The button group of a radio button: one per name prefix ("RBtnLM" -> "RBtnLMGroup"),
+// owned by the group box.
+QButtonGroup* GroupFor(QWidget* groupBox, const QString& radioName) {
+  QString prefix = radioName;
+  while (!prefix.isEmpty() && prefix.back().isDigit()) prefix.chop(1);
+  const QString groupName = prefix + "Group";
+  auto* group = groupBox->findChild<QButtonGroup*>(groupName, Qt::FindDirectChildrenOnly);
+  if (!group) {
+    group = new QButtonGroup(groupBox);
+    group->setObjectName(groupName);
+    group->setExclusive(true);
+  }
+  return group;
+}
+
+QString CaptionOf(const QWidget* control) {
+  if (auto* label = qobject_cast<const QLabel*>(control)) return label->text();
+  if (auto* button = qobject_cast<const QAbstractButton*>(control)) return button->text();
+  return {};
+}
+
+}  // namespace
+
+QWidget* BuildControl(QWidget* form, const ControlLook& row, QHash<QString, QWidget*>& byName,
+                      std::span<const WidestText> widest) {
+  QWidget* parent = *row.parent ? byName.value(QString::fromUtf8(row.parent)) : form;
+  Q_ASSERT_X(parent, "BuildControl", row.name);
+  QWidget* control = MakeControl(row);
+  control->setObjectName(QString::fromUtf8(row.name));
+  control->setParent(ContainerOf(parent));
+  control->setGeometry(row.left, row.top, row.width, row.height);
+  if (row.fontPixels != 0) control->setFont(WindowFont(row.fontPixels));
+  ApplyColours(control, row);
+  QString widestText = CaptionOf(control);
+  for (const WidestText& w : widest)
+    if (qstrcmp(w.name, row.name) == 0) widestText = QString::fromUtf8(w.text);
+  CondenseToFit(control, widestText);
+  if (row.kind == ControlKind::ScrollBox) {
+    auto* box = static_cast<QScrollArea*>(control);
+    ApplyColours(box->viewport(), row);
+    ApplyColours(box->widget(), row);
+  }
+  if (row.kind == ControlKind::RadioButton)
+    GroupFor(parent, control->objectName())->addButton(static_cast<QRadioButton*>(control));
+  if (row.flags & kImeOff) control->setAttribute(Qt::WA_InputMethodEnabled, false);
+  if (row.flags & kDisabled) control->setEnabled(false);
+  if (row.flags & kHidden) control->setHidden(true);
+  byName.insert(control->objectName(), control);
+  return control;
+}
+
+void ConnectControlClick(QWidget* control, ControlKind kind, std::function<void()> run) {
+  switch (kind) {
+    case ControlKind::Button:
+      QObject::connect(static_cast<QAbstractButton*>(control), &QAbstractButton::clicked, control,
+                       [run] { run(); });
+      break;
+    case ControlKind::RadioButton:
+      // Checking a radio button, by the user or from code, runs its handler; unchecking
+      // does not.
+      QObject::connect(static_cast<QAbstractButton*>(control), &QAbstractButton::toggled, control,
+                       [run](bool checked) {
+                         if (checked) run();
+                       });
+      break;
+    case ControlKind::ComboBox:
+      // A choice by the user; setting the index from code is no change.
+      QObject::connect(static_cast<QComboBox*>(control), &QComboBox::activated, control,
+                       [run] { run(); });
+      break;
+    case ControlKind::Image:
+      QObject::connect(static_cast<ImageControl*>(control), &ImageControl::Clicked, control, run);
+      break;
+    case ControlKind::EditBox:
+      new ClickFilter(control, ClickFilter::Area::Anywhere, std::move(run));
+      break;
+    case ControlKind::Panel:
+      control->setAttribute(Qt::WA_NoMousePropagation);
+      new ClickFilter(control, ClickFilter::Area::BackgroundOnly, std::move(run));
+      break;
+    case ControlKind::ScrollBox: {
+      auto* box = static_cast<QScrollArea*>(control);
+      box->setAttribute(Qt::WA_NoMousePropagation);
+      new ClickFilter(box->viewport(), ClickFilter::Area::BackgroundOnly, run);
+      new ClickFilter(box->widget(), ClickFilter::Area::BackgroundOnly, run);
+      break;
+    }
+    case ControlKind::Label:
+    case ControlKind::GroupBox:
+      break;
+  }
+}
+
+void CondenseToFit(QWidget* control, const QString& widestText) {
+  int overhead = 0;  // what the control needs besides the text (a radio button's indicator)
+  if (auto* label = qobject_cast<QLabel*>(control)) {
+    if (label->wordWrap()) return;
+  } else if (auto* radio = qobject_cast<QRadioButton*>(control)) {
+    overhead = radio->sizeHint().width() - radio->fontMetrics().horizontalAdvance(radio->text());
+  } else {
+    return;
+  }
+  const int needed = control->fontMetrics().horizontalAdvance(widestText);
+  const int available = control->width() - overhead;
+  if (needed <= available || needed <= 0 || available <= 0) return;
+  QFont font = control->font();
+  font.setStretch(std::max(50, available * 100 / needed));
+  control->setFont(font);
+}
+
+}  // namespace scoreink

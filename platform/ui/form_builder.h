@@ -1,0 +1,123 @@
+#pragma once
+// A window's controls as data: one row per control with its object name, kind, parent,
+// design geometry, caption, look and click handler. Every window of the program is built from
+// such a table, so that each control is stated once, in the words of its design.
+//
+//   constexpr auto kRows = std::to_array<ControlRow<TForm2>>({
+//     {"Button1", ControlKind::Button, "", 248, 440, 75, 25, "OK", kDisabled, kParentColor,
+//      kParentColor, 0, &TForm2::Button1Click},
+//   });
+//   BuildFormControls(this, kRows);   // creates, names, places and colours them
+//   WireFormClicks(this, kRows);      // connects the click handlers
+#include <QHash>
+#include <QRgb>
+#include <QString>
+#include <functional>
+#include <span>
+
+class QObject;
+class QWidget;
+
+namespace scoreink {
+
+enum class ControlKind {
+  Button,
+  Label,
+  EditBox,
+  ComboBox,
+  RadioButton,
+  GroupBox,
+  Panel,
+  ScrollBox,
+  Image
+};
+
+// Look and state flags of a control row.
+enum ControlFlag : unsigned {
+  kHidden = 1u << 0,
+  kDisabled = 1u << 1,
+  kWordWrap = 1u << 2,
+  kAlignRight = 1u << 3,
+  kNoFrame = 1u << 4,
+  kChecked = 1u << 5,
+  kAutoSize = 1u << 6,
+  kStretch = 1u << 7,
+  kTransparent = 1u << 8,
+  kImeOff = 1u << 9,     // no input method (typing goes nowhere useful)
+  kReadOnly = 1u << 10,  // a colour box: a swatch, not an input
+  kAlignCenter = 1u << 11,
+};
+
+// The colours of the designs.
+inline constexpr QRgb kSilver = 0xFFC0C0C0u;
+inline constexpr QRgb kGray = 0xFF808080u;
+inline constexpr QRgb kNavy = 0xFF000080u;
+inline constexpr QRgb kRed = 0xFFFF0000u;
+inline constexpr QRgb kWhiteColor = 0xFFFFFFFFu;
+inline constexpr QRgb kBlackColor = 0xFF000000u;
+// No colour of its own: the control takes its parent's.
+inline constexpr QRgb kParentColor = 0;
+
+// Everything about a control but its handler.
+struct ControlLook {
+  const char* name;
+  ControlKind kind;
+  const char* parent;  // "" for the window itself
+  int left, top, width, height;
+  const char* caption;  // UTF-8
+  unsigned flags;
+  QRgb textColor;
+  QRgb backColor;
+  int fontPixels;  // 0: the window font
+};
+
+// A row of a window's table. click: button and radio-button click (a radio button: when it
+// becomes checked), colour-box and image click, combo-box change, or a click on the
+// background of a panel or a scroll box.
+template <class Form>
+struct ControlRow : ControlLook {
+  void (Form::*click)(QObject* sender);
+};
+
+// A label whose text changes: the widest text it will ever show, so that it is condensed
+// enough for every value.
+struct WidestText {
+  const char* name;
+  const char* text;
+};
+
+// Creates one control from its row as a child of its parent (a scroll box's children go into
+// its scrolled content), names, places, colours and fonts it. Radio buttons join one
+// QButtonGroup per name prefix ("RBtnLM3" -> "RBtnLMGroup", owned by the group box).
+// byName holds the controls made so far (the parent must be among them, or be the form).
+QWidget* BuildControl(QWidget* form, const ControlLook& look, QHash<QString, QWidget*>& byName,
+                      std::span<const WidestText> widest = {});
+
+// Connects a click of the given kind of control to run.
+void ConnectControlClick(QWidget* control, ControlKind kind, std::function<void()> run);
+
+template <class Form>
+QHash<QString, QWidget*> BuildFormControls(Form* form, std::span<const ControlRow<Form>> rows,
+                                           std::span<const WidestText> widest = {}) {
+  QHash<QString, QWidget*> byName;
+  for (const ControlRow<Form>& row : rows) BuildControl(form, row, byName, widest);
+  return byName;
+}
+
+template <class Form>
+void WireFormClicks(Form* form, std::span<const ControlRow<Form>> rows) {
+  for (const ControlRow<Form>& row : rows) {
+    if (!row.click) continue;
+    auto* control = form->template findChild<QWidget*>(QString::fromUtf8(row.name));
+    Q_ASSERT(control);
+    const auto handler = row.click;
+    ConnectControlClick(control, row.kind, [form, control, handler] { (form->*handler)(control); });
+  }
+}
+
+// The window face is wider than the face the windows were designed for (its digits and "%"
+// most of all): a one-line caption that would be cut off is drawn condensed instead, so that
+// the control keeps its place and size and still shows all of its text.
+void CondenseToFit(QWidget* control, const QString& widestText);
+
+}  // namespace scoreink
