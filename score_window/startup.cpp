@@ -14,12 +14,11 @@
 #include "score_window/key_signature_names.h"
 #include "score_window/shared_values.h"
 #include "score_window/tform1.h"
+#include "symbol_editor/core/symbol_store.h"
 
 namespace scoreink {
 
 namespace {
-
-constexpr int kSymbolSlotCount = 15;
 
 BlankPage BlankPageOfDevices(const DeviceFacts& facts) {
   BlankPage page;

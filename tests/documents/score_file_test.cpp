@@ -1,13 +1,13 @@
 // Writing a score: the formats on disk, and a failed save that must never cost the file it
 // was replacing.
 #include <gtest/gtest.h>
-#include <sys/mount.h>
 #include <unistd.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "harness/scratch_mount.h"
 #include "platform/palette.h"
 #include "platform/picture_io.h"
 #include "platform/pixel_format.h"
@@ -15,6 +15,8 @@
 
 namespace scoreink {
 namespace {
+
+using test::ScratchMount;
 
 QImage SmallScore() {
   QImage score = NewBitmap(120, 90, PixelFormat::Bits8);
@@ -109,30 +111,6 @@ TEST(SaveScoreFile, MissingFolderIsAClearErrorNamingTheFile) {
   EXPECT_FALSE(result.ok());
   EXPECT_TRUE(result.error.contains("s.bmp")) << result.error.toStdString();
 }
-
-// A folder of its own file system, mounted for one test and removed after it. Needs root.
-class ScratchMount {
- public:
-  explicit ScratchMount(const QString& options) {
-    if (!dir_.isValid()) return;
-    const QByteArray path = QFile::encodeName(dir_.path());
-    mounted_ =
-        ::mount("scoreink-test", path.constData(), "tmpfs", 0, options.toLatin1().constData()) == 0;
-  }
-  ~ScratchMount() {
-    if (mounted_) ::umount2(QFile::encodeName(dir_.path()).constData(), MNT_DETACH);
-  }
-  bool mounted() const { return mounted_; }
-  QString path() const { return dir_.path(); }
-  bool MakeReadOnly() {
-    const QByteArray path = QFile::encodeName(dir_.path());
-    return ::mount(nullptr, path.constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0;
-  }
-
- private:
-  QTemporaryDir dir_;
-  bool mounted_ = false;
-};
 
 void WriteOldFile(const QString& path, const QByteArray& content) {
   QFile f(path);

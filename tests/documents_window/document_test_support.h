@@ -1,8 +1,7 @@
 #pragma once
 // Helpers for the tests of the score documents: an edit that the history counts, reading
-// saved files back, and a small file system of its own for the failure cases.
+// saved files back; the failure cases use the scratch mounts of the harness.
 #include <gtest/gtest.h>
-#include <sys/mount.h>
 
 #include <QByteArray>
 #include <QFile>
@@ -10,6 +9,7 @@
 #include <QTemporaryDir>
 
 #include "harness/score_window_harness.h"
+#include "harness/scratch_mount.h"
 #include "platform/edit_history.h"
 #include "platform/palette.h"
 #include "platform/ui/image_control.h"
@@ -54,29 +54,5 @@ inline JpegFrame FirstFrame(const QByteArray& jpeg) {
   }
   return {};
 }
-
-// A folder on a tmpfs of its own, mounted for one test (needs root; mounted() says).
-class ScratchMount {
- public:
-  explicit ScratchMount(const char* options) {
-    if (!dir_.isValid()) return;
-    mounted_ = ::mount("scoreink-test", Local().constData(), "tmpfs", 0, options) == 0;
-  }
-  ~ScratchMount() {
-    if (mounted_) ::umount2(Local().constData(), MNT_DETACH);
-  }
-  ScratchMount(const ScratchMount&) = delete;
-  ScratchMount& operator=(const ScratchMount&) = delete;
-  bool mounted() const { return mounted_; }
-  QString path() const { return dir_.path(); }
-  bool MakeReadOnly() {
-    return ::mount(nullptr, Local().constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0;
-  }
-
- private:
-  QByteArray Local() const { return QFile::encodeName(dir_.path()); }
-  QTemporaryDir dir_;
-  bool mounted_ = false;
-};
 
 }  // namespace scoreink::test

@@ -182,32 +182,6 @@ TEST(FailedSave, FullDiskKeepsTheOldFileAndTheScoresState) {
   EXPECT_TRUE(QDir(disk.path()).isEmpty()) << "no half-written file left behind";
 }
 
-// A folder the program may not write into: a read-only mount as root, permissions otherwise.
-class ProtectedFolder {
- public:
-  ProtectedFolder() : disk_("size=1m") {
-    if (::geteuid() != 0)
-      folder_ = plain_.path();
-    else if (disk_.mounted())
-      folder_ = disk_.path();
-  }
-  ~ProtectedFolder() {
-    if (!folder_.isEmpty() && folder_ == plain_.path())
-      QFile::setPermissions(folder_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-  }
-  bool usable() const { return !folder_.isEmpty(); }
-  const QString& path() const { return folder_; }
-  bool Protect() {
-    if (folder_ == disk_.path()) return disk_.MakeReadOnly();
-    return QFile::setPermissions(folder_, QFile::ReadOwner | QFile::ExeOwner);
-  }
-
- private:
-  QTemporaryDir plain_;
-  ScratchMount disk_;
-  QString folder_;
-};
-
 TEST(FailedSave, WriteProtectedFolderKeepsTheOldFileAndTheWindowOpenOnClose) {
   ProtectedFolder folder;
   if (!folder.usable()) GTEST_SKIP() << "root ignores permissions and no read-only mount works";
