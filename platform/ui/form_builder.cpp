@@ -30,6 +30,8 @@ void ApplyColours(QWidget* widget, const ControlLook& row) {
     switch (row.kind) {
       case ControlKind::EditBox:
       case ControlKind::ComboBox:
+      case ControlKind::FolderTree:
+      case ControlKind::FileList:
         palette.setColor(QPalette::Text, text);
         break;
       case ControlKind::Button:
@@ -54,7 +56,7 @@ Qt::Alignment LabelAlignment(unsigned flags) {
   return ((flags & kAlignRight) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop;
 }
 
-QWidget* MakeControl(const ControlLook& row) {
+QWidget* MakeControl(const ControlLook& row, ControlMaker makeOther) {
   const QString caption = QString::fromUtf8(row.caption);
   switch (row.kind) {
     case ControlKind::Button: {
@@ -107,6 +109,9 @@ QWidget* MakeControl(const ControlLook& row) {
       image->SetAutoSize(row.flags & kAutoSize);
       return image;
     }
+    case ControlKind::FolderTree:
+    case ControlKind::FileList:
+      return makeOther ? makeOther(row) : nullptr;
   }
   return nullptr;
 }
@@ -141,10 +146,11 @@ QString CaptionOf(const QWidget* control) {
 }  // namespace
 
 QWidget* BuildControl(QWidget* form, const ControlLook& row, QHash<QString, QWidget*>& byName,
-                      std::span<const WidestText> widest) {
+                      std::span<const WidestText> widest, ControlMaker makeOther) {
   QWidget* parent = *row.parent ? byName.value(QString::fromUtf8(row.parent)) : form;
   Q_ASSERT_X(parent, "BuildControl", row.name);
-  QWidget* control = MakeControl(row);
+  QWidget* control = MakeControl(row, makeOther);
+  Q_ASSERT_X(control, "BuildControl: no maker for", row.name);
   control->setObjectName(QString::fromUtf8(row.name));
   control->setParent(ContainerOf(parent));
   control->setGeometry(row.left, row.top, row.width, row.height);
@@ -204,6 +210,10 @@ void ConnectControlClick(QWidget* control, ControlKind kind, std::function<void(
       new ClickFilter(box->widget(), ClickFilter::Area::BackgroundOnly, run);
       break;
     }
+    case ControlKind::FolderTree:
+    case ControlKind::FileList:
+      if (auto* source = dynamic_cast<ClickSource*>(control)) source->OnClicked(std::move(run));
+      break;
     case ControlKind::Label:
     case ControlKind::GroupBox:
       break;

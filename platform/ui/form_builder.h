@@ -29,7 +29,11 @@ enum class ControlKind {
   GroupBox,
   Panel,
   ScrollBox,
-  Image
+  Image,
+  // Made by the window's own maker (BuildFormControls' makeOther): the file dialogs' folder
+  // tree and file list (dialogs/folder_browser.h).
+  FolderTree,
+  FileList
 };
 
 // Look and state flags of a control row.
@@ -72,8 +76,8 @@ struct ControlLook {
 };
 
 // A row of a window's table. click: button and radio-button click (a radio button: when it
-// becomes checked), colour-box and image click, combo-box change, or a click on the
-// background of a panel or a scroll box.
+// becomes checked), colour-box and image click, combo-box change, a click on the background
+// of a panel or a scroll box, or what a control of an outside kind reports as its click.
 template <class Form>
 struct ControlRow : ControlLook {
   void (Form::*click)(QObject* sender);
@@ -86,21 +90,37 @@ struct WidestText {
   const char* text;
 };
 
+// Makes a control of a kind that platform/ui does not know (FolderTree, FileList); null for a
+// kind it does not know either.
+using ControlMaker = QWidget* (*)(const ControlLook& look);
+
+// A control of an outside kind reports what counts as its click through this (the folder
+// tree: its selection changed; the file list: a file was chosen).
+class ClickSource {
+ public:
+  virtual void OnClicked(std::function<void()> run) = 0;
+
+ protected:
+  ~ClickSource() = default;
+};
+
 // Creates one control from its row as a child of its parent (a scroll box's children go into
 // its scrolled content), names, places, colours and fonts it. Radio buttons join one
 // QButtonGroup per name prefix ("RBtnLM3" -> "RBtnLMGroup", owned by the group box).
 // byName holds the controls made so far (the parent must be among them, or be the form).
+// makeOther makes the controls of outside kinds.
 QWidget* BuildControl(QWidget* form, const ControlLook& look, QHash<QString, QWidget*>& byName,
-                      std::span<const WidestText> widest = {});
+                      std::span<const WidestText> widest = {}, ControlMaker makeOther = nullptr);
 
 // Connects a click of the given kind of control to run.
 void ConnectControlClick(QWidget* control, ControlKind kind, std::function<void()> run);
 
 template <class Form>
 QHash<QString, QWidget*> BuildFormControls(Form* form, std::span<const ControlRow<Form>> rows,
-                                           std::span<const WidestText> widest = {}) {
+                                           std::span<const WidestText> widest = {},
+                                           ControlMaker makeOther = nullptr) {
   QHash<QString, QWidget*> byName;
-  for (const ControlRow<Form>& row : rows) BuildControl(form, row, byName, widest);
+  for (const ControlRow<Form>& row : rows) BuildControl(form, row, byName, widest, makeOther);
   return byName;
 }
 

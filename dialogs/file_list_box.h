@@ -1,0 +1,54 @@
+#pragma once
+// The file list of the file dialogs: the names of the files of one folder that match a mask,
+// sorted by name. A click on a name, or moving to another name with the keyboard, counts as
+// the list's click.
+#include <QListWidget>
+#include <QRgb>
+#include <functional>
+
+#include "dialogs/core/file_mask.h"
+#include "dialogs/core/folder_listing.h"
+#include "platform/ui/form_builder.h"
+
+namespace scoreink {
+
+class FileListBox : public QListWidget, public FolderListTarget, public ClickSource {
+  Q_OBJECT
+
+ public:
+  explicit FileListBox(QWidget* parent = nullptr);
+
+  // Empties the list; the folder it was pointed at stays its folder.
+  void Clear() override;
+  void SetMask(const QString& mask) override;
+  QString Mask() const { return mask_; }
+  // Reads folder afresh and shows its matching files; false (list and folder unchanged) when
+  // it cannot be listed.
+  bool PointAt(const QString& folder) override;
+  // The folder the list was last pointed at successfully; empty before the first.
+  QString Directory() const { return directory_; }
+
+  // Full path of the selected file; empty when no name is selected.
+  QString SelectedFilePath() const;
+  // Takes the selected name out of the list (the file itself is not touched).
+  void RemoveSelected();
+
+  // Background colour of the list (white in open mode, red in delete mode).
+  void SetColor(QRgb color);
+
+  void OnClicked(std::function<void()> run) override;
+
+ signals:
+  // A name was clicked, or the keyboard moved the selection to another name.
+  void FileChosen();
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  QString mask_;
+  FileMask fileMask_;
+  QString directory_;
+};
+
+}  // namespace scoreink
