@@ -228,6 +228,9 @@ class TForm1 : public QWidget {
   bool closed_ = false;
   bool sinkingFocus_ = false;
   bool formPressed_ = false;
+  // The press of the current gesture stamped a lifted block and so recorded no snapshot; a
+  // block lifted at its release records its own.
+  bool blockStampedAtPress_ = false;
 };
 
 // The score window while it exists, else null.

@@ -2,20 +2,14 @@
 // each press on the score wrote.
 #include <QSize>
 
+#include "editing/handlers/score_notes.h"
 #include "platform/edit_history.h"
 #include "platform/ui/image_control.h"
-#include "platform/ui/message_box.h"
 #include "score_window/tform1.h"
 
 namespace scoreink {
 
 namespace {
-
-const QString kCaption = QStringLiteral("どうでもいいけど");
-
-void Tell(const char* text) {
-  AppMessageBox(QString::fromUtf8(text), kCaption, MsgButtons::Ok);
-}
 
 // A snapshot may have another size than the picture it replaces (an undo across an opened
 // score): the view then takes the new size at the current zoom.
@@ -34,10 +28,10 @@ void TForm1::Btn7Click(QObject*) {
       ShowLoadedSurface(*this, before);
       break;
     case EditHistory::Step::NothingBefore:
-      Tell("これより前はない");
+      TellScoreNote("これより前はない");
       break;
     case EditHistory::Step::Missing:
-      Tell("何か事故");
+      TellAccident();
       break;
     case EditHistory::Step::NothingAfter:
       break;
@@ -50,7 +44,7 @@ void TForm1::Btn8Click(QObject*) {
   if (SharedHistory().Redo(Surface()) == EditHistory::Step::Loaded)
     ShowLoadedSurface(*this, before);
   else
-    Tell("これより後はない");
+    TellScoreNote("これより後はない");
 }
 
 }  // namespace scoreink

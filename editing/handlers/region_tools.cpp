@@ -1,15 +1,101 @@
 // The region tools: lifting the user's ink of a selection into the floating overlay, and
 // stamping it where the overlay was dragged.
+//
+// While a block floats, the clean block (without its frame) waits in the block file; the
+// overlay shows it framed. One undo step covers a whole move or copy: the snapshot recorded
+// before the lift holds the picture from before it, and the press that stamps the block
+// records none.
+#include <QFile>
+
+#include "editing/handlers/score_notes.h"
+#include "editing/handlers/surface_edit.h"
+#include "editing/region_block.h"
+#include "editing/surface_rules.h"
+#include "editing/tool_modes.h"
+#include "platform/edit_history.h"
+#include "platform/picture_io.h"
+#include "platform/ui/image_control.h"
+#include "score_window/shared_values.h"
 #include "score_window/tform1.h"
 
 namespace scoreink {
 
-bool TForm1::DropBlock() {
-  return false;
+namespace {
+
+// Puts the snapshot of the gesture's press back into the surface: the picture the user saw
+// when the selection started. False (surface untouched) when it is missing or unreadable.
+bool ReloadPressSnapshot(ImageControl& view) {
+  PictureResult loaded = LoadBmp(SharedHistory().SnapshotFile(HistoryPos() - 1));
+  if (!loaded.ok() || loaded.image.size() != view.Picture().size()) return false;
+  view.Picture() = std::move(loaded.image);
+  view.PictureChanged();
+  return true;
 }
 
+}  // namespace
+
 bool TForm1::LiftBlock() {
-  return false;
+  const QRect block = SelectedBlock(StartPt, EndPt, Surface().size());
+  if (block.isEmpty()) return false;
+
+  // The press that stamped the previous block recorded nothing: this lift starts from the
+  // picture as it is, with that block in it, and records it further down.
+  if (!blockStampedAtPress_ && !ReloadPressSnapshot(*Image1)) {
+    TellAccident();
+    return false;
+  }
+  QImage lifted = LiftBlackInk(Surface(), block);
+  if (lifted.isNull()) {
+    TellAccident();
+    return false;
+  }
+  // The clean block must be safe in its file before the source is blanked: a block that
+  // cannot be kept leaves the picture as it was.
+  const QString blockFile = CurrentWorkPlaces.BlockFile();
+  if (!SaveBmp(lifted, blockFile).ok()) {
+    TellAccident();
+    return false;
+  }
+  if (blockStampedAtPress_ && !SharedHistory().Record(Surface())) {
+    QFile::remove(blockFile);
+    TellAccident();
+    return false;
+  }
+
+  if (ToolMode == kToolRegionMove)
+    RestoreFromTemplate(block.x(), block.y(), block.x() + block.width(),
+                        block.y() + block.height());
+  // From here on the selection names the block as lifted, cut to the score.
+  StartPt = block.topLeft();
+  EndPt = QPoint(block.x() + block.width(), block.y() + block.height());
+
+  DrawBlockFrame(lifted);
+  Image2->setGeometry(BlockOverlayRect(block, Surface().size(), Image1->geometry()));
+  Image2->SetPicture(lifted);
+  Image2->raise();
+  Image2->show();
+  return true;
+}
+
+bool TForm1::DropBlock() {
+  if (Image2->isHidden()) return false;
+  Image2->hide();
+  Image2->ClearPicture();
+  const QString blockFile = CurrentWorkPlaces.BlockFile();
+  PictureResult block = LoadBmp(blockFile);
+  QFile::remove(blockFile);
+  const QRect spanned = NormalizeRect(StartPt.x(), StartPt.y(), EndPt.x(), EndPt.y());
+  if (!block.ok() || block.image.size() != spanned.size()) {
+    // The block is lost, but the snapshot of its lift still holds the picture before it: the
+    // user is told, and an undo brings the region back.
+    TellAccident();
+    return false;
+  }
+  const SurfaceEdit edit(*Image1);
+  // Stamped like a floating symbol: its black pixels at the overlay's place, clipped to the
+  // score, which stays at 8 bits.
+  edit.Show(StampSymbol(Surface(), block.image, Image2->pos() - Image1->pos(), Image1->size()));
+  return true;
 }
 
 }  // namespace scoreink

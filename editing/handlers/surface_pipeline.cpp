@@ -30,13 +30,18 @@ void TForm1::Image1MouseDown(Qt::MouseButton button, int x, int y) {
   // Any button first stamps what floats.
   const bool committed = CommitPending();
   if (button != Qt::LeftButton) return;
+  const bool keySignatureClick = at.x() < LeftLimit;
+  const bool setsKeySignature = keySignatureClick && ToolMode >= 0 && TemplateScore;
   // A stamped block needs no snapshot: the one taken when it was lifted still holds the
-  // picture from before the move or copy, so one undo reverts all of it.
-  if (!committed && !SharedHistory().Record(Surface())) return;  // no snapshot, no edit
-  if (at.x() < LeftLimit) {
-    if (ToolMode >= 0 && TemplateScore) StampKeySignature(at.y());
+  // picture from before the move or copy, so one undo reverts all of it. A key signature set
+  // by the same press is an edit of its own, though, and gets its own undo step.
+  const bool record = !committed || setsKeySignature;
+  if (record && !SharedHistory().Record(Surface())) return;  // no snapshot, no edit
+  if (keySignatureClick) {
+    if (setsKeySignature) StampKeySignature(at.y());
     return;
   }
+  blockStampedAtPress_ = committed;
   PrepareGesturePen(ScoreCanvas, ToolMode, PenWidth, PenColor, at);
   Dragging = true;
   if (PenColor == kWhite) EraseBox = {at.x(), at.x(), at.y(), at.y()};
@@ -84,6 +89,15 @@ void TForm1::Image1MouseUp(Qt::MouseButton button, int x, int y) {
     edit.Show(ScoreCanvas.Dirty());
     if (PenColor == kWhite) RestoreEraseBox(at.x(), at.y());
     return;
+  }
+  {
+    // The rubber band is a preview only: take it back before anything else, wherever the
+    // release is (past the edge of the score the moves were clamped, so the release point
+    // need not be the band's corner). The picture is then as it was at the press.
+    const SurfaceEdit edit(*Image1);
+    ScoreCanvas.ResetDirty();
+    DrawToolShape(ScoreCanvas, ToolMode, LineKind, StartPt, lastPreview, true);
+    edit.Show(ScoreCanvas.Dirty());
   }
   if (StartPt.x() == EndPt.x() || StartPt.y() == EndPt.y()) return;
   if (ToolMode == kToolRegionDelete)
