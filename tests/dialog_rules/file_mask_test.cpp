@@ -1,5 +1,6 @@
 // The file mask of the file dialogs and the listing of a folder's image files.
 #include "dialogs/core/file_mask.h"
+#include "harness/case_names.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -35,7 +36,8 @@ INSTANTIATE_TEST_SUITE_P(
                       MatchCase{".bmp", true}, MatchCase{"a b[1].bmp", true},
                       MatchCase{"score.bmp.txt", false}, MatchCase{"score.bmpx", false},
                       MatchCase{"scorebmp", false}, MatchCase{"score.png", false},
-                      MatchCase{"score.jpe", false}, MatchCase{"", false}));
+                      MatchCase{"score.jpe", false}, MatchCase{"", false}),
+    [](const auto& tc) { return scoreink::test::CaseName(tc.param.name); });
 
 TEST(FileMask, QuestionMarkStandsForOneCharacter) {
   const FileMask mask("a?.bmp");

@@ -1,6 +1,7 @@
 // The folder-listing step of the file dialogs: what the list shows and which folder is
 // remembered, on a list that records what it was told.
 #include "dialogs/core/folder_listing.h"
+#include "harness/case_names.h"
 
 #include <gtest/gtest.h>
 #include <QSet>
@@ -95,7 +96,8 @@ INSTANTIATE_TEST_SUITE_P(
                                   "/",
                                   {}},
                       ListingCase{"no path at all", "/scores", "", true, "/scores", "/", {}},
-                      ListingCase{"the root itself", "/scores", "/", true, "/", "/", {"/"}}));
+                      ListingCase{"the root itself", "/scores", "/", true, "/", "/", {"/"}}),
+    [](const auto& tc) { return scoreink::test::CaseName(tc.param.what); });
 
 TEST(ListFolderInto, GoesThroughTheRootWithTheImageMaskBeforeTheChosenFolder) {
   RecordingList list({"/", "/scores"});

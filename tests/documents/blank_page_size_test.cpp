@@ -2,6 +2,7 @@
 // fixed pixels when there is no printer.
 #include <gtest/gtest.h>
 
+#include "harness/case_names.h"
 #include "score_window/core/blank_page.h"
 
 namespace scoreink {
@@ -53,9 +54,9 @@ INSTANTIATE_TEST_SUITE_P(
             "printer without a resolution", Facts(96, 96, true, 0, 600, 100, 100), {770, 1101}},
         SizeCase{
             "screen without a resolution", Facts(0, 96, true, 600, 600, 100, 100), {770, 1101}},
-        SizeCase{"margins wider than the sheet",
-                 Facts(96, 96, true, 600, 600, 3000, 100),
-                 {770, 1101}}));
+        SizeCase{
+            "margins wider than the sheet", Facts(96, 96, true, 600, 600, 3000, 100), {770, 1101}}),
+    [](const auto& tc) { return scoreink::test::CaseName(tc.param.name); });
 
 }  // namespace
 }  // namespace scoreink

@@ -7,6 +7,7 @@
 #include <deque>
 #include <stdexcept>
 
+#include "harness/case_names.h"
 #include "score_window/core/save_name_rules.h"
 
 namespace scoreink {
@@ -96,7 +97,8 @@ INSTANTIATE_TEST_SUITE_P(
                       // Only the work folder itself is refused, as text and with case.
                       NameCase{
                           "/opt/scoreink/TmpWork/sub/x.bmp", "/opt/scoreink/TmpWork/sub/x.bmp", {}},
-                      NameCase{"/opt/scoreink/tmpwork/x.bmp", "/opt/scoreink/tmpwork/x.bmp", {}}));
+                      NameCase{"/opt/scoreink/tmpwork/x.bmp", "/opt/scoreink/tmpwork/x.bmp", {}}),
+    [](const auto& tc) { return scoreink::test::CaseName(tc.param.pick); });
 
 TEST(ChooseSaveName, CancelReturnsNothingAndSaysNothing) {
   ScriptedUser user({std::nullopt});

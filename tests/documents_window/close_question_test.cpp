@@ -10,6 +10,7 @@
 #include <QRadioButton>
 
 #include "document_test_support.h"
+#include "harness/case_names.h"
 #include "platform/picture_io.h"
 #include "platform/pixel_format.h"
 #include "resources/embedded_pictures.h"
@@ -75,7 +76,12 @@ TEST_P(WindowManagerClose, AsksAndFollowsTheAnswer) {
 INSTANTIATE_TEST_SUITE_P(Answers, WindowManagerClose,
                          ::testing::Values(CloseAnswer{kIdYes, false, true},
                                            CloseAnswer{kIdNo, false, false},
-                                           CloseAnswer{kIdCancel, true, false}));
+                                           CloseAnswer{kIdCancel, true, false}),
+                         [](const auto& tc) {
+                           return std::string(tc.param.answer == kIdYes  ? "Yes"
+                                              : tc.param.answer == kIdNo ? "No"
+                                                                         : "Cancel");
+                         });
 
 TEST(CloseQuestion, YesOnANeverSavedScoreThenCancelInTheDialogKeepsTheWindowAndItsHistory) {
   for (const char* control : {"", "Btn0"}) {

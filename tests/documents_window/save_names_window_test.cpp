@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "document_test_support.h"
+#include "harness/case_names.h"
 #include "score_window/shared_values.h"
 
 namespace scoreink::test {
@@ -68,7 +69,8 @@ INSTANTIATE_TEST_SUITE_P(
                       NameCase{"a b.bmp", "", "悪いけど", kPlainNameText},
                       NameCase{"楽譜.bmp", "", "悪いけど", kPlainNameText},
                       NameCase{".bmp", "", "NG", "そんな名前じゃダメ"},
-                      NameCase{"x.png", "", "悪いけど", "jpg, jpeg, bmp 以外の拡張子は勘弁"}));
+                      NameCase{"x.png", "", "悪いけど", "jpg, jpeg, bmp 以外の拡張子は勘弁"}),
+    [](const auto& tc) { return scoreink::test::CaseName(tc.param.pick); });
 
 TEST(SaveButton, CancelInTheDialogChangesNothing) {
   ScoreWindowHarness ui;

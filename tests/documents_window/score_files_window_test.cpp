@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "document_test_support.h"
+#include "harness/case_names.h"
 #include "platform/picture_io.h"
 #include "platform/pixel_format.h"
 #include "score_window/shared_values.h"
@@ -84,7 +85,8 @@ INSTANTIATE_TEST_SUITE_P(Names, OverwriteButtonWarning,
                          ::testing::Values(OverwriteCase{"x.bmp", 0, true, "BM"},
                                            OverwriteCase{"x.BMP", kIdOk, true, "BM"},
                                            OverwriteCase{"x.jpg", kIdOk, true, "\xFF\xD8"},
-                                           OverwriteCase{"x.jpeg", kIdCancel, false, ""}));
+                                           OverwriteCase{"x.jpeg", kIdCancel, false, ""}),
+                         [](const auto& tc) { return scoreink::test::CaseName(tc.param.name); });
 
 TEST(SavedScore, BmpIsEightBitWithItsPaletteAndReadsBackExactly) {
   QTemporaryDir target;

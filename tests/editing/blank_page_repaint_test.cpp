@@ -4,6 +4,7 @@
 
 #include "editing/surface_rules.h"
 #include "editing_test_pictures.h"
+#include "harness/case_names.h"
 #include "platform/palette.h"
 #include "platform/pixel_format.h"
 #include "resources/embedded_pictures.h"
@@ -109,7 +110,13 @@ INSTANTIATE_TEST_SUITE_P(
                           RepaintCase{"the whole surface and more", {-5, -5, 2000, 2000}},
                           RepaintCase{"one pixel", {24, 57, 1, 1}}),
         ::testing::Values(QSize(820, 1150), QSize(770, 1101), QSize(600, 700)),
-        ::testing::Values(PixelFormat::Bits8, PixelFormat::Bits24)));
+        ::testing::Values(PixelFormat::Bits8, PixelFormat::Bits24)),
+    [](const auto& tc) {
+      return scoreink::test::CaseName(std::get<0>(tc.param).name) + "_" +
+             std::to_string(std::get<1>(tc.param).width()) + "x" +
+             std::to_string(std::get<1>(tc.param).height()) + "_" +
+             scoreink::test::PixelFormatName(std::get<2>(tc.param));
+    });
 
 TEST(PaintBlankPage, EmptyRectangleOrOneOutsideTheSurfaceWritesNothing) {
   const BlankPage blank = TestBlankPage({770, 1101});

@@ -4,6 +4,7 @@
 
 #include "editing/surface_rules.h"
 #include "editing_test_pictures.h"
+#include "harness/case_names.h"
 #include "platform/palette.h"
 #include "platform/pixel_format.h"
 
@@ -51,7 +52,11 @@ INSTANTIATE_TEST_SUITE_P(
                                          InkCase{"red 1", 0xFF010000u, false},
                                          InkCase{"template ink", kTemplateInk, false},
                                          InkCase{"white", kWhite, false}),
-                       ::testing::Values(PixelFormat::Bits8, PixelFormat::Bits24)));
+                       ::testing::Values(PixelFormat::Bits8, PixelFormat::Bits24)),
+    [](const auto& tc) {
+      return scoreink::test::CaseName(std::get<0>(tc.param).name) + "_" +
+             scoreink::test::PixelFormatName(std::get<1>(tc.param));
+    });
 
 TEST(StampBlack, SymbolsInEverySourceFormatStampTheSameBlack) {
   const QImage symbol24 = test::FromRows({"X..X", ".XX.", "X..X"});

@@ -4,6 +4,7 @@
 
 #include <QPushButton>
 
+#include "harness/case_names.h"
 #include "palette_test_support.h"
 #include "platform/edit_history.h"
 #include "score_window/shared_values.h"
@@ -47,7 +48,11 @@ INSTANTIATE_TEST_SUITE_P(
                       PlacementCase{1, {100, 50}, {86, 40, 28, 20}, {43, 20}},
                       // The top is raised to the score's top, the left to the left limit.
                       PlacementCase{0, {30, 2}, {27, 0, 14, 10}, {27, 0}},
-                      PlacementCase{2, {1000, 1000}, {979, 985, 42, 30}, {326, 328}}));
+                      PlacementCase{2, {1000, 1000}, {979, 985, 42, 30}, {326, 328}}),
+    [](const auto& tc) {
+      return "Zoom" + std::to_string(100 * (tc.param.zoomSteps + 1)) + "_ReleasedAt" +
+             std::to_string(tc.param.release.x()) + "x" + std::to_string(tc.param.release.y());
+    });
 
 TEST(SymbolPlacement, OverlayAtAnOddOffsetStampsAtTheSurfacePixelUnderIt) {
   ScoreWindowHarness ui;

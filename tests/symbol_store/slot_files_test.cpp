@@ -4,6 +4,7 @@
 
 #include <QTemporaryDir>
 
+#include "harness/case_names.h"
 #include "harness/scratch_mount.h"
 #include "platform/palette.h"
 #include "store_test_support.h"
@@ -55,7 +56,12 @@ INSTANTIATE_TEST_SUITE_P(Sizes, SlotRead,
                                            SizeCase{31, 20, PixelFormat::Bits4, Status::TooLarge},
                                            SizeCase{20, 31, PixelFormat::Bits24, Status::TooLarge},
                                            SizeCase{400, 300, PixelFormat::Bits8,
-                                                    Status::TooLarge}));
+                                                    Status::TooLarge}),
+                         [](const auto& tc) {
+                           return "Size" + std::to_string(tc.param.width) + "x" +
+                                  std::to_string(tc.param.height) + "_" +
+                                  scoreink::test::PixelFormatName(tc.param.format);
+                         });
 
 // A BMP header claiming width x height pixels of 24 bits, and no pixels.
 QByteArray BmpHeaderOnly(int width, int height) {
