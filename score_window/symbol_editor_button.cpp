@@ -1,10 +1,25 @@
 // The palette strip's "記号追加": opens the symbol editor.
 #include "score_window/tform1.h"
+#include "symbol_editor/tform3.h"
 
 namespace scoreink {
 
 void TForm1::Btn12Click(QObject*) {
   FocusSink();
+  if (Form3) {
+    // Opening again would empty the history and throw the drawing away: show the open one.
+    Form3->show();
+    Form3->raise();
+    Form3->activateWindow();
+    return;
+  }
+  // The editor owns itself: it deletes itself when it is left.
+  auto* editor = new TForm3;
+  Form3 = editor;
+  // The editor does not outlive the score window; leaving with it empties no work folder.
+  connect(this, &TForm1::Closed, editor, &TForm3::Release);
+  editor->FormCreate();
+  editor->show();
 }
 
 }  // namespace scoreink

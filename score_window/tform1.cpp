@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QScrollArea>
 
+#include "platform/ui/form_builder.h"
 #include "platform/ui/image_control.h"
 #include "platform/ui/window_font.h"
 #include "platform/work_folder_lock.h"
@@ -21,16 +22,6 @@
 namespace scoreink {
 
 TForm1* Form1 = nullptr;
-
-namespace {
-
-template <class T>
-void Bind(const QWidget* window, T*& field, const char* name) {
-  field = window->findChild<T*>(QString::fromLatin1(name));
-  Q_ASSERT_X(field, "TForm1", name);
-}
-
-}  // namespace
 
 TForm1::TForm1(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
   // A second window made while one exists (a second copy refused at start-up) must not take
@@ -58,54 +49,54 @@ TForm1::~TForm1() {
 }
 
 void TForm1::BindControls() {
-  Bind(this, Img00, "Img00");
-  Bind(this, ImgScoreDef, "ImgScoreDef");
-  Bind(this, ScrollBox1, "ScrollBox1");
-  Bind(this, Image1, "Image1");
-  Bind(this, Image2, "Image2");
-  Bind(this, Edit0, "Edit0");
-  Bind(this, Panel1, "Panel1");
-  Bind(this, Panel2, "Panel2");
-  Bind(this, Btn0, "Btn0");
-  Bind(this, Btn1, "Btn1");
-  Bind(this, Btn2, "Btn2");
-  Bind(this, Btn3, "Btn3");
-  Bind(this, Btn4, "Btn4");
-  Bind(this, Btn5, "Btn5");
-  Bind(this, Btn6, "Btn6");
-  Bind(this, Btn7, "Btn7");
-  Bind(this, Btn8, "Btn8");
-  Bind(this, Btn9, "Btn9");
-  Bind(this, Btn10, "Btn10");
-  Bind(this, Btn11, "Btn11");
-  Bind(this, Label1, "Label1");
-  Bind(this, Label2, "Label2");
-  Bind(this, Label3, "Label3");
-  Bind(this, Label4, "Label4");
-  Bind(this, Label5, "Label5");
-  Bind(this, Label6, "Label6");
-  Bind(this, Label7, "Label7");
-  Bind(this, Label8, "Label8");
-  Bind(this, Label9, "Label9");
-  Bind(this, ComboBox1, "ComboBox1");
-  Bind(this, Edit1, "Edit1");
-  Bind(this, Edit2, "Edit2");
-  Bind(this, GroupBox1, "GroupBox1");
-  Bind(this, GroupBox2, "GroupBox2");
-  Bind(this, RBtnLM0, "RBtnLM0");
-  Bind(this, RBtnLM1, "RBtnLM1");
-  Bind(this, RBtnLM2, "RBtnLM2");
-  Bind(this, RBtnLM3, "RBtnLM3");
-  Bind(this, RBtnLM4, "RBtnLM4");
-  Bind(this, RBtnLM5, "RBtnLM5");
-  Bind(this, RBtnSB0, "RBtnSB0");
-  Bind(this, RBtnSB1, "RBtnSB1");
-  Bind(this, RBtnSB2, "RBtnSB2");
-  Bind(this, RBtnLMGroup, "RBtnLMGroup");
-  Bind(this, RBtnSBGroup, "RBtnSBGroup");
-  Bind(this, ImgXX, "ImgXX");
-  Bind(this, BtnXX, "BtnXX");
-  Bind(this, Btn12, "Btn12");
+  BindControl(this, Img00, "Img00");
+  BindControl(this, ImgScoreDef, "ImgScoreDef");
+  BindControl(this, ScrollBox1, "ScrollBox1");
+  BindControl(this, Image1, "Image1");
+  BindControl(this, Image2, "Image2");
+  BindControl(this, Edit0, "Edit0");
+  BindControl(this, Panel1, "Panel1");
+  BindControl(this, Panel2, "Panel2");
+  BindControl(this, Btn0, "Btn0");
+  BindControl(this, Btn1, "Btn1");
+  BindControl(this, Btn2, "Btn2");
+  BindControl(this, Btn3, "Btn3");
+  BindControl(this, Btn4, "Btn4");
+  BindControl(this, Btn5, "Btn5");
+  BindControl(this, Btn6, "Btn6");
+  BindControl(this, Btn7, "Btn7");
+  BindControl(this, Btn8, "Btn8");
+  BindControl(this, Btn9, "Btn9");
+  BindControl(this, Btn10, "Btn10");
+  BindControl(this, Btn11, "Btn11");
+  BindControl(this, Label1, "Label1");
+  BindControl(this, Label2, "Label2");
+  BindControl(this, Label3, "Label3");
+  BindControl(this, Label4, "Label4");
+  BindControl(this, Label5, "Label5");
+  BindControl(this, Label6, "Label6");
+  BindControl(this, Label7, "Label7");
+  BindControl(this, Label8, "Label8");
+  BindControl(this, Label9, "Label9");
+  BindControl(this, ComboBox1, "ComboBox1");
+  BindControl(this, Edit1, "Edit1");
+  BindControl(this, Edit2, "Edit2");
+  BindControl(this, GroupBox1, "GroupBox1");
+  BindControl(this, GroupBox2, "GroupBox2");
+  BindControl(this, RBtnLM0, "RBtnLM0");
+  BindControl(this, RBtnLM1, "RBtnLM1");
+  BindControl(this, RBtnLM2, "RBtnLM2");
+  BindControl(this, RBtnLM3, "RBtnLM3");
+  BindControl(this, RBtnLM4, "RBtnLM4");
+  BindControl(this, RBtnLM5, "RBtnLM5");
+  BindControl(this, RBtnSB0, "RBtnSB0");
+  BindControl(this, RBtnSB1, "RBtnSB1");
+  BindControl(this, RBtnSB2, "RBtnSB2");
+  BindControl(this, RBtnLMGroup, "RBtnLMGroup");
+  BindControl(this, RBtnSBGroup, "RBtnSBGroup");
+  BindControl(this, ImgXX, "ImgXX");
+  BindControl(this, BtnXX, "BtnXX");
+  BindControl(this, Btn12, "Btn12");
 }
 
 QImage& TForm1::Surface() {

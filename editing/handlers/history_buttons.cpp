@@ -2,7 +2,7 @@
 // each press on the score wrote.
 #include <QSize>
 
-#include "editing/handlers/score_notes.h"
+#include "editing/handlers/history_messages.h"
 #include "platform/edit_history.h"
 #include "platform/ui/image_control.h"
 #include "score_window/tform1.h"
@@ -23,28 +23,17 @@ void ShowLoadedSurface(TForm1& window, QSize before) {
 void TForm1::Btn7Click(QObject*) {
   FocusSink();  // a floating item is stamped first, so the undo takes it back as well
   const QSize before = Surface().size();
-  switch (SharedHistory().Undo(Surface())) {
-    case EditHistory::Step::Loaded:
-      ShowLoadedSurface(*this, before);
-      break;
-    case EditHistory::Step::NothingBefore:
-      TellScoreNote("これより前はない");
-      break;
-    case EditHistory::Step::Missing:
-      TellAccident();
-      break;
-    case EditHistory::Step::NothingAfter:
-      break;
-  }
+  const EditHistory::Step step = SharedHistory().Undo(Surface());
+  if (step == EditHistory::Step::Loaded) ShowLoadedSurface(*this, before);
+  TellUndoStep(step);
 }
 
 void TForm1::Btn8Click(QObject*) {
   FocusSink();
   const QSize before = Surface().size();
-  if (SharedHistory().Redo(Surface()) == EditHistory::Step::Loaded)
-    ShowLoadedSurface(*this, before);
-  else
-    TellScoreNote("これより後はない");
+  const EditHistory::Step step = SharedHistory().Redo(Surface());
+  if (step == EditHistory::Step::Loaded) ShowLoadedSurface(*this, before);
+  TellRedoStep(step);
 }
 
 }  // namespace scoreink

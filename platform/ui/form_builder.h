@@ -12,11 +12,11 @@
 #include <QHash>
 #include <QRgb>
 #include <QString>
+#include <QWidget>
 #include <functional>
 #include <span>
 
 class QObject;
-class QWidget;
 
 namespace scoreink {
 
@@ -133,6 +133,13 @@ void WireFormClicks(Form* form, std::span<const ControlRow<Form>> rows) {
     const auto handler = row.click;
     ConnectControlClick(control, row.kind, [form, control, handler] { (form->*handler)(control); });
   }
+}
+
+// Points a window's member at its control of that object name (which must exist).
+template <class T>
+void BindControl(const QWidget* form, T*& field, const char* name) {
+  field = form->template findChild<T*>(QString::fromLatin1(name));
+  Q_ASSERT_X(field, "BindControl", name);
 }
 
 // The window face is wider than the face the windows were designed for (its digits and "%"

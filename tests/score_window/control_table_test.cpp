@@ -10,24 +10,14 @@
 #include <QRadioButton>
 #include <QScrollArea>
 
+#include "harness/control_table_checks.h"
 #include "harness/score_window_harness.h"
 #include "platform/ui/image_control.h"
 
 namespace scoreink::test {
 namespace {
 
-enum State : unsigned { kShown = 0, kHiddenState = 1, kDisabledState = 2 };
-
-struct Row {
-  const char* name;
-  const char* kind;    // Qt class the control is (or derives from)
-  const char* parent;  // object name of the control it sits on
-  QRect geometry;
-  const char* caption;  // nullptr: not checked
-  unsigned state;
-};
-
-const Row kRows[] = {
+const ExpectedControl kRows[] = {
     {"Img00", "scoreink::ImageControl", "Form1", {740, 542, 15, 15}, nullptr, kHiddenState},
     {"ImgScoreDef", "scoreink::ImageControl", "Form1", {688, 536, 49, 25}, nullptr, kHiddenState},
     {"ScrollBox1", "QScrollArea", "Form1", {0, 80, 1160, 934}, nullptr, kShown},
@@ -109,35 +99,9 @@ const Row kRows[] = {
     {"Btn12", "QPushButton", "Panel2", {2, 38, 37, 29}, "記号追加", kShown},
 };
 
-QString CaptionOf(const QWidget* control) {
-  if (auto* button = qobject_cast<const QAbstractButton*>(control)) return button->text();
-  if (auto* label = qobject_cast<const QLabel*>(control)) return label->text();
-  if (auto* edit = qobject_cast<const QLineEdit*>(control)) return edit->text();
-  return {};
-}
-
-// The named control a child sits on: the scrolled content counts as its scroll box.
-QString ParentName(const QWidget* control) {
-  const QWidget* parent = control->parentWidget();
-  if (parent && parent->objectName() == "ScrollBox1Content") return "ScrollBox1";
-  return parent ? parent->objectName() : QString();
-}
-
 TEST(ScoreWindowControls, EveryControlHasItsNameKindPlaceCaptionAndState) {
   ScoreWindowHarness ui;
-  for (const Row& row : kRows) {
-    SCOPED_TRACE(row.name);
-    QWidget* control = ui.Find(row.name);
-    ASSERT_NE(control, nullptr);
-    EXPECT_TRUE(control->inherits(row.kind)) << control->metaObject()->className();
-    EXPECT_EQ(ParentName(control), row.parent);
-    EXPECT_EQ(control->geometry(), row.geometry);
-    if (row.caption) {
-      EXPECT_EQ(CaptionOf(control), QString::fromUtf8(row.caption));
-    }
-    EXPECT_EQ(control->isHidden(), bool(row.state & kHiddenState));
-    EXPECT_EQ(control->isEnabled(), !(row.state & kDisabledState));
-  }
+  ExpectControls(ui.Driver(), kRows);
 }
 
 TEST(ScoreWindowControls, PaletteHoldsTheBuiltInSymbolsAndEmptyCustomSlots) {

@@ -1,0 +1,89 @@
+#include "symbol_editor/editor_controls.h"
+
+#include <QHash>
+#include <array>
+
+#include "symbol_editor/tform3.h"
+
+namespace scoreink {
+
+namespace {
+
+using K = ControlKind;
+constexpr QRgb kNo = kParentColor;
+
+// clang-format off
+constexpr std::array kControls = std::to_array<EditorControl>({
+  // name            kind            parent       left top  w    h    caption  flags  text  back  font  click
+  // The focus sink comes first, so that it is first in the tab order.
+  {"Edit0",          K::EditBox,     "",          80,  340, 20,  18,  "", kNoFrame | kImeOff, kGray, kGray, 0, nullptr},
+  // The drawing area and its tool bar.
+  {"Img0",           K::Image,       "",          4,   34,  240, 240, "", kStretch, kNo, kNo, 0, &TForm3::Img0Click},
+  {"Btn12",          K::Button,      "",          4,   4,   35,  24,  "Clear", 0, kNo, kNo, 0, &TForm3::Btn12Click},
+  {"LBL6",           K::Label,       "",          44,  4,   33,  24,  "Zoom In/Out", kWordWrap, kWhiteColor, kBlackColor, 0, nullptr},
+  {"LBL0",           K::Label,       "",          77,  4,   24,  12,  "400", kAlignCenter, kWhiteColor, kBlackColor, 0, nullptr},
+  {"LBL5",           K::Label,       "",          77,  16,  24,  12,  "%", kAlignCenter, kWhiteColor, kBlackColor, 0, nullptr},
+  {"BtnZoomUpDn00",  K::Button,      "",          101, 4,   20,  24,  "↓", 0, kNo, kNo, 0, &TForm3::BtnZoomUpDnClick},
+  {"BtnZoomUpDn01",  K::Button,      "",          121, 4,   20,  24,  "↑", 0, kNo, kNo, 0, &TForm3::BtnZoomUpDnClick},
+  {"LBL12",          K::Label,       "",          144, 4,   24,  24,  "作業状態", kAlignCenter | kWordWrap, kWhiteColor, kNo, 0, nullptr},
+  {"Btn14",          K::Button,      "",          168, 4,   30,  24,  "戻す", 0, kNo, kNo, 0, &TForm3::Btn14Click},
+  {"Btn15",          K::Button,      "",          198, 4,   30,  24,  "進む", 0, kNo, kNo, 0, &TForm3::Btn15Click},
+  {"Btn13",          K::Button,      "",          252, 4,   55,  24,  "OK(登録)", 0, kNo, kNo, 0, &TForm3::Btn13Click},
+  {"Btn00",          K::Button,      "",          252, 36,  55,  24,  "Cancel", 0, kNo, kNo, 13, &TForm3::Btn00Click},
+  // The import area's tool bar: hidden until a picture has been imported.
+  {"LBL3",           K::Label,       "",          328, 4,   33,  24,  "Zoom In/Out", kWordWrap | kHidden, kWhiteColor, kBlackColor, 0, nullptr},
+  {"LBL1",           K::Label,       "",          361, 4,   24,  12,  "100", kAlignCenter | kHidden, kWhiteColor, kBlackColor, 0, nullptr},
+  {"LBL2",           K::Label,       "",          361, 16,  24,  12,  "%", kAlignCenter | kHidden, kWhiteColor, kBlackColor, 0, nullptr},
+  {"BtnZoomUpDn10",  K::Button,      "",          385, 4,   20,  24,  "↓", kHidden, kNo, kNo, 0, &TForm3::BtnZoomUpDnClick},
+  {"BtnZoomUpDn11",  K::Button,      "",          405, 4,   20,  24,  "↑", kHidden, kNo, kNo, 0, &TForm3::BtnZoomUpDnClick},
+  {"LBL4",           K::Label,       "",          432, 4,   150, 24,  "範囲を指定するとその部分が左側にコピーされる", kWordWrap | kHidden, kNo, kNo, 0, nullptr},
+  {"LBL7",           K::Label,       "",          485, 4,   248, 24,  "自力でポチポチ描くのが面倒だったら右のボタンから適当な画像を読み込んで部分コピーしても～", kWordWrap, kNo, kNo, 0, nullptr},
+  {"Btn11",          K::Button,      "",          735, 4,   55,  24,  "OpenFile", 0, kNo, kNo, 0, &TForm3::Btn11Click},
+  {"ScrollBox1",     K::ScrollBox,   "",          320, 34,  470, 535, "", 0, kNo, kNo, 0, nullptr},
+  {"Img1",           K::Image,       "ScrollBox1", 0,  0,   150, 150, "", kStretch, kNo, kNo, 0, nullptr},
+  // Pen or brush, the pen figure, width and colour.
+  {"GroupBox2",      K::GroupBox,    "",          4,   278, 57,  50,  "", 0, kNo, kGray, 0, nullptr},
+  {"RBtn5",          K::RadioButton, "GroupBox2", 4,   10,  45,  17,  "Pen", kChecked, kNo, kNo, 0, &TForm3::RBtn4Or5Click},
+  {"RBtn4",          K::RadioButton, "GroupBox2", 4,   28,  49,  17,  "Brush", 0, kNo, kNo, 0, &TForm3::RBtn4Or5Click},
+  {"GroupBox1",      K::GroupBox,    "",          66,  278, 185, 32,  "", 0, kNo, kGray, 0, nullptr},
+  {"RBtn1",          K::RadioButton, "GroupBox1", 4,   10,  43,  17,  "直線", 0, kNo, kNo, 0, &TForm3::RBtn0to3Click},
+  {"RBtn3",          K::RadioButton, "GroupBox1", 50,  10,  35,  17,  "円", 0, kNo, kNo, 0, &TForm3::RBtn0to3Click},
+  {"RBtn2",          K::RadioButton, "GroupBox1", 88,  10,  43,  17,  "四角", 0, kNo, kNo, 0, &TForm3::RBtn0to3Click},
+  {"RBtn0",          K::RadioButton, "GroupBox1", 134, 10,  45,  17,  "Free", kChecked, kNo, kNo, 0, &TForm3::RBtn0to3Click},
+  {"LBL8",           K::Label,       "",          67,  312, 13,  15,  "2", kAlignRight, kBlackColor, kWhiteColor, 13, nullptr},
+  {"Btn09",          K::Button,      "",          80,  312, 20,  16,  "↓", 0, kNo, kNo, 0, &TForm3::Btn9Or10Click},
+  {"Btn10",          K::Button,      "",          100, 312, 20,  16,  "↑", 0, kNo, kNo, 0, &TForm3::Btn9Or10Click},
+  {"Edit1",          K::EditBox,     "",          120, 312, 20,  16,  "", kImeOff | kReadOnly, kNo, kBlackColor, 0, &TForm3::ColEdtClick},
+  {"Edit2",          K::EditBox,     "",          140, 312, 20,  16,  "", kNoFrame | kImeOff | kReadOnly, kNo, kWhiteColor, 0, &TForm3::ColEdtClick},
+  {"LBL9",           K::Label,       "",          160, 312, 90,  16,  "Penの太さ、色", 0, kWhiteColor, kNo, 13, nullptr},
+  // Moving and trimming.
+  {"Btn01",          K::Button,      "",          29,  344, 25,  25,  "↑", 0, kNo, kNo, 0, &TForm3::Btn1to4Click},
+  {"Btn03",          K::Button,      "",          4,   369, 25,  25,  "←", 0, kNo, kNo, 0, &TForm3::Btn1to4Click},
+  {"LBL10",          K::Label,       "",          29,  369, 25,  25,  "移動", kAlignCenter, kWhiteColor, kNo, 0, nullptr},
+  {"Btn04",          K::Button,      "",          54,  369, 25,  25,  "→", 0, kNo, kNo, 0, &TForm3::Btn1to4Click},
+  {"Btn02",          K::Button,      "",          29,  394, 25,  25,  "↓", 0, kNo, kNo, 0, &TForm3::Btn1to4Click},
+  {"Btn05",          K::Button,      "",          134, 344, 25,  25,  "↓", 0, kNo, kNo, 0, &TForm3::Btn5to8Click},
+  {"Btn07",          K::Button,      "",          109, 369, 25,  25,  "→", 0, kNo, kNo, 0, &TForm3::Btn5to8Click},
+  {"LBL11",          K::Label,       "",          134, 369, 25,  25,  "Trim", kAlignCenter, kWhiteColor, kNo, 0, nullptr},
+  {"Btn08",          K::Button,      "",          159, 369, 25,  25,  "←", 0, kNo, kNo, 0, &TForm3::Btn5to8Click},
+  {"Btn06",          K::Button,      "",          134, 394, 25,  25,  "↑", 0, kNo, kNo, 0, &TForm3::Btn5to8Click},
+  // The move base and the clean copy of the import.
+  {"ImgTMP",         K::Image,       "",          32,  456, 20,  20,  "", kHidden | kAutoSize, kNo, kNo, 0, nullptr},
+  {"ImgBK",          K::Image,       "",          32,  496, 20,  20,  "", kHidden, kNo, kNo, 0, nullptr},
+});
+// clang-format on
+
+// Labels whose text changes: the widest text each will ever show.
+constexpr WidestText kWidestTexts[] = {{"LBL0", "800"}, {"LBL1", "800"}, {"LBL8", "6"}};
+
+}  // namespace
+
+std::span<const EditorControl> SymbolEditorControls() {
+  return kControls;
+}
+
+void TForm3::BuildControls() {
+  BuildFormControls<TForm3>(this, kControls, kWidestTexts);
+}
+
+}  // namespace scoreink
