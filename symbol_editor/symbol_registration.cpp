@@ -1,11 +1,52 @@
-// "OK(登録)": registering the drawing as a custom palette symbol is not part of the program
-// yet; the button only takes the focus away.
+// "OK(登録)": the drawing becomes a custom palette symbol. It is written into a slot of the
+// symbol store, shown at once in the score window's palette, and the editor closes.
+#include <optional>
+
+#include "platform/edit_history.h"
+#include "platform/ui/busy_cursor.h"
+#include "platform/ui/image_control.h"
+#include "platform/ui/message_box.h"
+#include "score_window/shared_values.h"
+#include "score_window/tform1.h"
+#include "symbol_editor/core/symbol_store.h"
 #include "symbol_editor/tform3.h"
 
 namespace scoreink {
 
 void TForm3::Btn13Click(QObject*) {
+  std::optional<BusyCursor> busy(std::in_place);
   FocusSink();
+  if (!HasBlackPixel(Drawing())) {
+    busy.reset();
+    AppMessageBox(QStringLiteral("こんなもの登録したって役に立たないと思う"),
+                  QStringLiteral("大きなお世話だろうけど"), MsgButtons::Ok);
+    return;
+  }
+
+  // The file first: until it is written nothing else changes, so a full disk or a
+  // write-protected store costs neither the drawing nor its undo steps.
+  const QString store = CurrentWorkPlaces.SymbolFolder();
+  QString error = EnsureSymbolFolder(store);
+  int slot = 0;
+  SymbolSlotWrite written;
+  if (error.isEmpty()) {
+    slot = ChooseSymbolSlot(store);
+    written = WriteSymbolSlot(Drawing(), store, slot);
+    error = written.error;
+  }
+  if (!error.isEmpty()) {
+    busy.reset();
+    ShowErrorMessage(error);
+    return;
+  }
+
+  SharedHistory().ResetHistory(true);
+  // The palette shows what the file holds, as the next start-up will.
+  if (Form1)
+    if (auto* image = Form1->Control<ImageControl>(SymbolSlotImageName(slot)))
+      image->SetPicture(written.written);
+  busy.reset();
+  Release();
 }
 
 }  // namespace scoreink

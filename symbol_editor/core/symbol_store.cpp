@@ -61,12 +61,12 @@ SymbolSlotRead ReadSymbolSlot(const QString& folder, int n) {
     BmpHeader header;
     QString reason;
     if (file.open(QIODevice::ReadOnly) && ReadBmpHeader(file, header, reason) &&
-        (header.width > kMaxSymbolSide || header.height > kMaxSymbolSide))
+        (header.width > kSymbolSide || header.height > kSymbolSide))
       return {SymbolSlotRead::Status::TooLarge, QImage(), QString()};
   }
   PictureResult read = LoadBmp(path);
   if (!read.ok()) return {SymbolSlotRead::Status::Unreadable, QImage(), read.error};
-  if (read.image.width() > kMaxSymbolSide || read.image.height() > kMaxSymbolSide)
+  if (read.image.width() > kSymbolSide || read.image.height() > kSymbolSide)
     return {SymbolSlotRead::Status::TooLarge, QImage(), QString()};
   return {SymbolSlotRead::Status::Loaded, read.image, QString()};
 }

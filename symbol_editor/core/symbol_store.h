@@ -8,11 +8,11 @@
 #include <QImage>
 #include <QString>
 
+#include "symbol_editor/core/symbol_bounds.h"
+
 namespace scoreink {
 
 inline constexpr int kSymbolSlotCount = 15;
-// A slot file larger than this in either direction is not shown in the palette.
-inline constexpr int kMaxSymbolSide = 30;
 
 // folder + "/" + n + ".bmp", n in decimal without leading zeros: "OpPIX/1.bmp" .. "OpPIX/15.bmp".
 QString SymbolSlotFile(const QString& folder, int n);
@@ -33,7 +33,7 @@ struct SymbolSlotRead {
   QString error;  // the reader's message when Unreadable
 };
 
-// Reads the file of slot n. A file over kMaxSymbolSide in either direction is refused from
+// Reads the file of slot n. A file over kSymbolSide (30) in either direction is refused from
 // its header, before any pixel is decoded.
 SymbolSlotRead ReadSymbolSlot(const QString& folder, int n);
 
