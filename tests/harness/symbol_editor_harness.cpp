@@ -2,11 +2,14 @@
 
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 
 #include "platform/pixel_format.h"
 #include "platform/ui/image_control.h"
+#include "score_window/shared_values.h"
 
 namespace scoreink::test {
 
@@ -63,6 +66,18 @@ QPoint SymbolEditorHarness::DrawingPoint(const QPoint& p) {
   const int fx = image->width() / Drawing().width();
   const int fy = image->height() / Drawing().height();
   return {p.x() * fx + fx / 2, p.y() * fy + fy / 2};
+}
+
+void SymbolEditorHarness::SetDrawing(const QImage& drawing) {
+  Editor().Img0->SetPicture(drawing);
+  Editor().ApplyZoom(0);
+  Editor().SetMoveBase();
+}
+
+void SymbolEditorHarness::BlockSnapshots() {
+  ASSERT_TRUE(QDir(WorkFolder).removeRecursively());
+  QFile blocker(WorkFolder);
+  ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
 }
 
 void SymbolEditorHarness::Import(const QImage& picture) {

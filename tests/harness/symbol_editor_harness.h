@@ -48,6 +48,12 @@ class SymbolEditorHarness {
   // The control point in the middle of drawing pixel p at the current zoom.
   QPoint DrawingPoint(const QPoint& p);
 
+  // Gives the editor a drawing as if it had been drawn: shown at the current zoom, the move
+  // base renewed. Records nothing.
+  void SetDrawing(const QImage& drawing);
+  // From here on no snapshot can be written: the work folder is replaced by a plain file.
+  void BlockSnapshots();
+
   // Puts picture into the import area as the image import dialog's OK does: the import area
   // and its clean copy, the import area's zoom, its controls shown.
   void Import(const QImage& picture);

@@ -4,7 +4,7 @@
 
 #include "platform/palette.h"
 #include "symbol_editor/core/move_base.h"
-#include "symbol_test_pictures.h"
+#include "harness/symbol_pictures.h"
 
 namespace scoreink::test {
 namespace {

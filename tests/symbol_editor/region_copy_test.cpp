@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "symbol_editor/core/region_copy.h"
-#include "symbol_test_pictures.h"
+#include "harness/symbol_pictures.h"
 
 namespace scoreink::test {
 namespace {

@@ -3,7 +3,7 @@
 
 #include "platform/palette.h"
 #include "symbol_editor/core/trim_edge.h"
-#include "symbol_test_pictures.h"
+#include "harness/symbol_pictures.h"
 
 namespace scoreink::test {
 namespace {
