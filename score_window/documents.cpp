@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "dialogs/tform2.h"
 #include "platform/edit_history.h"
 #include "platform/ui/busy_cursor.h"
 #include "platform/ui/control_values.h"
@@ -149,9 +150,20 @@ void TForm1::Btn1Click(QObject*) {
 
 void TForm1::Btn2Click(QObject*) {
   FocusSink();
+  // One dialog at a time. Copying the surface again while one is open would put its preview
+  // into the copy and lose the score behind it.
+  if (Form2) {
+    Form2->raise();
+    Form2->activateWindow();
+    return;
+  }
   // The score file dialog shows its previews in the score view and puts this copy back when
   // the user cancels.
   Img00->SetPicture(Surface());
+  // Owned by this window; it releases itself after OK or Cancel.
+  auto* dialog = new TForm2(*this);
+  dialog->FormCreate();
+  dialog->show();
 }
 
 void TForm1::Btn3Click(QObject*) {

@@ -1,6 +1,7 @@
 #include "platform/ui/message_box.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <vector>
@@ -45,7 +46,8 @@ ButtonSet ButtonsOf(MsgButtons buttons) {
 }
 
 int ShowRealBox(const QString& text, const QString& caption, MsgButtons buttons) {
-  QMessageBox box;
+  // Over the window the user is working in, so that a stay-on-top dialog cannot hide it.
+  QMessageBox box(QApplication::activeWindow());
   box.setIcon(QMessageBox::NoIcon);
   box.setWindowTitle(caption);
   box.setText(text);

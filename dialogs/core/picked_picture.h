@@ -1,0 +1,36 @@
+#pragma once
+// What a pick in the score file dialog reads: the picked file as the score it would become,
+// checked before anything of the score being edited is touched.
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+namespace scoreink {
+
+// A picture with a side of this many pixels or fewer is taken for no score.
+inline constexpr int kSmallestScoreSide = 100;
+inline constexpr char kTooSmallCaption[] = "どうでもいいけど";
+
+struct PickedPicture {
+  enum class Verdict {
+    Accepted,    // picture holds the file at 8 bits with the fixed palette
+    Unreadable,  // error holds the loader's message
+    TooSmall,    // size holds the picture's size
+  };
+  Verdict verdict = Verdict::Unreadable;
+  QImage picture;
+  QSize size;
+  QString error;
+};
+
+// Reads path (BMP or JPEG by its extension, decoded once) and, when both sides are over
+// kSmallestScoreSide, converts it to 8 bits once (a file already at 8 bits with the fixed
+// palette, as the program saves scores, is not converted at all). Never throws; a broken,
+// cut-off or hostile file, or a picture too large for the memory, is Unreadable.
+PickedPicture ReadPickedPicture(const QString& path);
+
+// The text of the box that refuses a picture too small for a score: the file name, then
+// "(<w>Pixel X <h>Pixel) ← こんな小さな画像が楽譜になるとは思えない".
+QString TooSmallMessage(const QString& path, QSize size);
+
+}  // namespace scoreink

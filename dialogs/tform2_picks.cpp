@@ -1,0 +1,124 @@
+// A click on a file of the score file dialog: in open mode the file is checked and shown as a
+// preview in the score window, after the question about the score being edited; in delete mode
+// it is deleted.
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
+
+#include "dialogs/core/picked_picture.h"
+#include "dialogs/file_list_box.h"
+#include "dialogs/tform2.h"
+#include "platform/edit_history.h"
+#include "platform/ui/busy_cursor.h"
+#include "platform/ui/control_values.h"
+#include "platform/ui/image_control.h"
+#include "platform/ui/message_box.h"
+#include "score_window/shared_values.h"
+#include "score_window/tform1.h"
+
+namespace scoreink {
+
+namespace {
+
+QString DeleteFailureMessage(const QString& path, const QFile& file) {
+  return QStringLiteral("ファイルを消せない: ") + QFileInfo(path).fileName() +
+         QStringLiteral("\n消すことができなかった (") + file.errorString() + QStringLiteral(")");
+}
+
+}  // namespace
+
+void TForm2::FileListBox1Click(QObject*) {
+  const QString path = FileListBox1->SelectedFilePath();
+  // A file that has gone since the list was read is ignored.
+  const QFileInfo file(path);
+  if (path.isEmpty() || !file.exists() || file.isDir()) return;
+  if (RadioButton0->isChecked())
+    OpenPicked(path);
+  else
+    DeletePicked(path);
+}
+
+void TForm2::DeletePicked(const QString& path) {
+  // No question before and no message after: the red list says what a click does. Only a
+  // file that stays is reported, and keeps its entry.
+  QFile file(path);
+  if (!file.remove()) {
+    ShowErrorMessage(DeleteFailureMessage(path, file));
+    return;
+  }
+  FileListBox1->RemoveSelected();
+}
+
+void TForm2::OpenPicked(const QString& path) {
+  // The file is read and checked first: a file that is broken or too small changes nothing,
+  // neither the score nor its history.
+  PickedPicture picked;
+  {
+    BusyCursor busy;
+    picked = ReadPickedPicture(path);
+  }
+  switch (picked.verdict) {
+    case PickedPicture::Verdict::Unreadable:
+      ShowErrorMessage(picked.error);
+      return;
+    case PickedPicture::Verdict::TooSmall:
+      AppMessageBox(TooSmallMessage(path, picked.size), QString::fromUtf8(kTooSmallCaption),
+                    MsgButtons::Ok);
+      return;
+    case PickedPicture::Verdict::Accepted:
+      break;
+  }
+  if (!SettleScoreBeforePick()) return;
+
+  score_.Image1->SetPicture(picked.picture);
+  picked.picture = QImage();  // the score window holds the only copy
+  SetLabelInteger(score_.Label1, 2);
+  SetLabelInteger(score_.Label3, 100);
+  score_.ApplyScoreZoom();
+  // A new picture is looked at from its top left.
+  score_.ScrollBox1->horizontalScrollBar()->setValue(0);
+  score_.ScrollBox1->verticalScrollBar()->setValue(0);
+  pickedFile_ = path;
+  previewShown_ = true;
+  Button1->setEnabled(true);
+}
+
+bool TForm2::SettleScoreBeforePick() {
+  // Once a preview stands in the score window, the score behind it has been settled at the
+  // first pick and its history belongs to it (Cancel brings both back): a later pick neither
+  // asks about the preview as if it were that score nor empties the history. That matters
+  // when the history could not be emptied, or the user said Yes and left the save dialog.
+  if (previewShown_) return true;
+  switch (score_.AskSaveChanges()) {
+    case kIdCancel:
+      return false;
+    case kIdYes:
+      if (!CurrentScoreFile.isEmpty()) {
+        score_.SaveScore(false);
+      } else {
+        score_.SaveScore(true);
+        score_.Btn4->setEnabled(true);
+        // After a save the list shows the saved file's folder.
+        FileListBox1->PointAt(QStringLiteral("/"));
+        FileListBox1->PointAt(PictureFolder);
+      }
+      return true;
+    default:
+      SharedHistory().ResetHistory(true);
+      return true;
+  }
+}
+
+void TForm2::RadioButton0Click(QObject*) {
+  FileListBox1->SetColor(kWhiteColor);
+}
+
+void TForm2::RadioButton1Click(QObject*) {
+  FileListBox1->SetColor(kRed);
+}
+
+}  // namespace scoreink

@@ -1,0 +1,64 @@
+#include "harness/score_file_dialog_driver.h"
+
+#include <gtest/gtest.h>
+#include <QApplication>
+
+#include "dialogs/file_list_box.h"
+#include "dialogs/folder_tree.h"
+#include "harness/item_views.h"
+#include "platform/picture_io.h"
+
+namespace scoreink::test {
+
+ScoreFileDialogDriver::ScoreFileDialogDriver(ScoreWindowHarness& ui) : ui_(ui) {
+  ui_.Click("Btn2");
+  if (!Form2) ADD_FAILURE() << "The open button brought no score file dialog";
+  driver_.SetWindow(Form2);
+}
+
+void ScoreFileDialogDriver::ChooseFolder(const QString& path) {
+  if (!Form2) {
+    ADD_FAILURE() << "No dialog to choose " << path.toStdString() << " in";
+    return;
+  }
+  if (!Form2->ShellTreeView1->SelectFolder(path))
+    ADD_FAILURE() << "The folder tree has no folder " << path.toStdString();
+}
+
+bool ScoreFileDialogDriver::ClickFile(const QString& name) {
+  if (!Form2) {
+    ADD_FAILURE() << "No dialog to click " << name.toStdString() << " in";
+    return false;
+  }
+  return ClickListEntry(Form2->FileListBox1, name);
+}
+
+QStringList ScoreFileDialogDriver::Listed() const {
+  return Form2 ? ListedNames(Form2->FileListBox1) : QStringList();
+}
+
+void ScoreFileDialogDriver::Click(const QString& name) {
+  driver_.Click(name);
+  FinishDeferredDeletes();
+}
+
+void FinishDeferredDeletes() {
+  QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void WritePictureFile(const QString& path, const QImage& picture) {
+  const WriteResult written = PictureKindFromName(path) == PictureKind::Jpeg
+                                  ? SaveJpeg(picture, path)
+                                  : SaveBmp(picture, path);
+  if (!written.ok()) ADD_FAILURE() << written.error.toStdString();
+}
+
+QImage MarkedPicture(int width, int height) {
+  QImage image(width, height, QImage::Format_RGB888);
+  image.fill(QColor(210, 210, 210));
+  for (int y = height / 2 - 2; y < height / 2 + 2; ++y)
+    for (int x = width / 2 - 2; x < width / 2 + 2; ++x) image.setPixelColor(x, y, Qt::black);
+  return image;
+}
+
+}  // namespace scoreink::test
