@@ -4,9 +4,10 @@
 // deep copy of the A4 import: what putting the clean copy back over the whole import area
 // after each selection would cost.
 //
-// Goals: the feedback of a selection on the A4 import costs at most 1.5 times the same on the
+// Goals: the feedback of a selection on the A4 import costs at most twice the same on the
 // small one (only the feedback's pixels are put back, never the whole picture), and a whole
-// selection stays far below the whole-picture copy.
+// selection stays far below the whole-picture copy. A whole selection is mostly the creation
+// of its snapshot file, which the file system makes slower as a run creates more of them.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
