@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <QLabel>
 
+#include "dialogs/tform4.h"
 #include "harness/symbol_editor_harness.h"
 #include "harness/symbol_pictures.h"
 #include "platform/ui/image_control.h"
@@ -95,6 +96,8 @@ TEST(SymbolEditorOpenFile, KeepsACleanCopyOfTheImportAt100Percent) {
   SymbolEditorHarness ed;
   ed.Click("Btn11");
   EXPECT_FALSE(ed->ImgBK->HasPicture());  // nothing imported: nothing to keep
+  ASSERT_NE(Form4, nullptr);
+  FormDriver(Form4).Click("Button2");  // the import dialog it opened, cancelled
 
   const QImage picture = CoordinatePicture(60, 40);
   ed.Import(picture);
