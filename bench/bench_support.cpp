@@ -1,11 +1,43 @@
 #include "bench/bench_support.h"
 
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <time.h>
+
 #include <QApplication>
 
 #include "platform/executable_folder.h"
 #include "platform/palette.h"
 
+extern char** environ;
+
 namespace scoreink::bench {
+
+bool RunProgram(std::vector<std::string> args, double& cpuSeconds) {
+  std::vector<char*> argv;
+  for (std::string& a : args) argv.push_back(a.data());
+  argv.push_back(nullptr);
+  pid_t pid = 0;
+  if (posix_spawnp(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0) return false;
+  int status = 0;
+  rusage usage = {};
+  if (wait4(pid, &status, 0, &usage) != pid) return false;
+  cpuSeconds += double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+                double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) * 1e-6;
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+double ThreadCpuSeconds() {
+  timespec t = {};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+  return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
+}
+
+void ReportCpu(benchmark::State& state, double cpuSeconds) {
+  state.counters["cpu_ms"] =
+      benchmark::Counter(cpuSeconds * 1e3, benchmark::Counter::kAvgIterations);
+}
 
 void EnsureApplication() {
   if (QCoreApplication::instance()) return;

@@ -1,15 +1,31 @@
 #pragma once
 // What several benchmarks share: the application object, a page like the ones measured, and
 // a started score window in a folder of its own.
+#include <benchmark/benchmark.h>
+
 #include <QImage>
 #include <QTemporaryDir>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "platform/ui/device_facts_reader.h"
 #include "platform/ui/message_box.h"
 #include "score_window/tform1.h"
 
 namespace scoreink::bench {
+
+// Runs a program to its end and adds the processor time it used (user and system) to
+// cpuSeconds; false when it cannot start or fails. For the programs that figures are compared
+// with (djpeg, cjpeg).
+bool RunProgram(std::vector<std::string> args, double& cpuSeconds);
+
+// Processor time of the calling thread so far.
+double ThreadCpuSeconds();
+
+// The machine is shared: besides the wall time, a benchmark reports the processor time of the
+// work itself as cpu_ms, the same measure for this process and for the programs.
+void ReportCpu(benchmark::State& state, double cpuSeconds);
 
 // A QApplication for the benchmarks that need widgets (offscreen unless told otherwise).
 void EnsureApplication();

@@ -4,10 +4,6 @@
 // the system time of the copies too); JPEG encoding and decoding of the A4 page beside libjpeg's
 // own cjpeg and djpeg run as programs on the same picture.
 #include <benchmark/benchmark.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <time.h>
 
 #include <QFile>
 #include <QFileInfo>
@@ -18,8 +14,6 @@
 #include "bench/bench_support.h"
 #include "platform/palette.h"
 #include "platform/picture_io.h"
-
-extern char** environ;
 
 namespace scoreink {
 namespace {
@@ -113,35 +107,6 @@ void BM_PlainRead(benchmark::State& state) {
   state.SetBytesProcessed(state.iterations() * size);
 }
 
-// Runs a program to its end and adds the processor time it used (user and system) to
-// cpuSeconds; false when it cannot start or fails.
-bool RunProgram(std::vector<std::string> args, double& cpuSeconds) {
-  std::vector<char*> argv;
-  for (std::string& a : args) argv.push_back(a.data());
-  argv.push_back(nullptr);
-  pid_t pid = 0;
-  if (posix_spawnp(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0) return false;
-  int status = 0;
-  rusage usage = {};
-  if (wait4(pid, &status, 0, &usage) != pid) return false;
-  cpuSeconds += double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
-                double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) * 1e-6;
-  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
-}
-
-double ThreadCpuSeconds() {
-  timespec t = {};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-  return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
-}
-
-// The machine is shared: besides the wall time, each JPEG benchmark reports the processor
-// time of the work itself as cpu_ms, the same measure for this process and for the programs.
-void ReportCpu(benchmark::State& state, double cpuSeconds) {
-  state.counters["cpu_ms"] =
-      benchmark::Counter(cpuSeconds * 1e3, benchmark::Counter::kAvgIterations);
-}
-
 std::string Local(const QString& path) {
   return QFile::encodeName(path).toStdString();
 }
@@ -152,11 +117,11 @@ void BM_JpegSave(benchmark::State& state) {
   const QString path = Shared().File(QStringLiteral("saved.jpg"));
   double cpu = 0;
   for (auto _ : state) {
-    const double before = ThreadCpuSeconds();
+    const double before = bench::ThreadCpuSeconds();
     if (!SaveJpeg(page, path).ok()) state.SkipWithError("save failed");
-    cpu += ThreadCpuSeconds() - before;
+    cpu += bench::ThreadCpuSeconds() - before;
   }
-  ReportCpu(state, cpu);
+  bench::ReportCpu(state, cpu);
 }
 
 // cjpeg reads the same 8-bit page from its BMP file and writes the JPEG file.
@@ -165,24 +130,24 @@ void BM_CjpegProgram(benchmark::State& state) {
   const std::string out = Local(Shared().File(QStringLiteral("cjpeg.jpg")));
   double cpu = 0;
   for (auto _ : state) {
-    if (!RunProgram({"cjpeg", "-quality", "90", "-outfile", out, in}, cpu))
+    if (!bench::RunProgram({"cjpeg", "-quality", "90", "-outfile", out, in}, cpu))
       state.SkipWithError("cjpeg did not run");
   }
-  ReportCpu(state, cpu);
+  bench::ReportCpu(state, cpu);
 }
 
 void BM_JpegLoad(benchmark::State& state) {
   const QString path = Shared().JpegOfA4();
   double cpu = 0;
   for (auto _ : state) {
-    const double before = ThreadCpuSeconds();
+    const double before = bench::ThreadCpuSeconds();
     PictureResult result = LoadJpeg(path);
     if (!result.ok()) state.SkipWithError("load failed");
     benchmark::DoNotOptimize(result.image.constBits());
     result.image = QImage();  // freeing belongs to the load, as for the program
-    cpu += ThreadCpuSeconds() - before;
+    cpu += bench::ThreadCpuSeconds() - before;
   }
-  ReportCpu(state, cpu);
+  bench::ReportCpu(state, cpu);
 }
 
 // djpeg decodes the same file and throws the pixels away.
@@ -190,10 +155,10 @@ void BM_DjpegProgram(benchmark::State& state) {
   const std::string in = Local(Shared().JpegOfA4());
   double cpu = 0;
   for (auto _ : state) {
-    if (!RunProgram({"djpeg", "-outfile", "/dev/null", in}, cpu))
+    if (!bench::RunProgram({"djpeg", "-outfile", "/dev/null", in}, cpu))
       state.SkipWithError("djpeg did not run");
   }
-  ReportCpu(state, cpu);
+  bench::ReportCpu(state, cpu);
 }
 
 void AllPages(benchmark::internal::Benchmark* b) {
