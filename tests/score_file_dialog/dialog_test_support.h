@@ -1,6 +1,7 @@
 #pragma once
 // What the score file dialog's window tests share: a folder of pictures to open, and an edit
 // that the history counts.
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -13,6 +14,14 @@ namespace scoreink::test {
 // One edit as the user makes it: a short black stroke, recorded in the history by its press.
 inline void EditOnce(ScoreWindowHarness& ui, int row = 400) {
   ui.DragOnScore({200, row}, {260, row});
+}
+
+// Opens the file with the dialog and OK: the score window shows it afterwards.
+inline void OpenWithOk(ScoreWindowHarness& ui, const QString& folder, const QString& name) {
+  ScoreFileDialogDriver dialog(ui);
+  dialog.ChooseFolder(folder);
+  ASSERT_TRUE(dialog.ClickFile(name));
+  dialog.Click("Button1");
 }
 
 // A temporary folder to put pictures in.

@@ -23,14 +23,6 @@ std::vector<bool> TemplateToolsShown(ScoreWindowHarness& ui) {
 const std::vector<bool> kAllShown(5, true);
 const std::vector<bool> kAllHidden(5, false);
 
-// Opens the file through the dialog with OK.
-void OpenWithOk(ScoreWindowHarness& ui, const QString& folder, const QString& name) {
-  ScoreFileDialogDriver dialog(ui);
-  dialog.ChooseFolder(folder);
-  ASSERT_TRUE(dialog.ClickFile(name));
-  dialog.Click("Button1");
-}
-
 TEST(TemplateTools, AScanHidesThemAndAScoreSavedFromTheBlankPageShowsThemAgain) {
   PictureFolderFixture scans;
   scans.Add("scan.jpg", 800, 1100);
