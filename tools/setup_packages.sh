@@ -7,8 +7,11 @@ packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libjpeg-dev libjpeg-turbo-progs
+  libcups2-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic
+  # printing tests: a private CUPS scheduler with a PDF printer, and PDF pages read back
+  cups printer-driver-cups-pdf poppler-utils
   "$@"
 )
 

@@ -1,7 +1,8 @@
 #pragma once
 // Starts the score window headless for one test: its own temporary executable folder, fake
-// screen and printer facts, scripted message boxes and save dialog. Drives it by the object
-// names of its controls and reads the score back. Everything is undone when it goes.
+// screen and printer facts, scripted message boxes and save dialog, a default printer that
+// prints into PDF files. Drives it by the object names of its controls and reads the score
+// back. Everything is undone when it goes.
 //
 //   ScoreWindowHarness ui;                    // started like the program starts it
 //   ui.Click("Btn10");                        // zoom in
@@ -16,6 +17,7 @@
 
 #include "harness/fake_device_facts.h"
 #include "harness/form_driver.h"
+#include "harness/pdf_printer.h"
 #include "harness/scripted_dialogs.h"
 #include "harness/temp_executable_folder.h"
 #include "harness/widget_input.h"
@@ -60,6 +62,8 @@ class ScoreWindowHarness {
   TempExecutableFolder& Folder() { return folder_; }
   ScriptedDialogs& Dialogs() { return dialogs_; }
   ScopedDeviceFacts& Devices() { return devices_; }
+  // The default printer: prints into PDF files unless told otherwise.
+  ScopedPdfPrinter& Printer() { return printer_; }
 
   // A control by object name; fails the test (and returns null) when there is none.
   QWidget* Find(const QString& name) const;
@@ -99,6 +103,7 @@ class ScoreWindowHarness {
   TempExecutableFolder folder_;
   ScopedDeviceFacts devices_;
   ScriptedDialogs dialogs_;
+  ScopedPdfPrinter printer_;
   std::unique_ptr<TForm1> window_;
   FormDriver driver_;
   bool started_ = false;
