@@ -9,6 +9,7 @@
 
 #include "platform/executable_folder.h"
 #include "platform/palette.h"
+#include "platform/picture_io.h"
 
 extern char** environ;
 
@@ -68,6 +69,16 @@ QImage PaperPage8(int width, int height, bool grain) {
     }
   }
   return page;
+}
+
+const ScanJpeg& A4ScanJpeg() {
+  static QTemporaryDir dir;
+  static const ScanJpeg scan = [] {
+    ScanJpeg made{dir.path(), dir.filePath(QStringLiteral("scan.jpg"))};
+    SaveJpeg(PaperPage8(ScanJpeg::kWidth, ScanJpeg::kHeight, true), made.path);
+    return made;
+  }();
+  return scan;
 }
 
 BenchWindow::BenchWindow() {

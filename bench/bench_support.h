@@ -34,6 +34,16 @@ void EnsureApplication();
 // 8 bits with the fixed palette: a scan once opened as a score, or the blank page's size.
 QImage PaperPage8(int width, int height, bool grain);
 
+// An A4 page at 600 dpi (4960 x 7016, PaperPage8 with grain) saved as a JPEG, once for the
+// whole run, alone in a folder of its own: the scan that the file dialogs' benchmarks open.
+struct ScanJpeg {
+  static constexpr int kWidth = 4960;
+  static constexpr int kHeight = 7016;
+  QString folder;
+  QString path;
+};
+const ScanJpeg& A4ScanJpeg();
+
 // A started score window in a temporary executable folder, with a 96-dpi screen of
 // 1280 x 1024 and no printer. Message boxes are answered OK and counted: a benchmark that
 // meets one has measured a failure.

@@ -8,7 +8,6 @@
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
-#include <QTemporaryDir>
 
 #include "bench/bench_support.h"
 #include "dialogs/file_list_box.h"
@@ -21,26 +20,16 @@
 namespace scoreink {
 namespace {
 
-constexpr int kScanWidth = 4960;
-constexpr int kScanHeight = 7016;
+constexpr int kScanWidth = bench::ScanJpeg::kWidth;
+constexpr int kScanHeight = bench::ScanJpeg::kHeight;
 
-// The scan, written once for the whole run into a folder of its own.
-struct ScanFile {
-  QTemporaryDir dir;
-  QString path;
-  ScanFile() : path(dir.filePath(QStringLiteral("scan.jpg"))) {
-    SaveJpeg(bench::PaperPage8(kScanWidth, kScanHeight, true), path);
-  }
-};
-
-const ScanFile& Scan() {
-  static ScanFile scan;
-  return scan;
+const bench::ScanJpeg& Scan() {
+  return bench::A4ScanJpeg();
 }
 
 // Each iteration is one click on the scan in the dialog's list: read, check, convert, show.
 void BM_DialogPickPreview(benchmark::State& state) {
-  const ScanFile& scan = Scan();
+  const bench::ScanJpeg& scan = Scan();
   bench::BenchWindow window;
   if (!window.started()) {
     state.SkipWithError("the score window did not start");
@@ -48,7 +37,7 @@ void BM_DialogPickPreview(benchmark::State& state) {
   }
   window->Btn2Click(window->Btn2);
   TForm2* dialog = Form2;
-  if (!dialog || !dialog->ShellTreeView1->SelectFolder(scan.dir.path()) ||
+  if (!dialog || !dialog->ShellTreeView1->SelectFolder(scan.folder) ||
       dialog->FileListBox1->count() != 1) {
     state.SkipWithError("the dialog does not list the scan");
     return;
