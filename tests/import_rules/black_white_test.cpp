@@ -94,6 +94,25 @@ TEST(BlackWhite, TheSmallerClassIsBlackWhicheverWayRoundTheDrawingIs) {
   for (const auto& c : cases) EXPECT_EQ(Split(c.picture, 60), c.expected) << c.name;
 }
 
+TEST(BlackWhite, TheClassesAreCountedOverEveryRowNotOnlyTheOnesSampled) {
+  // Rows 0 and 16 are the only ones that a sample of every sixteenth row sees, and they are
+  // unlike all the others: the first guess of the larger class is wrong both ways round.
+  for (const bool sampledRowsDark : {true, false}) {
+    SCOPED_TRACE(sampledRowsDark ? "dark sampled rows" : "light sampled rows");
+    const QRgb odd = sampledRowsDark ? qRgb(0, 0, 0) : kWhite;
+    const QRgb rest = sampledRowsDark ? kWhite : qRgb(0, 0, 0);
+    QImage picture(40, 32, QImage::Format_RGB888);
+    picture.fill(rest);
+    for (int x = 0; x < 40; ++x) {
+      picture.setPixel(x, 0, odd);
+      picture.setPixel(x, 16, odd);
+    }
+    const QImage result = MakeBlackWhite(picture, kWhite, kBlack, 60);
+    for (int y = 0; y < 32; ++y)
+      ASSERT_EQ(result.pixel(7, y), y % 16 == 0 ? kBlack : kWhite) << "the few rows are black";
+  }
+}
+
 TEST(BlackWhite, HalfwayGreysRoundAsTheFloatingPointSumDoes) {
   // (0, 80, 110) is 59.5 exactly, 59.4999... in floating point: grey 59. With black as the
   // darkest, threshold 59 takes it into the dark class and 58 does not.
