@@ -81,15 +81,10 @@ const ScanJpeg& A4ScanJpeg() {
   return scan;
 }
 
-BenchWindow::BenchWindow() {
+BenchWindow::BenchWindow(DeviceFacts facts) {
   EnsureApplication();
   SetExecutableFolderOverride(dir_.path() + "/");
-  previousFacts_ = SetDeviceFactsProvider([] {
-    DeviceFacts facts;
-    facts.screen.workArea = QRect(0, 0, 1280, 1024);
-    facts.screen.dpiX = facts.screen.dpiY = 96;
-    return facts;
-  });
+  previousFacts_ = SetDeviceFactsProvider([facts] { return facts; });
   previousBox_ = SetMessageBoxHandler([this](const QString&, const QString&, MsgButtons) {
     ++boxes_;
     return kIdOk;

@@ -44,12 +44,12 @@ struct ScanJpeg {
 };
 const ScanJpeg& A4ScanJpeg();
 
-// A started score window in a temporary executable folder, with a 96-dpi screen of
-// 1280 x 1024 and no printer. Message boxes are answered OK and counted: a benchmark that
-// meets one has measured a failure.
+// A started score window in a temporary executable folder, with the given screen and printer
+// (by default a 96-dpi screen of 1280 x 1024 and no printer). Message boxes are answered OK
+// and counted: a benchmark that meets one has measured a failure.
 class BenchWindow {
  public:
-  BenchWindow();
+  explicit BenchWindow(DeviceFacts facts = {});
   ~BenchWindow();
   BenchWindow(const BenchWindow&) = delete;
   BenchWindow& operator=(const BenchWindow&) = delete;
