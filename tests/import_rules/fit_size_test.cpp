@@ -1,6 +1,8 @@
 // The preview size of the image import dialog and the arithmetic of its threshold knob.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "dialogs/core/fit_size.h"
 #include "dialogs/core/threshold_knob.h"
 
@@ -18,21 +20,23 @@ TEST_P(PreviewSize, FitsTheBoxOfSeventyByHundredFiveInOnePercentSteps) {
   EXPECT_EQ(FitSize(c.w, c.h, 70, 105), c.expected) << c.w << " x " << c.h;
 }
 
-INSTANTIATE_TEST_SUITE_P(Pictures, PreviewSize,
-                         ::testing::Values(
-                             // Same proportions as the box, larger or smaller: the box.
-                             FitCase{140, 210, {70, 105}}, FitCase{2, 3, {70, 105}},
-                             // Shrinking.
-                             FitCase{300, 200, {69, 46}}, FitCase{640, 480, {70, 52}},
-                             FitCase{1000, 1000, {70, 70}}, FitCase{4960, 7016, {49, 70}},
-                             FitCase{71, 10, {70, 9}},
-                             // Growing, then lowered to the box.
-                             FitCase{30, 20, {70, 46}}, FitCase{35, 60, {61, 105}},
-                             FitCase{1, 1, {70, 70}},
-                             // Already touching the box on one side.
-                             FitCase{70, 50, {70, 50}}, FitCase{10, 105, {10, 105}},
-                             // Over a hundred times too long: a side never shrinks to nothing.
-                             FitCase{7000, 10, {70, 1}}, FitCase{10, 20000, {1, 1}}));
+INSTANTIATE_TEST_SUITE_P(
+    Pictures, PreviewSize,
+    ::testing::Values(
+        // Same proportions as the box, larger or smaller: the box.
+        FitCase{140, 210, {70, 105}}, FitCase{2, 3, {70, 105}},
+        // Shrinking.
+        FitCase{300, 200, {69, 46}}, FitCase{640, 480, {70, 52}}, FitCase{1000, 1000, {70, 70}},
+        FitCase{4960, 7016, {49, 70}}, FitCase{71, 10, {70, 9}},
+        // Growing, then lowered to the box.
+        FitCase{30, 20, {70, 46}}, FitCase{35, 60, {61, 105}}, FitCase{1, 1, {70, 70}},
+        // Already touching the box on one side.
+        FitCase{70, 50, {70, 50}}, FitCase{10, 105, {10, 105}},
+        // Over a hundred times too long: a side never shrinks to nothing.
+        FitCase{7000, 10, {70, 1}}, FitCase{10, 20000, {1, 1}}),
+    [](const auto& tc) {
+      return "Picture" + std::to_string(tc.param.w) + "x" + std::to_string(tc.param.h);
+    });
 
 TEST(PreviewSize, NoPictureGivesTheBox) {
   EXPECT_EQ(FitSize(0, 10, 70, 105), QSize(70, 105));
