@@ -6,6 +6,8 @@
 #include <time.h>
 
 #include <QApplication>
+#include <QFile>
+#include <cstdio>
 
 #include "platform/executable_folder.h"
 #include "platform/palette.h"
@@ -98,6 +100,23 @@ BenchWindow::~BenchWindow() {
   SetMessageBoxHandler(previousBox_);
   SetDeviceFactsProvider(previousFacts_);
   SetExecutableFolderOverride(QString());
+}
+
+qint64 StatusBytes(const char* name) {
+  QFile status("/proc/self/status");
+  if (!status.open(QIODevice::ReadOnly)) return -1;
+  for (const QByteArray& line : status.readAll().split('\n')) {
+    if (!line.startsWith(name)) continue;
+    return line.mid(int(qstrlen(name))).trimmed().split(' ').front().toLongLong() * 1024;
+  }
+  return -1;
+}
+
+bool ResetPeakResident() {
+  FILE* file = std::fopen("/proc/self/clear_refs", "w");
+  if (!file) return false;
+  const bool ok = std::fputs("5", file) >= 0;
+  return std::fclose(file) == 0 && ok;
 }
 
 }  // namespace scoreink::bench

@@ -27,6 +27,11 @@ double ThreadCpuSeconds();
 // work itself as cpu_ms, the same measure for this process and for the programs.
 void ReportCpu(benchmark::State& state, double cpuSeconds);
 
+// A "Name:   123 kB" line of /proc/self/status ("VmRSS:", "VmHWM:"), in bytes; -1 when missing.
+qint64 StatusBytes(const char* name);
+// Starts the peak resident size ("VmHWM:") afresh at the present size; false where Linux cannot.
+bool ResetPeakResident();
+
 // A QApplication for the benchmarks that need widgets (offscreen unless told otherwise).
 void EnsureApplication();
 

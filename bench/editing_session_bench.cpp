@@ -235,25 +235,6 @@ void BM_SessionPlainRead(benchmark::State& state) {
 }
 BENCHMARK(BM_SessionPlainRead)->Arg(kBlankPage)->Arg(kScan)->Unit(benchmark::kMillisecond);
 
-// A "Name:   123 kB" line of /proc/self/status, in bytes; -1 when missing.
-qint64 StatusBytes(const char* name) {
-  QFile status("/proc/self/status");
-  if (!status.open(QIODevice::ReadOnly)) return -1;
-  for (const QByteArray& line : status.readAll().split('\n')) {
-    if (!line.startsWith(name)) continue;
-    return line.mid(int(qstrlen(name))).trimmed().split(' ').front().toLongLong() * 1024;
-  }
-  return -1;
-}
-
-// Starts the peak resident size afresh at the present size; false where Linux cannot.
-bool ResetPeakResident() {
-  FILE* file = std::fopen("/proc/self/clear_refs", "w");
-  if (!file) return false;
-  const bool ok = std::fputs("5", file) >= 0;
-  return std::fclose(file) == 0 && ok;
-}
-
 // How far the peak resident size grew, and how much of the resident size at the end is
 // program code and library pages: the child maps those afresh when it first runs them, they
 // belong to the files, not to the edit.
@@ -278,15 +259,15 @@ void BM_SessionPeakMemory(benchmark::State& state) {
     if (child == 0) {
       close(pipeEnds[0]);
       Growth result;
-      if (ResetPeakResident()) {
-        const qint64 before = StatusBytes("VmRSS:");
-        const qint64 codeBefore = StatusBytes("RssFile:");
+      if (bench::ResetPeakResident()) {
+        const qint64 before = bench::StatusBytes("VmRSS:");
+        const qint64 codeBefore = bench::StatusBytes("RssFile:");
         session.Press();
         session.Drag(100);
         session.Release();
         session.Undo();
-        const qint64 peak = StatusBytes("VmHWM:");
-        const qint64 codeAfter = StatusBytes("RssFile:");
+        const qint64 peak = bench::StatusBytes("VmHWM:");
+        const qint64 codeAfter = bench::StatusBytes("RssFile:");
         if (before >= 0 && peak >= 0 && codeBefore >= 0 && codeAfter >= 0 && HistoryPos() == 1)
           result = {peak - before, codeAfter - codeBefore};
       }

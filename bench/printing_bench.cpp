@@ -50,22 +50,6 @@ const QImage& Picture(int which) {
   return scan;
 }
 
-qint64 StatusBytes(const char* key) {
-  QFile status("/proc/self/status");
-  if (!status.open(QIODevice::ReadOnly)) return -1;
-  for (const QByteArray& line : status.readAll().split('\n'))
-    if (line.startsWith(key))
-      return line.mid(int(strlen(key))).trimmed().split(' ').first().toLongLong() * 1024;
-  return -1;
-}
-
-bool ResetPeakResident() {
-  FILE* file = std::fopen("/proc/self/clear_refs", "w");
-  if (!file) return false;
-  const bool ok = std::fputs("5", file) >= 0;
-  return std::fclose(file) == 0 && ok;
-}
-
 // One page into a PDF file: A4 at 600 dpi with margins of 100 printer pixels.
 bool PrintInto(const QString& pdf, const QImage& picture, int which) {
   QPdfWriter writer(pdf);
@@ -105,12 +89,12 @@ void BM_PrintIntoPdf(benchmark::State& state) {
   for (auto _ : state) {
     state.PauseTiming();
     malloc_trim(0);
-    const bool reset = ResetPeakResident();
-    const qint64 before = StatusBytes("VmRSS:");
+    const bool reset = bench::ResetPeakResident();
+    const qint64 before = bench::StatusBytes("VmRSS:");
     state.ResumeTiming();
     if (!PrintInto(pdf, picture, which)) return state.SkipWithError("the page was not printed");
     state.PauseTiming();
-    const qint64 after = StatusBytes("VmHWM:");
+    const qint64 after = bench::StatusBytes("VmHWM:");
     if (!reset || before < 0 || after < 0) return state.SkipWithError("no peak resident size");
     peak = std::max(peak, after - before);
     state.ResumeTiming();

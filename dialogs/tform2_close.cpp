@@ -69,7 +69,7 @@ void TForm2::FormClose(QObject*) {
   if (!isTemplate && (score_.RBtnLM3->isChecked() || score_.RBtnLM4->isChecked()))
     score_.RBtnLM0->setChecked(true);
 
-  score_.Image1->setEnabled(true);
+  score_.LockScore(TForm1::ScoreLock::FileDialog, false);
 }
 
 }  // namespace scoreink

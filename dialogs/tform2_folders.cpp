@@ -26,7 +26,7 @@ void TForm2::FormCreate() {
   pickedFile_.clear();
 
   // The score cannot be edited while a preview may stand in its place.
-  score_.Image1->setEnabled(false);
+  score_.LockScore(TForm1::ScoreLock::FileDialog, true);
 }
 
 void TForm2::ShellTreeView1Change(QObject*) {

@@ -18,6 +18,10 @@ void TForm1::Btn12Click(QObject*) {
   Form3 = editor;
   // The editor does not outlive the score window; leaving with it empties no work folder.
   connect(this, &TForm1::Closed, editor, &TForm3::Release);
+  // The editor records its drawing into the score's history: the score is not edited, undone
+  // or redone until the editor is left.
+  LockScore(ScoreLock::SymbolEditor, true);
+  connect(editor, &TForm3::Released, this, [this] { LockScore(ScoreLock::SymbolEditor, false); });
   editor->FormCreate();
   editor->show();
 }

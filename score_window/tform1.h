@@ -95,6 +95,13 @@ class TForm1 : public QWidget {
   // in "ComboBox1".
   void StampKeySignature(int y);
 
+  // Windows that work beside the score window while they are open. The score file dialog shows
+  // its previews in the score view; the symbol editor records its own drawing into the same
+  // history. While one is open the score takes no edits, and while the editor is open the
+  // score's undo and redo are off too (they would load the editor's drawings into the score).
+  enum class ScoreLock : unsigned { FileDialog = 1u << 0, SymbolEditor = 1u << 1 };
+  void LockScore(ScoreLock by, bool locked);
+
   // Score documents.
   // 0 when there is nothing to save, else the answer to the save question (6, 7 or 2).
   int AskSaveChanges();
@@ -228,6 +235,7 @@ class TForm1 : public QWidget {
   bool closed_ = false;
   bool sinkingFocus_ = false;
   bool formPressed_ = false;
+  unsigned scoreLocks_ = 0;
   // The press of the current gesture stamped a lifted block and so recorded no snapshot; a
   // block lifted at its release records its own.
   bool blockStampedAtPress_ = false;

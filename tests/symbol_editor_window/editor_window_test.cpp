@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QScrollArea>
 
+#include "dialogs/tform2.h"
 #include "harness/control_table_checks.h"
 #include "harness/symbol_editor_harness.h"
 #include "platform/ui/image_control.h"
@@ -204,6 +205,31 @@ TEST(SymbolEditorLifecycle, ClosingTheScoreWindowClosesTheEditorAndLeavesNoWorkF
   SymbolEditorHarness::FlushDeletes();
   EXPECT_EQ(ed.EditorObject(), nullptr);
   EXPECT_FALSE(QDir(WorkFolder).exists());
+}
+
+TEST(SymbolEditorLifecycle, WhileTheEditorIsOpenTheScoreTakesNoEditsUndoOrRedo) {
+  SymbolEditorHarness ed;
+  ScoreWindowHarness& ui = ed.Score();
+  const QImage score = ui.Score();
+  // The editor's own steps are in the shared history now: an undo in the score window would
+  // put the 30 x 30 drawing in place of the score.
+  ed.DragOnDrawing({10, 10}, {60, 60});
+  ASSERT_EQ(HistoryPos(), 2);
+  for (const char* name : {"Image1", "Btn7", "Btn8"})
+    EXPECT_FALSE(ui.Find(name)->isEnabled()) << name;
+
+  // The score file dialog opened and left meanwhile does not give the score back early.
+  ui.Click("Btn2");
+  ASSERT_NE(Form2, nullptr);
+  FormDriver(Form2).Click("Button2");
+  SymbolEditorHarness::FlushDeletes();
+  EXPECT_FALSE(ui.Find("Image1")->isEnabled());
+  EXPECT_EQ(ui.Score(), score);
+
+  ed.Click("Btn00");
+  for (const char* name : {"Image1", "Btn7", "Btn8"})
+    EXPECT_TRUE(ui.Find(name)->isEnabled()) << name;
+  EXPECT_EQ(ui.Score(), score);
 }
 
 }  // namespace
