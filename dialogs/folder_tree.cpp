@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileSystemModel>
 #include <QHeaderView>
+#include <QTimer>
 
 namespace scoreink {
 
@@ -28,6 +29,17 @@ FolderTree::FolderTree(QWidget* parent) : QTreeView(parent), model_(new QFileSys
   setSelectionMode(QAbstractItemView::SingleSelection);
   connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
           &FolderTree::SelectionChanged);
+  // Rows are read, inserted and sorted in the background: show the selected folder again after
+  // each, once the view has taken the change in.
+  const auto showSelection = [this] {
+    QTimer::singleShot(0, this, [this] {
+      if (keepSelectionInView_ && currentIndex().isValid())
+        scrollTo(currentIndex(), QAbstractItemView::PositionAtCenter);
+    });
+  };
+  connect(model_, &QFileSystemModel::directoryLoaded, this, showSelection);
+  connect(model_, &QFileSystemModel::rowsInserted, this, showSelection);
+  connect(model_, &QFileSystemModel::layoutChanged, this, showSelection);
 
   const QModelIndex home = model_->index(QDir::homePath());
   ExpandTo(home);
@@ -40,8 +52,24 @@ bool FolderTree::SelectFolder(const QString& path) {
   if (!index.isValid() || !model_->isDir(index)) return false;
   ExpandTo(index);
   setCurrentIndex(index);
-  scrollTo(index);
+  scrollTo(index, QAbstractItemView::PositionAtCenter);
+  keepSelectionInView_ = true;
   return true;
+}
+
+void FolderTree::mousePressEvent(QMouseEvent* event) {
+  keepSelectionInView_ = false;
+  QTreeView::mousePressEvent(event);
+}
+
+void FolderTree::wheelEvent(QWheelEvent* event) {
+  keepSelectionInView_ = false;
+  QTreeView::wheelEvent(event);
+}
+
+void FolderTree::keyPressEvent(QKeyEvent* event) {
+  keepSelectionInView_ = false;
+  QTreeView::keyPressEvent(event);
 }
 
 QString FolderTree::SelectedFolder() const {

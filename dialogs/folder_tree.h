@@ -29,10 +29,19 @@ class FolderTree : public QTreeView, public ClickSource {
  signals:
   void SelectionChanged();
 
+ protected:
+  // The user taking the tree in hand ends the wait for the selected folder to be shown.
+  void mousePressEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
  private:
   void ExpandTo(const QModelIndex& index);
 
   QFileSystemModel* model_;
+  // The folders are read in the background: rows arriving above the selected folder push it
+  // out of sight, so it is scrolled to again as each folder is read, until the user acts.
+  bool keepSelectionInView_ = false;
 };
 
 }  // namespace scoreink

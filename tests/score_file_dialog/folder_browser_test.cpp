@@ -161,6 +161,24 @@ TEST(FolderTree, ShowsFoldersOnlyWithTheWayHomeOpen) {
   EXPECT_TRUE(tree.isExpanded(files->index(QDir::homePath())));
 }
 
+TEST(FolderTree, TheSelectedFolderStaysInSightWhileTheFoldersAboveItAreRead) {
+  // The folders are read in the background; rows arriving above the selection must not push
+  // it out of the view.
+  QTemporaryDir dir;
+  for (int n = 0; n < 60; ++n)
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QString("a%1").arg(n, 2, 10, QChar('0'))));
+  ASSERT_TRUE(QDir(dir.path()).mkdir("zz"));
+  FolderTree tree;
+  tree.resize(285, 393);
+  tree.show();
+  ASSERT_TRUE(tree.SelectFolder(dir.filePath("zz")));
+  const QModelIndex parent = tree.currentIndex().parent();
+  ASSERT_TRUE(WaitUntil([&] { return tree.model()->rowCount(parent) == 61; }));
+  EXPECT_TRUE(WaitUntil([&] {
+    return tree.viewport()->rect().contains(tree.visualRect(tree.currentIndex()));
+  })) << "the selected folder is out of sight";
+}
+
 class ListFolderInTheProgram : public ::testing::Test {
  protected:
   ScoreWindowHarness ui;  // sets the work folder and where PixDir.txt lives
