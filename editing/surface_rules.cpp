@@ -144,8 +144,11 @@ QRect RestoreFromTemplate(QImage& surface, int x1, int y1, int x2, int y2, const
 }
 
 QRect StampSymbol(QImage& surface, const QImage& symbol, QPoint overlayOffset, QSize viewSize) {
+  return StampSymbolAt(surface, symbol, ToBitmapPoint(overlayOffset, viewSize, surface.size()));
+}
+
+QRect StampSymbolAt(QImage& surface, const QImage& symbol, QPoint at) {
   if (surface.isNull() || symbol.isNull()) return {};
-  const QPoint at = ToBitmapPoint(overlayOffset, viewSize, surface.size());
   const QRect stamped = StampBlack(symbol, surface, symbol.rect(), QRect(at, symbol.size()));
   SetPixelFormat(surface, PixelFormat::Bits8);
   return stamped;

@@ -52,6 +52,8 @@ QRect RestoreFromTemplate(QImage& surface, int x1, int y1, int x2, int y2, const
 // pixels as ToBitmapPoint does; the symbol's black pixels land there at its own size, clipped
 // to the surface. The surface ends at 8 bits. Returns the rectangle stamped.
 QRect StampSymbol(QImage& surface, const QImage& symbol, QPoint overlayOffset, QSize viewSize);
+// The same with the symbol's top-left given in surface pixels.
+QRect StampSymbolAt(QImage& surface, const QImage& symbol, QPoint at);
 
 // Where a symbol released at control point `release` of the view floats: its zoomed size,
 // centred on the release, the left raised to leftLimit and the top to 0 (both in control

@@ -239,6 +239,9 @@ class TForm1 : public QWidget {
   // The press of the current gesture stamped a lifted block and so recorded no snapshot; a
   // block lifted at its release records its own.
   bool blockStampedAtPress_ = false;
+  // Where the lifted block's overlay was placed: a block dropped without being dragged lands
+  // on its own place, whatever the zoom's rounding of the overlay.
+  QPoint blockOverlayAtLift_;
 };
 
 // The score window while it exists, else null.

@@ -71,6 +71,7 @@ bool TForm1::LiftBlock() {
 
   DrawBlockFrame(lifted);
   Image2->setGeometry(BlockOverlayRect(block, Surface().size(), Image1->geometry()));
+  blockOverlayAtLift_ = Image2->pos();
   Image2->SetPicture(lifted);
   Image2->raise();
   Image2->show();
@@ -94,6 +95,12 @@ bool TForm1::DropBlock() {
   const SurfaceEdit edit(*Image1);
   // Stamped like a floating symbol: its black pixels at the overlay's place, clipped to the
   // score, which stays at 8 bits.
+  if (Image2->pos() == blockOverlayAtLift_) {
+    // Not dragged: below 100 percent the overlay's place is rounded down to whole control
+    // pixels, and mapping it back would shift the block by up to a few pixels.
+    edit.Show(StampSymbolAt(Surface(), block.image, spanned.topLeft()));
+    return true;
+  }
   edit.Show(StampSymbol(Surface(), block.image, Image2->pos() - Image1->pos(), Image1->size()));
   return true;
 }

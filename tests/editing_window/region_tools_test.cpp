@@ -159,6 +159,27 @@ TEST(RegionMove, SwitchingToFreeDrawStampsTheFloatingBlockFirst) {
   EXPECT_TRUE(SamePicture(ui.Score(), before));
 }
 
+TEST(RegionAtEveryZoom, ABlockDroppedWithoutBeingDraggedLandsOnItsOwnPlace) {
+  // Below 100 percent the overlay's place is rounded to whole control pixels; the block must
+  // still come down where it was lifted, not a few pixels up and left of it.
+  for (const int zoom : {30, 50, 70, 100, 200}) {
+    for (const char* tool : {"RBtnLM4", "RBtnLM5"}) {
+      SCOPED_TRACE(testing::Message() << tool << " at " << zoom << "%");
+      ScoreWindowHarness ui;
+      InkArea(ui.Score(), QRect(302, 202, 11, 11));
+      InkNoteHead(ui.Score(), {330, 215});
+      const QImage before = ui.Score().copy();
+      ZoomTo(ui, zoom);
+      ui.Click(tool);
+      // A selection around the ink whose corners do not fall on whole control pixels.
+      ui.DragOnScore(QPoint(293, 197) * zoom / 100, QPoint(347, 233) * zoom / 100);
+      ASSERT_TRUE(ui->Image2->isVisible());
+      CommitByPanelClick(ui);
+      EXPECT_TRUE(SamePicture(ui.Score(), before));
+    }
+  }
+}
+
 struct ZoomCase {
   const char* name;
   int zoom;
