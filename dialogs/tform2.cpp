@@ -8,7 +8,6 @@
 
 #include "dialogs/folder_browser.h"
 #include "platform/ui/form_builder.h"
-#include "platform/ui/window_font.h"
 #include "score_window/tform1.h"
 
 namespace scoreink {
@@ -27,13 +26,7 @@ TForm2::TForm2(TForm1& scoreWindow)
     : QWidget(&scoreWindow, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       score_(scoreWindow) {
   if (!Form2) Form2 = this;
-  setObjectName("Form2");
-  setFont(WindowFont(kFontPixels));
-  QPalette palette = this->palette();
-  palette.setColor(QPalette::Window, QColor::fromRgb(kBlackColor));
-  setPalette(palette);
-  setAutoFillBackground(true);
-  resize(kClientWidth, kClientHeight);
+  SetUpFormWindow(this, "Form2", kBlackColor, kClientWidth, kClientHeight, kFontPixels);
   BuildControls();
   BindControls();
 }

@@ -7,7 +7,6 @@
 #include "dialogs/folder_browser.h"
 #include "platform/ui/form_builder.h"
 #include "platform/ui/image_control.h"
-#include "platform/ui/window_font.h"
 #include "score_window/shared_values.h"
 #include "symbol_editor/tform3.h"
 
@@ -28,13 +27,7 @@ TForm4::TForm4(TForm3& editor)
     : QWidget(&editor, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       editor_(editor) {
   if (!Form4) Form4 = this;
-  setObjectName("Form4");
-  setFont(WindowFont(kFontPixels));
-  QPalette palette = this->palette();
-  palette.setColor(QPalette::Window, QColor::fromRgb(kNavy));
-  setPalette(palette);
-  setAutoFillBackground(true);
-  resize(kClientWidth, kClientHeight);
+  SetUpFormWindow(this, "Form4", kNavy, kClientWidth, kClientHeight, kFontPixels);
   BuildControls();
   BindControls();
 }

@@ -14,7 +14,6 @@
 
 #include "platform/ui/form_builder.h"
 #include "platform/ui/image_control.h"
-#include "platform/ui/window_font.h"
 #include "platform/work_folder_lock.h"
 #include "score_window/controls_layout.h"
 #include "score_window/shared_values.h"
@@ -27,14 +26,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWind
   // A second window made while one exists (a second copy refused at start-up) must not take
   // the program-wide pointer from the first.
   if (!Form1) Form1 = this;
-  setObjectName("Form1");
-  setWindowTitle("Form1");
-  setFont(WindowFont(kWindowFontPixels));
-  QPalette palette = this->palette();
-  palette.setColor(QPalette::Window, QColor::fromRgb(kSilver));
-  setPalette(palette);
-  setAutoFillBackground(true);
-  resize(kDesignWidth, kDesignHeight);
+  SetUpFormWindow(this, "Form1", kSilver, kDesignWidth, kDesignHeight, kWindowFontPixels);
 
   BuildControls();
   BindControls();

@@ -10,7 +10,6 @@
 #include "platform/edit_history.h"
 #include "platform/ui/form_builder.h"
 #include "platform/ui/image_control.h"
-#include "platform/ui/window_font.h"
 #include "symbol_editor/editor_controls.h"
 #include "symbol_editor/import_dialog_opener.h"
 
@@ -19,14 +18,7 @@ namespace scoreink {
 TForm3* Form3 = nullptr;
 
 TForm3::TForm3(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
-  setObjectName("Form3");
-  setWindowTitle("Form3");
-  setFont(WindowFont(kEditorFontPixels));
-  QPalette palette = this->palette();
-  palette.setColor(QPalette::Window, QColor::fromRgb(kGray));
-  setPalette(palette);
-  setAutoFillBackground(true);
-  resize(kEditorDesignWidth, kEditorDesignHeight);
+  SetUpFormWindow(this, "Form3", kGray, kEditorDesignWidth, kEditorDesignHeight, kEditorFontPixels);
 
   BuildControls();
   BindControls();

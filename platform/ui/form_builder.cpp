@@ -174,6 +174,18 @@ QWidget* BuildControl(QWidget* form, const ControlLook& row, QHash<QString, QWid
   return control;
 }
 
+void SetUpFormWindow(QWidget* form, const char* name, QRgb backColor, int width, int height,
+                     int fontPixels) {
+  form->setObjectName(QString::fromLatin1(name));
+  form->setWindowTitle(QString::fromLatin1(name));
+  form->setFont(WindowFont(fontPixels));
+  QPalette palette = form->palette();
+  palette.setColor(QPalette::Window, QColor::fromRgb(backColor));
+  form->setPalette(palette);
+  form->setAutoFillBackground(true);
+  form->resize(width, height);
+}
+
 void ConnectControlClick(QWidget* control, ControlKind kind, std::function<void()> run) {
   switch (kind) {
     case ControlKind::Button:

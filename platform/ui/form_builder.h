@@ -112,6 +112,11 @@ class ClickSource {
 QWidget* BuildControl(QWidget* form, const ControlLook& look, QHash<QString, QWidget*>& byName,
                       std::span<const WidestText> widest = {}, ControlMaker makeOther = nullptr);
 
+// Gives a window its design look: object name and title (the form's name), the window face at
+// fontPixels, its background colour and its design client size.
+void SetUpFormWindow(QWidget* form, const char* name, QRgb backColor, int width, int height,
+                     int fontPixels);
+
 // Connects a click of the given kind of control to run.
 void ConnectControlClick(QWidget* control, ControlKind kind, std::function<void()> run);
 
