@@ -1,6 +1,7 @@
 #include "harness/form_driver.h"
 
 #include <gtest/gtest.h>
+#include <QApplication>
 #include <QComboBox>
 #include <algorithm>
 
@@ -76,6 +77,10 @@ void FormDriver::Drag(const QString& name, const QPoint& from, const QPoint& to,
   const int n = std::max(steps, 1);
   for (int i = 1; i <= n; ++i) Move(name, from + (to - from) * i / n);
   Release(name, to, button);
+}
+
+void FinishDeferredDeletes() {
+  QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 }  // namespace scoreink::test

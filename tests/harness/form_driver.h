@@ -51,4 +51,8 @@ class FormDriver {
   Qt::MouseButtons held_ = Qt::NoButton;
 };
 
+// Carries out the deletions that windows asked for with deleteLater() (a window that released
+// itself is gone afterwards).
+void FinishDeferredDeletes();
+
 }  // namespace scoreink::test

@@ -32,7 +32,7 @@ void ImportDialogHarness::Open() {
   editor_.Click("Btn11");
   dialog_ = Form4;
   ASSERT_NE(dialog_, nullptr) << "OpenFile opened no image import dialog";
-  driver_.SetWindow(dialog_);
+  SetWindow(dialog_);
 }
 
 TForm4& ImportDialogHarness::Dialog() {
@@ -50,10 +50,10 @@ void ImportDialogHarness::Pick(const QString& name) {
 void ImportDialogHarness::DragKnob(std::initializer_list<int> lefts) {
   QPushButton* knob = Dialog().TBB0;
   const int middle = knob->width() / 2, y = knob->height() / 2;
-  driver_.Press("TBB0", {middle, y});
+  Press("TBB0", {middle, y});
   // The knob's centre follows the mouse: a mouse at the knob's own x + d moves its left by d.
-  for (int left : lefts) driver_.Move("TBB0", {middle + left - knob->x(), y});
-  driver_.Release("TBB0", {middle, y});
+  for (int left : lefts) Move("TBB0", {middle + left - knob->x(), y});
+  Release("TBB0", {middle, y});
 }
 
 }  // namespace scoreink::test

@@ -21,7 +21,8 @@
 
 namespace scoreink::test {
 
-class ImportDialogHarness {
+// Drives the dialog's controls by name through FormDriver.
+class ImportDialogHarness : public FormDriver {
  public:
   explicit ImportDialogHarness(WindowOptions options = {});
 
@@ -42,8 +43,7 @@ class ImportDialogHarness {
   SymbolEditorHarness& EditorHarness() { return editor_; }
   TForm3& Editor() { return editor_.Editor(); }
   ScriptedDialogs& Dialogs() { return editor_.Dialogs(); }
-  FormDriver& Driver() { return driver_; }
-  void Click(const QString& name) { driver_.Click(name); }
+  FormDriver& Driver() { return *this; }
 
   // A click on the named file in the dialog's list.
   void Pick(const QString& name);
@@ -55,7 +55,6 @@ class ImportDialogHarness {
   SymbolEditorHarness editor_;
   QTemporaryDir pictures_;
   QPointer<TForm4> dialog_;
-  FormDriver driver_;
 };
 
 }  // namespace scoreink::test

@@ -13,7 +13,7 @@ namespace scoreink::test {
 ScoreFileDialogDriver::ScoreFileDialogDriver(ScoreWindowHarness& ui) : ui_(ui) {
   ui_.Click("Btn2");
   if (!Form2) ADD_FAILURE() << "The open button brought no score file dialog";
-  driver_.SetWindow(Form2);
+  SetWindow(Form2);
 }
 
 void ScoreFileDialogDriver::ChooseFolder(const QString& path) {
@@ -38,12 +38,8 @@ QStringList ScoreFileDialogDriver::Listed() const {
 }
 
 void ScoreFileDialogDriver::Click(const QString& name) {
-  driver_.Click(name);
+  FormDriver::Click(name);
   FinishDeferredDeletes();
-}
-
-void FinishDeferredDeletes() {
-  QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 void WritePictureFile(const QString& path, const QImage& picture) {

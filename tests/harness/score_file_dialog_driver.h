@@ -17,7 +17,8 @@
 
 namespace scoreink::test {
 
-class ScoreFileDialogDriver {
+// Drives the dialog's controls by name through FormDriver.
+class ScoreFileDialogDriver : public FormDriver {
  public:
   // Clicks the score window's open button; fails the test when no dialog opens.
   explicit ScoreFileDialogDriver(ScoreWindowHarness& ui);
@@ -25,7 +26,7 @@ class ScoreFileDialogDriver {
   // The open dialog (null once it has released itself).
   TForm2* Dialog() const { return Form2; }
   bool IsOpen() const { return Form2 != nullptr; }
-  FormDriver& Driver() { return driver_; }
+  FormDriver& Driver() { return *this; }
 
   // Selects the folder in the tree, as a click on it would.
   void ChooseFolder(const QString& path);
@@ -39,11 +40,7 @@ class ScoreFileDialogDriver {
 
  private:
   ScoreWindowHarness& ui_;
-  FormDriver driver_;
 };
-
-// Carries out the deletions that windows asked for with deleteLater().
-void FinishDeferredDeletes();
 
 // Writes picture to path as BMP or JPEG by its extension; fails the test when it cannot.
 void WritePictureFile(const QString& path, const QImage& picture);

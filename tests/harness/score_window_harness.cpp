@@ -17,7 +17,7 @@ ScoreWindowHarness::ScoreWindowHarness(WindowOptions options) : devices_(options
   if (options.prepare) options.prepare(folder_);
   if (options.answers) options.answers(dialogs_);
   window_ = std::make_unique<TForm1>();
-  driver_.SetWindow(window_.get());
+  SetWindow(window_.get());
   started_ = window_->FormCreate();
   if (started_ && options.show) window_->show();
 }
@@ -31,7 +31,7 @@ ScoreWindowHarness::~ScoreWindowHarness() {
   }
   window_.reset();
   // Deferred deletions (windows that released themselves) go before the seams do.
-  QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  FinishDeferredDeletes();
 }
 
 void ScoreWindowHarness::Close() {
@@ -43,53 +43,21 @@ void ScoreWindowHarness::Close() {
     window_->FormClose(window_.get());
 }
 
-QWidget* ScoreWindowHarness::Find(const QString& name) const {
-  return driver_.Find(name);
-}
-
-void ScoreWindowHarness::Click(const QString& name) {
-  driver_.Click(name);
-}
-
-void ScoreWindowHarness::ClickAt(const QString& name, const QPoint& pos, Qt::MouseButton button) {
-  driver_.ClickAt(name, pos, button);
-}
-
-void ScoreWindowHarness::DoubleClickAt(const QString& name, const QPoint& pos) {
-  driver_.DoubleClickAt(name, pos);
-}
-
-void ScoreWindowHarness::ChooseIndex(const QString& name, int index) {
-  driver_.ChooseIndex(name, index);
-}
-
-void ScoreWindowHarness::Press(const QString& name, const QPoint& pos, Qt::MouseButton button) {
-  driver_.Press(name, pos, button);
-}
-
-void ScoreWindowHarness::Move(const QString& name, const QPoint& pos) {
-  driver_.Move(name, pos);
-}
-
-void ScoreWindowHarness::Release(const QString& name, const QPoint& pos, Qt::MouseButton button) {
-  driver_.Release(name, pos, button);
-}
-
 void ScoreWindowHarness::PressOnScore(const QPoint& pos, Qt::MouseButton button) {
-  driver_.Press("Image1", pos, button);
+  Press("Image1", pos, button);
 }
 
 void ScoreWindowHarness::MoveOnScore(const QPoint& pos) {
-  driver_.Move("Image1", pos);
+  Move("Image1", pos);
 }
 
 void ScoreWindowHarness::ReleaseOnScore(const QPoint& pos, Qt::MouseButton button) {
-  driver_.Release("Image1", pos, button);
+  Release("Image1", pos, button);
 }
 
 void ScoreWindowHarness::DragOnScore(const QPoint& from, const QPoint& to, int steps,
                                      Qt::MouseButton button) {
-  driver_.Drag("Image1", from, to, steps, button);
+  Drag("Image1", from, to, steps, button);
 }
 
 QImage& ScoreWindowHarness::Score() {

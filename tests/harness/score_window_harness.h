@@ -39,7 +39,9 @@ struct WindowOptions {
 // The default options with a 600-dpi printer whose unprintable margins are 100 pixels.
 WindowOptions WithPrinter600Offsets100();
 
-class ScoreWindowHarness {
+// Drives the score window's controls by name: Find, Click, ClickAt, ChooseIndex, Press, Move,
+// Release ... come from FormDriver.
+class ScoreWindowHarness : public FormDriver {
  public:
   explicit ScoreWindowHarness(WindowOptions options = {});
   // Closes the window (its close handler runs), deletes it, restores the seams and removes
@@ -56,8 +58,7 @@ class ScoreWindowHarness {
   void Close();
   bool Closed() const { return closed_; }
 
-  // Drives the score window's controls (the calls below go through it).
-  FormDriver& Driver() { return driver_; }
+  FormDriver& Driver() { return *this; }
 
   TempExecutableFolder& Folder() { return folder_; }
   ScriptedDialogs& Dialogs() { return dialogs_; }
@@ -65,29 +66,7 @@ class ScoreWindowHarness {
   // The default printer: prints into PDF files unless told otherwise.
   ScopedPdfPrinter& Printer() { return printer_; }
 
-  // A control by object name; fails the test (and returns null) when there is none.
-  QWidget* Find(const QString& name) const;
-  template <class T>
-  T* Find(const QString& name) const {
-    return qobject_cast<T*>(Find(name));
-  }
-
-  // Clicks the named control as a user would: buttons, radio buttons, edit boxes, images.
-  // Clicking a hidden or disabled control fails the test (a user cannot).
-  void Click(const QString& name);
-  // A click at pos in the control's own coordinates (e.g. a panel's background).
-  void ClickAt(const QString& name, const QPoint& pos, Qt::MouseButton button = Qt::LeftButton);
-  void DoubleClickAt(const QString& name, const QPoint& pos);
-  // Chooses item index of the named combo box as the user would.
-  void ChooseIndex(const QString& name, int index);
-
-  // Mouse on any control in its own coordinates. The buttons pressed stay held for the moves
-  // that follow until they are released.
-  void Press(const QString& name, const QPoint& pos, Qt::MouseButton button = Qt::LeftButton);
-  void Move(const QString& name, const QPoint& pos);
-  void Release(const QString& name, const QPoint& pos, Qt::MouseButton button = Qt::LeftButton);
-
-  // The same on the score view (Image1), in its control coordinates (zoomed).
+  // Mouse on the score view (Image1), in its control coordinates (zoomed).
   void PressOnScore(const QPoint& pos, Qt::MouseButton button = Qt::LeftButton);
   void MoveOnScore(const QPoint& pos);
   void ReleaseOnScore(const QPoint& pos, Qt::MouseButton button = Qt::LeftButton);
@@ -105,7 +84,6 @@ class ScoreWindowHarness {
   ScriptedDialogs dialogs_;
   ScopedPdfPrinter printer_;
   std::unique_ptr<TForm1> window_;
-  FormDriver driver_;
   bool started_ = false;
   bool closed_ = false;
 };

@@ -17,7 +17,7 @@ SymbolEditorHarness::SymbolEditorHarness(WindowOptions options) : score_(std::mo
   score_.Click("Btn12");
   editor_ = Form3;
   EXPECT_NE(editor_, nullptr) << "記号追加 opened no symbol editor";
-  driver_.SetWindow(editor_);
+  SetWindow(editor_);
 }
 
 TForm3& SymbolEditorHarness::Editor() {
@@ -29,11 +29,11 @@ TForm3& SymbolEditorHarness::Editor() {
 }
 
 void SymbolEditorHarness::FlushDeletes() {
-  QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  FinishDeferredDeletes();
 }
 
 void SymbolEditorHarness::Click(const QString& name, int times) {
-  for (int i = 0; i < times; ++i) driver_.Click(name);
+  for (int i = 0; i < times; ++i) FormDriver::Click(name);
 }
 
 QImage& SymbolEditorHarness::Drawing() {
@@ -41,19 +41,19 @@ QImage& SymbolEditorHarness::Drawing() {
 }
 
 void SymbolEditorHarness::PressOnDrawing(const QPoint& pos, Qt::MouseButton button) {
-  driver_.Press("Img0", pos, button);
+  Press("Img0", pos, button);
 }
 
 void SymbolEditorHarness::MoveOnDrawing(const QPoint& pos) {
-  driver_.Move("Img0", pos);
+  Move("Img0", pos);
 }
 
 void SymbolEditorHarness::ReleaseOnDrawing(const QPoint& pos, Qt::MouseButton button) {
-  driver_.Release("Img0", pos, button);
+  Release("Img0", pos, button);
 }
 
 void SymbolEditorHarness::DragOnDrawing(const QPoint& from, const QPoint& to, int steps) {
-  driver_.Drag("Img0", from, to, steps);
+  Drag("Img0", from, to, steps);
 }
 
 void SymbolEditorHarness::ClickOnDrawing(const QPoint& pos, Qt::MouseButton button) {
@@ -91,7 +91,7 @@ void SymbolEditorHarness::Import(const QImage& picture) {
 }
 
 void SymbolEditorHarness::DragOnImport(const QPoint& from, const QPoint& to, int steps) {
-  driver_.Drag("Img1", from, to, steps);
+  Drag("Img1", from, to, steps);
 }
 
 void SymbolEditorHarness::Undo(const QString& expectedText) {
@@ -105,7 +105,7 @@ void SymbolEditorHarness::Redo(const QString& expectedText) {
 void SymbolEditorHarness::StepHistory(const char* button, const QString& expectedText) {
   const size_t before = Dialogs().Boxes().size();
   if (!expectedText.isEmpty()) Dialogs().AnswerBox(kIdOk, QStringLiteral("どうでもいいけど"));
-  driver_.Click(button);
+  FormDriver::Click(button);
   const auto& boxes = Dialogs().Boxes();
   if (expectedText.isEmpty()) {
     EXPECT_EQ(boxes.size(), before) << button << " said something";

@@ -17,7 +17,8 @@
 
 namespace scoreink::test {
 
-class SymbolEditorHarness {
+// Drives the editor's controls by name through FormDriver.
+class SymbolEditorHarness : public FormDriver {
  public:
   explicit SymbolEditorHarness(WindowOptions options = {});
 
@@ -33,8 +34,8 @@ class SymbolEditorHarness {
   // The editor object itself, null once it has been deleted.
   TForm3* EditorObject() const { return editor_; }
 
-  FormDriver& Driver() { return driver_; }
-  void Click(const QString& name) { driver_.Click(name); }
+  FormDriver& Driver() { return *this; }
+  using FormDriver::Click;
   void Click(const QString& name, int times);
 
   // The drawing ("Img0"'s picture) and mouse work on it, in control coordinates.
@@ -69,7 +70,6 @@ class SymbolEditorHarness {
 
   ScoreWindowHarness score_;
   QPointer<TForm3> editor_;
-  FormDriver driver_;
 };
 
 // True when every pixel of picture is pure white.
