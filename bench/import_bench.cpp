@@ -11,6 +11,7 @@
 #include <cstring>
 
 #include "bench/bench_support.h"
+#include "bench/dialog_pick.h"
 #include "dialogs/core/black_white.h"
 #include "dialogs/file_list_box.h"
 #include "dialogs/folder_tree.h"
@@ -38,21 +39,10 @@ void BM_ImportPickScan(benchmark::State& state) {
   TForm3* editor = Form3;
   if (editor) editor->Btn11Click(editor->Btn11);
   TForm4* dialog = Form4;
-  if (!dialog || !dialog->ShellTreeView1->SelectFolder(scan.folder) ||
-      dialog->FileListBox1->count() != 1) {
-    state.SkipWithError("the dialog does not list the scan");
-    return;
-  }
-  dialog->FileListBox1->setCurrentRow(0);
-  double cpu = 0;
-  for (auto _ : state) {
-    const double before = bench::ThreadCpuSeconds();
-    dialog->FileListBox1Click(dialog->FileListBox1);
-    cpu += bench::ThreadCpuSeconds() - before;
-    if (editor->Img1->Picture().size() != QSize(kScanWidth, kScanHeight) || window.boxes() > 0)
-      state.SkipWithError("the pick did not bring the scan in");
-  }
-  bench::ReportCpu(state, cpu);
+  bench::TimePicks(state, dialog, scan.folder, window, [editor] {
+    return editor->Img1->Picture().size() == QSize(kScanWidth, kScanHeight);
+  });
+  if (!dialog) return;
   dialog->Button2Click(dialog->Button2);
   editor->Btn00Click(editor);
 }

@@ -10,6 +10,7 @@
 #include <QPushButton>
 
 #include "bench/bench_support.h"
+#include "bench/dialog_pick.h"
 #include "dialogs/file_list_box.h"
 #include "dialogs/folder_tree.h"
 #include "dialogs/tform2.h"
@@ -37,21 +38,10 @@ void BM_DialogPickPreview(benchmark::State& state) {
   }
   window->Btn2Click(window->Btn2);
   TForm2* dialog = Form2;
-  if (!dialog || !dialog->ShellTreeView1->SelectFolder(scan.folder) ||
-      dialog->FileListBox1->count() != 1) {
-    state.SkipWithError("the dialog does not list the scan");
-    return;
-  }
-  dialog->FileListBox1->setCurrentRow(0);
-  double cpu = 0;
-  for (auto _ : state) {
-    const double before = bench::ThreadCpuSeconds();
-    dialog->FileListBox1Click(dialog->FileListBox1);
-    cpu += bench::ThreadCpuSeconds() - before;
-    if (window->Surface().size() != QSize(kScanWidth, kScanHeight) || window.boxes() > 0)
-      state.SkipWithError("the pick did not show the scan");
-  }
-  bench::ReportCpu(state, cpu);
+  bench::TimePicks(state, dialog, scan.folder, window, [&window] {
+    return window->Surface().size() == QSize(kScanWidth, kScanHeight);
+  });
+  if (!dialog) return;
   dialog->Button2Click(dialog->Button2);
 }
 
