@@ -20,6 +20,7 @@ namespace scoreink {
 void TForm2::Button1Click(QObject*) {
   CurrentScoreFile = pickedFile_;
   SharedHistory().ResetHistory(true);
+  SharedHistory().Adopt(score_.Surface());
   score_.Btn4->setEnabled(true);
   SetLabelInteger(score_.Label1, 2);
   PenWidth = 2;

@@ -2,8 +2,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
-#include "platform/picture_io.h"
+#include "platform/history_step_file.h"
 #include "platform/work_files.h"
 
 namespace scoreink {
@@ -14,11 +15,21 @@ void EditHistory::SetPlaces(const QString& workFolder, const QString& blockFile)
   knownClean_ = false;
 }
 
+void EditHistory::SetHistoryPos(int pos) {
+  pos_ = pos;
+  gestureOpen_ = false;
+}
+
 void EditHistory::ResetHistory(bool recreate) {
   if (ResetWorkFolder(workFolder_, recreate)) {
     pos_ = 1;
-    highestWritten_ = 0;
+    gestureOpen_ = false;
+    unloadedStep_ = -1;
+    steps_.clear();
     knownClean_ = true;
+    // A folder that could be made afresh takes steps again; a new failure is told anew.
+    trouble_.clear();
+    troubleTold_ = false;
   } else {
     knownClean_ = false;
   }
@@ -26,34 +37,83 @@ void EditHistory::ResetHistory(bool recreate) {
   if (!blockFile_.isEmpty() && QFile::exists(blockFile_)) QFile::remove(blockFile_);
 }
 
+void EditHistory::Adopt(const QImage& picture) {
+  if (!gestureOpen_ && !picture.isNull()) Catch(picture, nullptr);
+}
+
 bool EditHistory::Record(const QImage& picture) {
-  if (!SaveSnapshot(picture, workFolder_, pos_)) return false;
-  // Anything numbered above the snapshot just written belongs to a branch that an undo left
-  // behind; a redo must not reach it.
-  if (highestWritten_ > pos_ || !knownClean_) DeleteSnapshotsAbove(pos_);
+  if (picture.isNull()) return false;
+  // A work folder that cannot be made is told at the first gesture, not one gesture late.
+  if (!workFolder_.isEmpty() && !QFileInfo(workFolder_).isDir() && !QDir().mkdir(workFolder_))
+    NoteTrouble(
+        QStringLiteral("フォルダを作れない (%1)").arg(QDir::toNativeSeparators(workFolder_)));
+  if (gestureOpen_)
+    CloseGesture(picture);
+  else
+    Catch(picture, nullptr);  // what changed between gestures belongs to none of them
+  // Anything numbered from here on belongs to a branch that an undo left behind.
+  DropStepsFrom(pos_);
+  if (!knownClean_) DeleteFilesFrom(pos_);
   knownClean_ = true;
-  highestWritten_ = pos_;
+  gestureOpen_ = true;
+  unloadedStep_ = -1;
   ++pos_;
   return true;
 }
 
+void EditHistory::WillChange(const QImage& picture) {
+  if (picture.cacheKey() != reportedKey_) reportsComplete_ = false;
+}
+
+void EditHistory::Changed(const QImage& picture, const QRect& changed) {
+  if (known_.isNull() || !SameShape(known_, picture) || !TileablePicture(picture)) return;
+  const TileGrid grid(picture.size(), picture.depth() / 8);
+  touched_.resize(size_t(grid.Count()));
+  for (const int t : grid.TilesIn(changed)) touched_[size_t(t)] = true;
+  reportedKey_ = picture.cacheKey();
+}
+
+void EditHistory::TakeBackGesture(QImage& picture) {
+  if (!gestureOpen_ || !SameShape(known_, picture) || !TileablePicture(picture)) return;
+  const bool all = !reportsComplete_ || picture.cacheKey() != reportedKey_;
+  TakeBackTiles(picture, known_, touched_, all);
+  ForgetReports(picture);
+}
+
 EditHistory::Step EditHistory::Undo(QImage& picture) {
   if (pos_ <= 1) return Step::NothingBefore;
+  if (gestureOpen_)
+    CloseGesture(picture);
+  else
+    Catch(picture, nullptr);
   --pos_;
-  PictureResult loaded = LoadBmp(SnapshotFile(pos_));
-  if (!loaded.ok()) return Step::Missing;
-  picture = std::move(loaded.image);
+  const std::optional<HistoryStep> step = LoadStep(pos_);
+  if (!step || !PutStep(*step, false, picture, known_)) {
+    unloadedStep_ = pos_;
+    return Step::Missing;
+  }
+  unloadedStep_ = -1;
+  ForgetReports(picture);
   return Step::Loaded;
 }
 
 EditHistory::Step EditHistory::Redo(QImage& picture) {
-  const int next = pos_ + 1;
-  const QString path = SnapshotFile(next);
-  if (!QFile::exists(path)) return Step::NothingAfter;
-  PictureResult loaded = LoadBmp(path);
-  if (!loaded.ok()) return Step::NothingAfter;
-  picture = std::move(loaded.image);
-  pos_ = next;
+  // Only a step that a later gesture was recorded after can be redone.
+  if (gestureOpen_ || !StepExists(pos_ + 1)) return Step::NothingAfter;
+  const std::optional<HistoryStep> step = LoadStep(pos_);
+  if (!step && unloadedStep_ == pos_) {
+    // The undo of this step found it missing and left the picture as the step made it: the
+    // position can move back up over it.
+    unloadedStep_ = -1;
+    ++pos_;
+    return Step::Loaded;
+  }
+  if (!step) return Step::NothingAfter;
+  unloadedStep_ = -1;
+  Catch(picture, nullptr);
+  if (!PutStep(*step, true, picture, known_)) return Step::NothingAfter;
+  ForgetReports(picture);
+  ++pos_;
   return Step::Loaded;
 }
 
@@ -61,7 +121,93 @@ QString EditHistory::SnapshotFile(int n) const {
   return SnapshotPath(workFolder_, n);
 }
 
-void EditHistory::DeleteSnapshotsAbove(int n) {
+QString EditHistory::TakeTrouble() {
+  if (trouble_.isEmpty() || troubleTold_) return QString();
+  troubleTold_ = true;
+  return trouble_;
+}
+
+void EditHistory::NoteTrouble(const QString& reason) {
+  trouble_ = reason;
+}
+
+void EditHistory::Catch(const QImage& picture, HistoryStep* step) {
+  if (known_.isNull() || !SameShape(known_, picture) || !TileablePicture(picture)) {
+    if (step) *step = WholeStep(known_, picture);
+    known_ = picture.copy();
+  } else {
+    const bool all = !reportsComplete_ || picture.cacheKey() != reportedKey_;
+    tilesCompared_ += TakeChangedTiles(known_, picture, touched_, all, step);
+  }
+  ForgetReports(picture);
+}
+
+void EditHistory::CloseGesture(const QImage& picture) {
+  HistoryStep step;
+  Catch(picture, &step);
+  gestureOpen_ = false;
+  KeepStep(pos_ - 1, std::move(step));
+}
+
+void EditHistory::KeepStep(int n, HistoryStep step) {
+  WritePendingSteps();
+  if (WriteStep(n, step)) {
+    steps_[n] = std::nullopt;
+  } else {
+    steps_[n] = std::move(step);
+  }
+}
+
+bool EditHistory::WriteStep(int n, const HistoryStep& step) {
+  if (workFolder_.isEmpty()) {
+    NoteTrouble(QStringLiteral("作業フォルダがない"));
+    return false;
+  }
+  const QString path = SnapshotFile(n);
+  QString reason = WriteHistoryStep(step, path);
+  // The work folder may have been removed by hand: bring it back (one level), then retry once.
+  if (!reason.isEmpty() && (QFileInfo(workFolder_).isDir() || QDir().mkdir(workFolder_)))
+    reason = WriteHistoryStep(step, path);
+  if (!reason.isEmpty()) {
+    NoteTrouble(reason);
+    return false;
+  }
+  if (!trouble_.isEmpty()) {
+    trouble_.clear();
+    troubleTold_ = false;
+  }
+  return true;
+}
+
+void EditHistory::WritePendingSteps() {
+  for (auto& [n, kept] : steps_) {
+    if (!kept) continue;
+    if (!WriteStep(n, *kept)) return;  // still failing: keep the rest in memory too
+    kept.reset();
+  }
+}
+
+std::optional<HistoryStep> EditHistory::LoadStep(int n) const {
+  const auto found = steps_.find(n);
+  if (found == steps_.end()) return std::nullopt;
+  if (found->second) return found->second;
+  return ReadHistoryStep(SnapshotFile(n));
+}
+
+bool EditHistory::StepExists(int n) const {
+  const auto found = steps_.find(n);
+  if (found == steps_.end()) return false;
+  return found->second.has_value() || QFileInfo::exists(SnapshotFile(n));
+}
+
+void EditHistory::DropStepsFrom(int n) {
+  for (auto it = steps_.lower_bound(n); it != steps_.end();) {
+    if (!it->second) QFile::remove(SnapshotFile(it->first));
+    it = steps_.erase(it);
+  }
+}
+
+void EditHistory::DeleteFilesFrom(int n) {
   QDir folder(workFolder_);
   const QStringList names = folder.entryList({"Tmp*.bmp"}, QDir::Files | QDir::Hidden);
   for (const QString& name : names) {
@@ -70,8 +216,14 @@ void EditHistory::DeleteSnapshotsAbove(int n) {
     const qint64 k = digits.toLongLong(&ok);
     // Only names the history itself builds: decimal, no sign, no leading zeros.
     if (!ok || !IsAllDigits(digits) || QString::number(k) != digits) continue;
-    if (k > n) folder.remove(name);
+    if (k >= n) folder.remove(name);
   }
+}
+
+void EditHistory::ForgetReports(const QImage& picture) {
+  touched_.assign(touched_.size(), false);
+  reportedKey_ = picture.cacheKey();
+  reportsComplete_ = true;
 }
 
 EditHistory& SharedHistory() {

@@ -1,11 +1,28 @@
 #pragma once
-// The one edit history that the score window and the symbol editor share: numbered snapshot
-// files in the work folder and the position under which the next one is written.
+// The one edit history that the score window and the symbol editor share: numbered steps in
+// the work folder and the position under which the next one is recorded.
 //
-// Snapshot k holds the picture as it was just before the gesture that wrote it. The position
-// is 1 after every successful reset; 2 or more means the score has unsaved changes.
+// A gesture starts with Record (a press on the score, a change in the editor) and ends at the
+// next Record or undo. Its step, file Tmp<n>.bmp of the work folder in the history's own
+// format, keeps only the tiles of the picture that the gesture changed, before and after, so
+// a stroke on a big scan costs what it crossed, not what the page weighs. Undo puts the step's
+// tiles from before back; redo those from after.
+//
+// The history learns which tiles a gesture changed from the edits themselves: each edit of
+// the picture is announced with WillChange and reported with Changed. It keeps its own copy of
+// the picture as of the newest step to compare against, so an edit that was not reported is
+// still found (by comparing the whole picture), only more slowly.
+//
+// The position is 1 after every successful reset; 2 or more means the score has unsaved
+// changes.
 #include <QImage>
+#include <QRect>
 #include <QString>
+#include <map>
+#include <optional>
+#include <vector>
+
+#include "platform/history_step.h"
 
 namespace scoreink {
 
@@ -15,43 +32,98 @@ class EditHistory {
   void SetPlaces(const QString& workFolder, const QString& blockFile);
   QString WorkFolder() const { return workFolder_; }
 
-  // The number under which the next snapshot will be written (0 before the first reset).
+  // The number under which the next step will be recorded (0 before the first reset).
   int HistoryPos() const { return pos_; }
-  void SetHistoryPos(int pos) { pos_ = pos; }
+  void SetHistoryPos(int pos);
   bool HasUnsavedChanges() const { return pos_ >= 2; }
 
   // Empties the history: the work folder is deleted (and recreated when recreate); the
-  // position becomes 1 only when that succeeded. The block file is deleted.
+  // position becomes 1 and every step is forgotten only when that succeeded. The block file
+  // is deleted.
   void ResetHistory(bool recreate);
 
-  // Writes picture as snapshot HistoryPos() and advances the position. After an undo the
-  // snapshots numbered above the new position belong to an abandoned branch and are deleted,
-  // so a redo can never jump to them. False (position unchanged) when it cannot be written.
+  // The picture has been replaced as a whole (a new score, an opened picture) right after a
+  // reset: the history takes its copy now rather than at the first press. Nothing happens
+  // while a gesture is under way.
+  void Adopt(const QImage& picture);
+
+  // A gesture starts on picture: the gesture before it (with whatever it left floating and
+  // was stamped since) becomes step HistoryPos() - 1, and the position advances. After an
+  // undo, the steps an undo left behind are dropped, so a redo can never jump to them.
+  // The gesture always goes on: a step that cannot be written is kept in memory (see
+  // TakeTrouble). False, with nothing changed, only for a null picture.
   bool Record(const QImage& picture);
+
+  // An edit of picture is about to start, and has changed `changed` (picture pixels; may be
+  // empty). Edits that skip these calls are still recorded, by a slower comparison.
+  void WillChange(const QImage& picture);
+  void Changed(const QImage& picture, const QRect& changed);
+
+  // Puts back into picture every pixel changed since the gesture started (a rubber band),
+  // when a gesture is under way.
+  void TakeBackGesture(QImage& picture);
 
   enum class Step {
     Loaded,         // picture replaced, position moved
     NothingBefore,  // undo at position 1 or less: nothing changed
-    Missing,        // undo: snapshot file missing or unreadable; position moved down anyway
-    NothingAfter,   // redo: no snapshot with the next number; nothing changed
+    Missing,        // undo: step missing or unreadable; position moved down anyway
+    NothingAfter,   // redo: no step to redo; nothing changed
   };
-  // Undo: moves the position down by one and loads that snapshot into picture.
+  // Undo: ends the gesture under way, moves the position down by one and puts the picture
+  // back to how it was before that step.
   Step Undo(QImage& picture);
-  // Redo: loads snapshot HistoryPos() + 1 into picture and moves the position up to it.
+  // Redo: when a gesture was recorded after the position's step, puts that step's result
+  // into picture and moves the position up by one.
   Step Redo(QImage& picture);
 
+  // The file of step n.
   QString SnapshotFile(int n) const;
+
+  // Why steps could not be written to the work folder, once: a non-empty text the first time
+  // after writing began to fail, then empty until a step is written again and fails anew.
+  // Steps that could not be written are kept in memory, so undo and redo go on working.
+  QString TakeTrouble();
+
+  // Tiles compared with the history's copy since the start, for benchmarks and tests: a gesture
+  // whose edits were all reported compares only the tiles they reached.
+  qint64 TilesCompared() const { return tilesCompared_; }
 
  private:
   QString workFolder_;
   QString blockFile_;
   int pos_ = 0;
-  int highestWritten_ = 0;  // highest snapshot number written since the last reset
-  // False while the work folder may hold snapshots this object did not write (before the
-  // first reset, or after a reset that failed); the next Record then looks at the folder.
-  bool knownClean_ = false;
+  bool gestureOpen_ = false;  // the gesture of step pos_ - 1 is under way
+  int unloadedStep_ = -1;     // the step an undo found missing, while nothing else moved
 
-  void DeleteSnapshotsAbove(int n);
+  // The picture as of the newest step, or as the next gesture will start from it.
+  QImage known_;
+  // The live picture's cache key when every change since known_ was last brought up to date
+  // had been reported; any other key means an edit went unreported.
+  qint64 reportedKey_ = 0;
+  bool reportsComplete_ = false;
+  std::vector<bool> touched_;  // tiles reported changed since known_ was brought up to date
+
+  // The steps that exist, by number; a step whose file could not be written is kept here.
+  std::map<int, std::optional<HistoryStep>> steps_;
+  // False while the work folder may hold steps this object did not write (before the first
+  // reset, or after a reset that failed); the next Record then looks at the folder.
+  bool knownClean_ = false;
+  QString trouble_;
+  bool troubleTold_ = false;
+  qint64 tilesCompared_ = 0;
+
+  // Brings known_ up to date with picture; with a step, what changed goes into it.
+  void NoteTrouble(const QString& reason);
+  void Catch(const QImage& picture, HistoryStep* step);
+  void CloseGesture(const QImage& picture);
+  void KeepStep(int n, HistoryStep step);
+  bool WriteStep(int n, const HistoryStep& step);
+  void WritePendingSteps();
+  std::optional<HistoryStep> LoadStep(int n) const;
+  bool StepExists(int n) const;
+  void DropStepsFrom(int n);
+  void DeleteFilesFrom(int n);
+  void ForgetReports(const QImage& picture);
 };
 
 // The program-wide history.

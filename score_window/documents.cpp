@@ -137,6 +137,7 @@ void TForm1::Btn1Click(QObject*) {
   TemplateScore = true;
 
   SharedHistory().ResetHistory(true);
+  SharedHistory().Adopt(Surface());
   Btn4->setEnabled(false);
 
   if (GroupBox1->isHidden()) LeavePaletteMode();

@@ -88,6 +88,7 @@ bool TForm1::FormCreate() {
 
   // 11. An empty history in an empty work folder.
   SharedHistory().ResetHistory(true);
+  SharedHistory().Adopt(Surface());
 
   // 12.
   Image2->ClearPicture();

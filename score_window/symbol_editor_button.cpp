@@ -1,4 +1,5 @@
 // The palette strip's "記号追加": opens the symbol editor.
+#include "platform/edit_history.h"
 #include "score_window/tform1.h"
 #include "symbol_editor/tform3.h"
 
@@ -21,7 +22,11 @@ void TForm1::Btn12Click(QObject*) {
   // The editor records its drawing into the score's history: the score is not edited, undone
   // or redone until the editor is left.
   LockScore(ScoreLock::SymbolEditor, true);
-  connect(editor, &TForm3::Released, this, [this] { LockScore(ScoreLock::SymbolEditor, false); });
+  connect(editor, &TForm3::Released, this, [this] {
+    LockScore(ScoreLock::SymbolEditor, false);
+    // The editor's drawing was the history's picture; the score is again, from now on.
+    SharedHistory().Adopt(Surface());
+  });
   editor->FormCreate();
   editor->show();
 }

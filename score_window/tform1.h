@@ -83,6 +83,8 @@ class TForm1 : public QWidget {
   bool DropBlock();
   // Lifts the user's black ink of the selection into the overlay (region move and copy).
   bool LiftBlock();
+  // Puts back what the selection's rubber band changed since the press.
+  void TakeBackRubberBand();
   // Repaints the rectangle between two corners (right and bottom exclusive) from the blank page.
   void RestoreFromTemplate(int x1, int y1, int x2, int y2);
   // After a white free-draw stroke on a template score, puts the blank staff back over the

@@ -30,7 +30,7 @@ QPoint TForm3::BitmapPoint(const ImageControl* image, int x, int y) {
 
 void TForm3::Img0MouseDown(Qt::MouseButton button, int x, int y) {
   if (!UsePen || button != Qt::LeftButton) return;
-  if (!RecordChange()) return;
+  RecordChange();
   DrawCanvas.SetBrushStyle(BrushStyle::Clear);
   DrawCanvas.SetPenWidth(PenWidth);
   DrawCanvas.SetPenColor(DrawColor);
@@ -86,7 +86,7 @@ void TForm3::Img0Click(QObject*) {
   if ((drawingReleasePos_ - drawingPressPos_).manhattanLength() >=
       QApplication::startDragDistance())
     return;
-  if (!RecordChange()) return;
+  RecordChange();
   const QPoint p = BitmapPoint(Img0, drawingReleasePos_.x(), drawingReleasePos_.y());
   const QRgb target = DrawCanvas.Pixel(p.x(), p.y());
   DrawCanvas.SetBrushColor(DrawColor);  // solid again after a pen press left it clear

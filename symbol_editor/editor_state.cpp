@@ -57,7 +57,7 @@ void TForm3::NewBlankSymbol() {
 
 void TForm3::Btn12Click(QObject*) {
   FocusSink();
-  if (!RecordChange()) return;
+  RecordChange();
   LBL0->setText(QStringLiteral("400"));
   NewBlankSymbol();
   SetMoveBase();

@@ -60,10 +60,11 @@ void TForm3::Img1MouseUp(Qt::MouseButton button, int x, int y) {
   const QPoint q = BitmapPoint(Img1, x, y);
   Dragging = false;
   const QRect region = SelectedRegion(StartPt, q);
-  if (region.isEmpty() || !RecordChange()) {
+  if (region.isEmpty()) {
     RepairImportArea(false);
     return;
   }
+  RecordChange();
   // Taken from the clean copy, never from the picture with its feedback.
   Img0->SetPicture(DrawingFromRegion(ImgBK->Picture(), region));
   ApplyZoom(0);

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 
+#include "editing/handlers/history_messages.h"
 #include "platform/edit_history.h"
 #include "platform/ui/form_builder.h"
 #include "platform/ui/image_control.h"
@@ -75,8 +76,8 @@ void TForm3::Release() {
   deleteLater();
 }
 
-bool TForm3::RecordChange() {
-  return SharedHistory().Record(Drawing());
+void TForm3::RecordChange() {
+  RecordGesture(Drawing());
 }
 
 void TForm3::ShowCanvasWork(Canvas& canvas, ImageControl* image) {

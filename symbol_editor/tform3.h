@@ -150,8 +150,8 @@ class TForm3 : public QWidget {
   void WireHandlers();
   // Shows the drawing that an undo or redo loaded, with a new move base.
   void ShowHistoryStep(EditHistory::Step step);
-  // Writes the drawing as the next snapshot; false (nothing written) when it cannot be.
-  bool RecordChange();
+  // Starts the next step of the shared history on the drawing.
+  void RecordChange();
   // Bitmap pixel of an area's picture under a point of its control.
   static QPoint BitmapPoint(const ImageControl* image, int x, int y);
   // Repaints the part of an area that its canvas has drawn on since the last call.

@@ -53,7 +53,7 @@ void TForm3::BtnZoomUpDnClick(QObject* sender) {
 void TForm3::Btn1to4Click(QObject* sender) {
   const int d = LastDigit(sender);
   FocusSink();
-  if (!RecordChange()) return;
+  RecordChange();
   const BusyCursor busy;
   if (const EdgeStep* step = StepOf(kMoves, d)) ShiftImage(step->vertical, step->forward);
   ApplyZoom(0);
@@ -72,7 +72,7 @@ void TForm3::ShiftImage(bool vertical, bool forward) {
 void TForm3::Btn5to8Click(QObject* sender) {
   const int d = LastDigit(sender);
   FocusSink();
-  if (!RecordChange()) return;
+  RecordChange();
   const BusyCursor busy;
   if (const EdgeStep* step = StepOf(kTrims, d))
     TrimImageEdge(Drawing(), step->vertical, step->forward, 1);

@@ -1,5 +1,5 @@
-// Undo ("戻す") and redo ("進む") of the score window: they step through the snapshots that
-// each press on the score wrote.
+// Undo ("戻す") and redo ("進む") of the score window: they step through the steps that each
+// press on the score started.
 #include <QSize>
 
 #include "editing/handlers/history_messages.h"

@@ -1,10 +1,12 @@
 #include "editing/handlers/history_messages.h"
 
 #include "editing/handlers/score_notes.h"
+#include "platform/ui/message_box.h"
 
 namespace scoreink {
 
 void TellUndoStep(EditHistory::Step step) {
+  TellHistoryTrouble();
   switch (step) {
     case EditHistory::Step::NothingBefore:
       TellScoreNote("これより前はない");
@@ -19,7 +21,22 @@ void TellUndoStep(EditHistory::Step step) {
 }
 
 void TellRedoStep(EditHistory::Step step) {
+  TellHistoryTrouble();
   if (step != EditHistory::Step::Loaded) TellScoreNote("これより後はない");
+}
+
+void RecordGesture(const QImage& picture) {
+  SharedHistory().Record(picture);
+  TellHistoryTrouble();
+}
+
+void TellHistoryTrouble() {
+  const QString reason = SharedHistory().TakeTrouble();
+  if (reason.isEmpty()) return;
+  AppMessageBox(
+      QStringLiteral("作業フォルダに書き込めないので、戻す・進むの記録はメモリに置いておく\n") +
+          reason,
+      QStringLiteral("どうでもいいけど"), MsgButtons::Ok);
 }
 
 }  // namespace scoreink

@@ -1,6 +1,6 @@
 #pragma once
-// What undo and redo tell the user when they cannot step, the same in every window that
-// steps through the shared history.
+// What the shared history tells the user, the same in every window that records into it: undo
+// and redo that cannot step, and a work folder that stopped taking steps.
 #include "platform/edit_history.h"
 
 namespace scoreink {
@@ -10,5 +10,12 @@ namespace scoreink {
 void TellUndoStep(EditHistory::Step step);
 // "これより後はない" unless the redo loaded its picture.
 void TellRedoStep(EditHistory::Step step);
+
+// Starts a gesture on picture in the shared history. The gesture always goes on; when the
+// work folder has just stopped taking steps, the user is told once that they are kept in
+// memory.
+void RecordGesture(const QImage& picture);
+// Tells that once, when it has just happened (undo and redo write the gesture they end).
+void TellHistoryTrouble();
 
 }  // namespace scoreink

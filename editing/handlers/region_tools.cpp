@@ -7,6 +7,7 @@
 // records none.
 #include <QFile>
 
+#include "editing/handlers/history_messages.h"
 #include "editing/handlers/score_notes.h"
 #include "editing/handlers/surface_edit.h"
 #include "editing/region_block.h"
@@ -20,30 +21,14 @@
 
 namespace scoreink {
 
-namespace {
-
-// Puts the snapshot of the gesture's press back into the surface: the picture the user saw
-// when the selection started. False (surface untouched) when it is missing or unreadable.
-bool ReloadPressSnapshot(ImageControl& view) {
-  PictureResult loaded = LoadBmp(SharedHistory().SnapshotFile(HistoryPos() - 1));
-  if (!loaded.ok() || loaded.image.size() != view.Picture().size()) return false;
-  view.Picture() = std::move(loaded.image);
-  view.PictureChanged();
-  return true;
-}
-
-}  // namespace
-
 bool TForm1::LiftBlock() {
   const QRect block = SelectedBlock(StartPt, EndPt, Surface().size());
   if (block.isEmpty()) return false;
 
-  // The press that stamped the previous block recorded nothing: this lift starts from the
-  // picture as it is, with that block in it, and records it further down.
-  if (!blockStampedAtPress_ && !ReloadPressSnapshot(*Image1)) {
-    TellAccident();
-    return false;
-  }
+  // Whatever the rubber band left behind goes: the lift starts from the picture the user saw
+  // at the press. The press that stamped the previous block recorded nothing: this lift starts
+  // from the picture as it is, with that block in it, and records it further down.
+  if (!blockStampedAtPress_) TakeBackRubberBand();
   QImage lifted = LiftBlackInk(Surface(), block);
   if (lifted.isNull()) {
     TellAccident();
@@ -56,11 +41,7 @@ bool TForm1::LiftBlock() {
     TellAccident();
     return false;
   }
-  if (blockStampedAtPress_ && !SharedHistory().Record(Surface())) {
-    QFile::remove(blockFile);
-    TellAccident();
-    return false;
-  }
+  if (blockStampedAtPress_) RecordGesture(Surface());
 
   if (ToolMode == kToolRegionMove)
     RestoreFromTemplate(block.x(), block.y(), block.x() + block.width(),
@@ -76,6 +57,12 @@ bool TForm1::LiftBlock() {
   Image2->raise();
   Image2->show();
   return true;
+}
+
+void TForm1::TakeBackRubberBand() {
+  // Only the tiles the band reached since the press are compared and put back.
+  SharedHistory().TakeBackGesture(Surface());
+  Image1->PictureChanged();
 }
 
 bool TForm1::DropBlock() {

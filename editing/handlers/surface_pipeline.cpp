@@ -6,6 +6,7 @@
 // repaints only the rectangle each step changed.
 #include <algorithm>
 
+#include "editing/handlers/history_messages.h"
 #include "editing/handlers/surface_edit.h"
 #include "editing/pen_rules.h"
 #include "editing/surface_rules.h"
@@ -36,7 +37,7 @@ void TForm1::Image1MouseDown(Qt::MouseButton button, int x, int y) {
   // picture from before the move or copy, so one undo reverts all of it. A key signature set
   // by the same press is an edit of its own, though, and gets its own undo step.
   const bool record = !committed || setsKeySignature;
-  if (record && !SharedHistory().Record(Surface())) return;  // no snapshot, no edit
+  if (record) RecordGesture(Surface());
   if (keySignatureClick) {
     if (setsKeySignature) StampKeySignature(at.y());
     return;

@@ -56,13 +56,16 @@ TEST(SymbolEditorHistory, AMissingSnapshotIsAnAccident) {
   SymbolEditorHarness ed;
   ed.DragOnDrawing({10, 10}, {90, 60});
   const QImage drawn = ed.Drawing();
+  ed.DragOnDrawing({10, 60}, {90, 10});  // the first change is in the work folder now
   ASSERT_TRUE(QFile::remove(SnapshotPath(WorkFolder, 1)));
+  ed.Undo();
+  EXPECT_EQ(ed.Drawing(), drawn);
   ed.Undo("何か事故");
   EXPECT_EQ(ed.Drawing(), drawn);
   EXPECT_EQ(HistoryPos(), 1);
 }
 
-TEST(SymbolEditorHistory, ARefusedSnapshotDropsTheChangeSilently) {
+TEST(SymbolEditorHistory, AWorkFolderThatTakesNoStepsIsToldAndTheChangeStays) {
   struct Action {
     const char* what;
     void (*run)(SymbolEditorHarness&);
@@ -93,12 +96,15 @@ TEST(SymbolEditorHistory, ARefusedSnapshotDropsTheChangeSilently) {
     ed.SetDrawing(pattern);
     ed.Click("BtnZoomUpDn00");
     ed.BlockSnapshots();
+    ed.Dialogs().AnswerBox(kIdOk, "どうでもいいけど");
     action.run(ed);
-    EXPECT_EQ(ed.Drawing(), pattern);
-    EXPECT_EQ(ed->Img0->size(), QSize(90, 90));
-    EXPECT_EQ(HistoryPos(), 1);
+    EXPECT_NE(ed.Drawing(), pattern);
+    EXPECT_EQ(HistoryPos(), 2);
     EXPECT_FALSE(ed->Dragging);
-    EXPECT_TRUE(ed.Dialogs().Boxes().empty());
+    ASSERT_EQ(ed.Dialogs().Boxes().size(), 1u);
+    EXPECT_TRUE(ed.Dialogs().Boxes()[0].text.startsWith("作業フォルダに書き込めない"));
+    ed.Undo();
+    EXPECT_EQ(ed.Drawing(), pattern) << "the step waits in memory";
   }
 }
 

@@ -1,10 +1,13 @@
-// The shared edit history: recording, undo and redo over the numbered snapshot files.
+// The shared edit history: undo and redo give back exactly the pictures of a plain list of
+// whole pictures, while the work folder keeps only the tiles each gesture changed.
 #include "platform/edit_history.h"
 
 #include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
+#include <random>
 
 #include "platform/palette.h"
 
@@ -13,15 +16,36 @@ namespace {
 
 using Step = EditHistory::Step;
 
-// A distinct 8-bit picture of the fixed palette for each state: the mark tells them apart.
-QImage State(int mark, int width = 40, int height = 30) {
+QImage Page(int width = 300, int height = 200) {
   QImage image(width, height, QImage::Format_Indexed8);
   image.setColorTable(FixedPalette());
   image.fill(kWhiteIndex);
-  for (int x = 0; x <= mark && x < width; ++x) image.setPixel(x, mark % height, kBlackIndex);
-  image.setPixel(width - 1, height - 1, TemplateInkIndex());
   return image;
 }
+
+// What undo and redo promise, kept as whole pictures: picture k is the one a gesture started
+// from; a new gesture drops those above it; redo reaches a picture only when a later gesture
+// was recorded.
+struct WholePictureHistory {
+  std::vector<QImage> before{QImage()};  // index = step number
+  int pos = 1;
+
+  void Record(const QImage& picture) {
+    before.resize(size_t(pos));
+    before.push_back(picture.copy());
+    ++pos;
+  }
+  Step Undo(QImage& picture) {
+    if (pos <= 1) return Step::NothingBefore;
+    picture = before[size_t(--pos)].copy();
+    return Step::Loaded;
+  }
+  Step Redo(QImage& picture) {
+    if (size_t(pos + 1) >= before.size()) return Step::NothingAfter;
+    picture = before[size_t(++pos)].copy();
+    return Step::Loaded;
+  }
+};
 
 class EditHistoryTest : public ::testing::Test {
  protected:
@@ -32,132 +56,164 @@ class EditHistoryTest : public ::testing::Test {
   }
   QString WorkFolder() const { return dir_.path() + "/TmpWork"; }
 
-  // A gesture: the surface is recorded as it was, then changed to the next state.
-  void Gesture(QImage& surface, int nextMark) {
-    ASSERT_TRUE(history_.Record(surface));
-    surface = State(nextMark);
+  // An edit reported as the windows report it: announced, then the rectangle it reached.
+  void Paint(QImage& picture, const QRect& rect, int index, bool reported = true) {
+    if (reported) history_.WillChange(picture);
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
+      for (int x = rect.left(); x <= rect.right(); ++x) picture.setPixel(x, y, uint(index));
+    if (reported) history_.Changed(picture, rect);
+  }
+  qint64 FolderBytes() const {
+    qint64 bytes = 0;
+    for (const QFileInfo& f : QDir(WorkFolder()).entryInfoList(QDir::Files)) bytes += f.size();
+    return bytes;
   }
 
   QTemporaryDir dir_;
   EditHistory history_;
 };
 
-TEST_F(EditHistoryTest, WorkedSequenceOfTwoGesturesUndoneAndRedone) {
-  QImage surface = State(0);
-  Gesture(surface, 1);  // snapshot 1 = S0
-  Gesture(surface, 2);  // snapshot 2 = S1
-  EXPECT_EQ(history_.HistoryPos(), 3);
-  EXPECT_TRUE(history_.HasUnsavedChanges());
-  EXPECT_EQ(history_.SnapshotFile(2), WorkFolder() + "/Tmp2.bmp");
-
-  EXPECT_EQ(history_.Undo(surface), Step::Loaded);
-  EXPECT_EQ(surface, State(1));
-  EXPECT_EQ(history_.HistoryPos(), 2);
-  EXPECT_EQ(history_.Undo(surface), Step::Loaded);
-  EXPECT_EQ(surface, State(0));
-  EXPECT_EQ(history_.HistoryPos(), 1);
-  EXPECT_EQ(history_.Undo(surface), Step::NothingBefore);
-  EXPECT_EQ(history_.HistoryPos(), 1);
-
-  EXPECT_EQ(history_.Redo(surface), Step::Loaded);
-  EXPECT_EQ(surface, State(1));
-  EXPECT_EQ(history_.HistoryPos(), 2);
-  EXPECT_EQ(history_.Redo(surface), Step::NothingAfter) << "S2 was never written";
-  EXPECT_EQ(surface, State(1));
-  EXPECT_EQ(history_.HistoryPos(), 2);
-
-  Gesture(surface, 7);  // overwrites snapshot 2
-  EXPECT_EQ(history_.HistoryPos(), 3);
-  EXPECT_EQ(history_.Undo(surface), Step::Loaded);
-  EXPECT_EQ(surface, State(1));
+// Strokes (reported or not, some reaching nothing), page replacements of another size, undos
+// and redos in random order: every step gives the picture and the answer of the plain list.
+TEST_F(EditHistoryTest, RandomEditSequencesMatchAListOfWholePictures) {
+  for (unsigned seed = 1; seed <= 12; ++seed) {
+    SCOPED_TRACE(seed);
+    std::mt19937 random(seed);
+    auto pick = [&](int n) { return int(random() % unsigned(n)); };
+    history_.ResetHistory(true);
+    WholePictureHistory plain;
+    QImage picture = Page();
+    QImage expected = picture.copy();
+    history_.Adopt(picture);
+    for (int i = 0; i < 150; ++i) {
+      SCOPED_TRACE(i);
+      const int what = pick(10);
+      if (what < 5) {  // a gesture: press, then up to three edits
+        history_.Record(picture);
+        plain.Record(expected);
+        for (int k = pick(4); k > 0; --k) {
+          const QRect rect =
+              QRect(pick(picture.width()), pick(picture.height()), 1 + pick(90), 1 + pick(40))
+                  .intersected(picture.rect());
+          const int index = pick(256);
+          Paint(picture, rect, index, pick(4) != 0);
+          Paint(expected, rect, index, false);
+        }
+      } else if (what == 5) {  // the page replaced by one of another size
+        history_.Record(picture);
+        plain.Record(expected);
+        picture = Page(100 + pick(300), 80 + pick(200));
+        picture.setPixel(pick(picture.width()), 0, kBlackIndex);
+        expected = picture.copy();
+      } else if (what < 8) {
+        ASSERT_EQ(history_.Undo(picture), plain.Undo(expected));
+      } else {
+        ASSERT_EQ(history_.Redo(picture), plain.Redo(expected));
+      }
+      ASSERT_EQ(history_.HistoryPos(), plain.pos);
+      ASSERT_EQ(picture, expected);
+    }
+  }
 }
 
-TEST_F(EditHistoryTest, SnapshotsComeBackWithTheirOwnSizeAndFormat) {
-  QImage surface = State(3, 731, 261);  // odd width: rows need padding in the file
-  ASSERT_TRUE(history_.Record(surface));
-  QImage rgb(5, 9, QImage::Format_RGB888);
-  rgb.fill(qRgb(12, 200, 7));
-  ASSERT_TRUE(history_.Record(rgb));
+// What a gesture leaves in the work folder: the tiles it reached, not the page.
+TEST_F(EditHistoryTest, AStrokeAcrossABigPageKeepsOnlyTheTilesItCrossed) {
+  QImage picture = Page(4960, 7016);
+  history_.Adopt(picture);
+  history_.Record(picture);
+  for (int i = 0; i < 1000; ++i) Paint(picture, QRect(1000 + i, 2000 + i, 3, 3), kBlackIndex);
+  const qint64 compared = history_.TilesCompared();
+  history_.Record(picture);
+  const int crossed = 2 * (1003 / kHistoryTileSize + 2);
+  EXPECT_LE(history_.TilesCompared() - compared, crossed * 2) << "only reported tiles compared";
+  EXPECT_LT(FolderBytes(), 2 * crossed * kHistoryTileSize * kHistoryTileSize);
+  EXPECT_GT(FolderBytes(), 0);
 
-  QImage loaded;
-  ASSERT_EQ(history_.Undo(loaded), Step::Loaded);
-  EXPECT_EQ(loaded.size(), rgb.size());
-  EXPECT_EQ(loaded.convertToFormat(QImage::Format_RGB888), rgb);
-  ASSERT_EQ(history_.Undo(loaded), Step::Loaded);
-  EXPECT_EQ(loaded, surface) << "an 8-bit fixed-palette snapshot must come back identical";
+  ASSERT_EQ(history_.Undo(picture), Step::Loaded);  // the press with nothing drawn
+  ASSERT_EQ(history_.Undo(picture), Step::Loaded);
+  EXPECT_EQ(picture, Page(4960, 7016));
 }
 
-TEST_F(EditHistoryTest, RedoNeverReachesAnAbandonedBranch) {
-  QImage surface = State(0);
-  for (int mark = 1; mark <= 4; ++mark) Gesture(surface, mark);  // snapshots 1..4
-  history_.Undo(surface);
-  history_.Undo(surface);
-  history_.Undo(surface);  // position 2, showing S1
-  ASSERT_EQ(surface, State(1));
-
-  Gesture(surface, 9);  // a new branch from S1: snapshot 2 = S1, position 3
-  EXPECT_EQ(history_.Redo(surface), Step::NothingAfter);
-  EXPECT_EQ(surface, State(9));
-  EXPECT_FALSE(QFile::exists(history_.SnapshotFile(3)));
-  EXPECT_FALSE(QFile::exists(history_.SnapshotFile(4)));
-}
-
-TEST_F(EditHistoryTest, RecordingAfterAFailedResetClearsSnapshotsOfAnEarlierRun) {
-  for (int mark = 1; mark <= 3; ++mark) ASSERT_TRUE(history_.Record(State(mark)));  // 1..3
-  // A start-up whose reset failed: position 0, the earlier run's files still there.
-  EditHistory current;
-  current.SetPlaces(WorkFolder(), QString());
-  ASSERT_TRUE(current.Record(State(9)));  // snapshot 0
-  EXPECT_EQ(current.HistoryPos(), 1);
-  QImage surface = State(10);
-  EXPECT_EQ(current.Redo(surface), Step::NothingAfter);
-  EXPECT_FALSE(QFile::exists(current.SnapshotFile(2)));
-  EXPECT_FALSE(QFile::exists(current.SnapshotFile(3)));
-}
-
-TEST_F(EditHistoryTest, UndoWithAMissingSnapshotStillMovesDown) {
-  QImage surface = State(0);
-  Gesture(surface, 1);
-  Gesture(surface, 2);
-  ASSERT_TRUE(QFile::remove(history_.SnapshotFile(2)));
-  EXPECT_EQ(history_.Undo(surface), Step::Missing);
-  EXPECT_EQ(surface, State(2)) << "the picture is left alone";
-  EXPECT_EQ(history_.HistoryPos(), 2);
-  EXPECT_EQ(history_.Undo(surface), Step::Loaded);
-  EXPECT_EQ(surface, State(0));
-}
-
-TEST_F(EditHistoryTest, WorkFolderDeletedByHandBetweenGestures) {
-  QImage surface = State(0);
-  Gesture(surface, 1);
+// The work folder going away or refusing files never costs the user a step: a folder removed
+// by hand comes back; one that cannot be written is told once and the steps wait in memory.
+TEST_F(EditHistoryTest, StepsSurviveAWorkFolderThatGoesAwayOrRefusesFiles) {
+  QImage picture = Page();
+  history_.Adopt(picture);
+  history_.Record(picture);
+  Paint(picture, QRect(0, 0, 10, 10), kBlackIndex);
   ASSERT_TRUE(QDir(WorkFolder()).removeRecursively());
-  Gesture(surface, 2);  // recreates the folder and writes snapshot 2
+  history_.Record(picture);  // recreates the folder for step 1
+  EXPECT_TRUE(QFileInfo::exists(history_.SnapshotFile(1)));
+  EXPECT_TRUE(history_.TakeTrouble().isEmpty());
+
+  // A plain file where the work folder should be: nothing can be written there.
+  history_.ResetHistory(true);
+  const QImage start = picture.copy();
+  ASSERT_TRUE(QDir(WorkFolder()).removeRecursively());
+  QFile blocker(WorkFolder());
+  ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+  blocker.close();
+  history_.Record(picture);
+  Paint(picture, QRect(20, 0, 10, 10), 3);
+  history_.Record(picture);
+  EXPECT_FALSE(history_.TakeTrouble().isEmpty()) << "told the first time";
+  Paint(picture, QRect(40, 0, 10, 10), 4);
+  history_.Record(picture);
+  EXPECT_TRUE(history_.TakeTrouble().isEmpty()) << "and only once";
+  const QImage newest = picture.copy();
+
+  for (int n = 0; n < 3; ++n) ASSERT_EQ(history_.Undo(picture), Step::Loaded);
+  EXPECT_EQ(picture, start);
+  for (int n = 0; n < 2; ++n) ASSERT_EQ(history_.Redo(picture), Step::Loaded);
+  EXPECT_EQ(history_.Redo(picture), Step::NothingAfter);
+  EXPECT_EQ(picture, newest);
+}
+
+// A step whose file is gone or cut off: undo still moves down and leaves the picture alone;
+// redo never moves onto it.
+TEST_F(EditHistoryTest, MissingOrCutOffStepsAreReportedNotLoaded) {
+  QImage picture = Page();
+  history_.Adopt(picture);
+  for (int n = 1; n <= 3; ++n) {
+    history_.Record(picture);
+    Paint(picture, QRect(10 * n, 10, 5, 5), kBlackIndex);
+  }
+  ASSERT_EQ(history_.Undo(picture), Step::Loaded);  // writes step 3, position 3
+  QFile two(history_.SnapshotFile(2));
+  ASSERT_TRUE(two.resize(two.size() - 5));
+  const QImage shown = picture.copy();
+  EXPECT_EQ(history_.Undo(picture), Step::Missing);
+  EXPECT_EQ(picture, shown);
+  EXPECT_EQ(history_.HistoryPos(), 2);
+  EXPECT_EQ(history_.Redo(picture), Step::Loaded) << "back up over the step it could not undo";
+  EXPECT_EQ(picture, shown);
   EXPECT_EQ(history_.HistoryPos(), 3);
-  EXPECT_EQ(history_.Undo(surface), Step::Loaded);
-  EXPECT_EQ(surface, State(1));
-  EXPECT_EQ(history_.Undo(surface), Step::Missing) << "snapshot 1 went with the folder";
+  ASSERT_EQ(history_.Undo(picture), Step::Missing);
+  ASSERT_TRUE(QFile::remove(history_.SnapshotFile(1)));
+  EXPECT_EQ(history_.Undo(picture), Step::Missing);
+  EXPECT_EQ(picture, shown);
+  EXPECT_EQ(history_.HistoryPos(), 1);
+  EXPECT_EQ(history_.Undo(picture), Step::NothingBefore);
 }
 
-TEST_F(EditHistoryTest, AFailedRecordLeavesThePositionAndTheEarlierSnapshotsAlone) {
-  QImage surface = State(0);
-  for (int mark = 1; mark <= 3; ++mark) Gesture(surface, mark);
-  history_.Undo(surface);
-  history_.Undo(surface);  // position 2, showing S1; snapshots 1..3 still there
-  EXPECT_FALSE(history_.Record(QImage())) << "a picture that cannot be written";
-  EXPECT_EQ(history_.HistoryPos(), 2);
-  EXPECT_EQ(history_.Redo(surface), Step::Loaded);
-  EXPECT_EQ(history_.Undo(surface), Step::Loaded);
-  EXPECT_EQ(surface, State(1)) << "snapshot 2 survived the failed write";
-
-  history_.SetPlaces(dir_.path() + "/no/such/TmpWork", QString());
-  EXPECT_FALSE(history_.Record(State(0)));
-  EXPECT_EQ(history_.HistoryPos(), 2);
+TEST_F(EditHistoryTest, TakingBackAGestureRestoresThePictureOfItsPress) {
+  QImage picture = Page();
+  history_.Adopt(picture);
+  history_.Record(picture);
+  Paint(picture, QRect(5, 5, 50, 1), kBlackIndex);
+  const QImage atPress = picture.copy();
+  history_.Record(picture);
+  Paint(picture, QRect(0, 0, 300, 1), 7);
+  Paint(picture, QRect(100, 100, 1, 90), 7, false);  // not reported: still taken back
+  history_.TakeBackGesture(picture);
+  EXPECT_EQ(picture, atPress);
 }
 
-TEST_F(EditHistoryTest, ResetRemovesTheBlockFileAndLeavesAnEmptyWorkFolder) {
-  QImage surface = State(0);
-  Gesture(surface, 1);
-  Gesture(surface, 2);
+TEST_F(EditHistoryTest, ResetEmptiesTheFolderAndRemovesTheBlockFile) {
+  QImage picture = Page();
+  history_.Record(picture);
+  Paint(picture, QRect(0, 0, 5, 5), kBlackIndex);
+  history_.Record(picture);
   QFile block(dir_.path() + "/CCTmp.bmp");
   ASSERT_TRUE(block.open(QIODevice::WriteOnly));
   block.close();
@@ -166,28 +222,39 @@ TEST_F(EditHistoryTest, ResetRemovesTheBlockFileAndLeavesAnEmptyWorkFolder) {
   EXPECT_EQ(history_.HistoryPos(), 1);
   EXPECT_FALSE(block.exists());
   EXPECT_TRUE(QDir(WorkFolder()).isEmpty());
-  EXPECT_EQ(history_.Undo(surface), Step::NothingBefore);
+  EXPECT_EQ(history_.Undo(picture), Step::NothingBefore);
 
-  history_.ResetHistory(false);  // closing the window
-  EXPECT_FALSE(QFileInfo::exists(WorkFolder()));
-}
-
-TEST_F(EditHistoryTest, AFailedResetKeepsThePositionButStillRemovesTheBlockFile) {
-  QImage surface = State(0);
-  Gesture(surface, 1);
-  // The work folder's place is taken by a file that the reset cannot turn into a folder.
+  // A reset that fails keeps the position; the block file goes all the same.
+  history_.Record(picture);
+  ASSERT_TRUE(block.open(QIODevice::WriteOnly));
+  block.close();
   const QString blocked = dir_.path() + "/blocked";
   QFile file(blocked);
   ASSERT_TRUE(file.open(QIODevice::WriteOnly));
   file.close();
-  QFile block(dir_.path() + "/CCTmp.bmp");
-  ASSERT_TRUE(block.open(QIODevice::WriteOnly));
-  block.close();
-
   history_.SetPlaces(blocked, block.fileName());
   history_.ResetHistory(true);
   EXPECT_EQ(history_.HistoryPos(), 2);
   EXPECT_FALSE(block.exists());
+
+  history_.SetPlaces(WorkFolder(), QString());
+  history_.ResetHistory(false);  // closing the window
+  EXPECT_FALSE(QFileInfo::exists(WorkFolder()));
+}
+
+TEST_F(EditHistoryTest, RecordingAfterAFailedResetClearsStepsOfAnEarlierRun) {
+  QImage picture = Page();
+  for (int n = 1; n <= 3; ++n) {
+    history_.Record(picture);
+    Paint(picture, QRect(n, n, 3, 3), kBlackIndex);
+  }
+  history_.Record(picture);  // steps 1..3 written
+  EditHistory current;       // a start-up whose reset failed: position 0, the files still there
+  current.SetPlaces(WorkFolder(), QString());
+  current.Record(picture);
+  EXPECT_EQ(current.HistoryPos(), 1);
+  EXPECT_EQ(current.Redo(picture), Step::NothingAfter);
+  for (int n = 1; n <= 3; ++n) EXPECT_FALSE(QFile::exists(current.SnapshotFile(n)));
 }
 
 }  // namespace
