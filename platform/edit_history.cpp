@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 
 #include "platform/history_step_file.h"
 #include "platform/work_files.h"
@@ -67,7 +68,7 @@ void EditHistory::WillChange(const QImage& picture) {
 
 void EditHistory::Changed(const QImage& picture, const QRect& changed) {
   if (known_.isNull() || !SameShape(known_, picture) || !TileablePicture(picture)) return;
-  const TileGrid grid(picture.size(), picture.depth() / 8);
+  const TileGrid grid(picture.size(), picture.depth() / 8, tileSize_);
   touched_.resize(size_t(grid.Count()));
   for (const int t : grid.TilesIn(changed)) touched_[size_t(t)] = true;
   reportedKey_ = picture.cacheKey();
@@ -76,7 +77,7 @@ void EditHistory::Changed(const QImage& picture, const QRect& changed) {
 void EditHistory::TakeBackGesture(QImage& picture) {
   if (!gestureOpen_ || !SameShape(known_, picture) || !TileablePicture(picture)) return;
   const bool all = !reportsComplete_ || picture.cacheKey() != reportedKey_;
-  TakeBackTiles(picture, known_, touched_, all);
+  TakeBackTiles(picture, known_, tileSize_, touched_, all);
   ForgetReports(picture);
 }
 
@@ -121,6 +122,12 @@ QString EditHistory::SnapshotFile(int n) const {
   return SnapshotPath(workFolder_, n);
 }
 
+void EditHistory::SetTileSize(int tileSize) {
+  tileSize_ = std::clamp(tileSize, kMinHistoryTileSize, kMaxHistoryTileSize);
+  touched_.clear();
+  reportsComplete_ = false;
+}
+
 QString EditHistory::TakeTrouble() {
   if (trouble_.isEmpty() || troubleTold_) return QString();
   troubleTold_ = true;
@@ -137,24 +144,25 @@ void EditHistory::Catch(const QImage& picture, HistoryStep* step) {
     known_ = picture.copy();
   } else {
     const bool all = !reportsComplete_ || picture.cacheKey() != reportedKey_;
-    tilesCompared_ += TakeChangedTiles(known_, picture, touched_, all, step);
+    tilesCompared_ += TakeChangedTiles(known_, picture, tileSize_, touched_, all, step);
   }
   ForgetReports(picture);
 }
 
 void EditHistory::CloseGesture(const QImage& picture) {
+  // The buffers of the last written step are used again: no fresh memory for every press.
   HistoryStep step;
+  step.before = std::move(scratch_.before);
+  step.after = std::move(scratch_.after);
   Catch(picture, &step);
   gestureOpen_ = false;
-  KeepStep(pos_ - 1, std::move(step));
-}
-
-void EditHistory::KeepStep(int n, HistoryStep step) {
   WritePendingSteps();
-  if (WriteStep(n, step)) {
-    steps_[n] = std::nullopt;
+  if (WriteStep(pos_ - 1, step)) {
+    steps_[pos_ - 1] = std::nullopt;
+    scratch_ = std::move(step);
+    scratch_.wholeBefore = scratch_.wholeAfter = QImage();
   } else {
-    steps_[n] = std::move(step);
+    steps_[pos_ - 1] = std::move(step);
   }
 }
 

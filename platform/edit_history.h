@@ -79,6 +79,10 @@ class EditHistory {
   // The file of step n.
   QString SnapshotFile(int n) const;
 
+  // Edge of the tiles of the steps recorded from now on (kHistoryTileSize unless a benchmark
+  // compares others).
+  void SetTileSize(int tileSize);
+
   // Why steps could not be written to the work folder, once: a non-empty text the first time
   // after writing began to fail, then empty until a step is written again and fails anew.
   // Steps that could not be written are kept in memory, so undo and redo go on working.
@@ -94,6 +98,7 @@ class EditHistory {
   int pos_ = 0;
   bool gestureOpen_ = false;  // the gesture of step pos_ - 1 is under way
   int unloadedStep_ = -1;     // the step an undo found missing, while nothing else moved
+  int tileSize_ = kHistoryTileSize;
 
   // The picture as of the newest step, or as the next gesture will start from it.
   QImage known_;
@@ -111,12 +116,12 @@ class EditHistory {
   QString trouble_;
   bool troubleTold_ = false;
   qint64 tilesCompared_ = 0;
+  HistoryStep scratch_;  // the last written step, whose buffers the next step takes over
 
   // Brings known_ up to date with picture; with a step, what changed goes into it.
   void NoteTrouble(const QString& reason);
   void Catch(const QImage& picture, HistoryStep* step);
   void CloseGesture(const QImage& picture);
-  void KeepStep(int n, HistoryStep step);
   bool WriteStep(int n, const HistoryStep& step);
   void WritePendingSteps();
   std::optional<HistoryStep> LoadStep(int n) const;

@@ -68,10 +68,12 @@ bool TileDiffers(const QImage& known, const QImage& picture, const QRect& rect, 
   return false;
 }
 
-void AppendTile(QByteArray& out, const QImage& picture, const QRect& rect, int bpp) {
-  const qsizetype rowBytes = qsizetype(rect.width()) * bpp;
-  for (int r = 0; r < rect.height(); ++r)
-    out.append(reinterpret_cast<const char*>(TileRow(picture, rect, r, bpp)), rowBytes);
+// Copies a tile's rows, packed, to `to`; returns where the next tile goes.
+char* PackTile(char* to, const QImage& picture, const QRect& rect, int bpp) {
+  const size_t rowBytes = size_t(rect.width()) * bpp;
+  for (int r = 0; r < rect.height(); ++r, to += rowBytes)
+    std::memcpy(to, TileRow(picture, rect, r, bpp), rowBytes);
+  return to;
 }
 
 void CopyTile(QImage& to, const QImage& from, const QRect& rect, int bpp) {
@@ -89,36 +91,50 @@ void PutTile(QImage& picture, const QRect& rect, int bpp, const char* bytes) {
 
 }  // namespace
 
-int TakeChangedTiles(QImage& known, const QImage& picture, const std::vector<bool>& candidates,
-                     bool allTiles, HistoryStep* step) {
+int TakeChangedTiles(QImage& known, const QImage& picture, int tileSize,
+                     const std::vector<bool>& candidates, bool allTiles, HistoryStep* step) {
   const int bpp = picture.depth() / 8;
-  const TileGrid grid(picture.size(), bpp);
-  if (step) {
-    step->whole = false;
-    step->size = picture.size();
-    step->format = picture.format();
-    step->colors = picture.colorTable();
-  }
+  const TileGrid grid(picture.size(), bpp, tileSize);
   int compared = 0;
+  std::vector<int> changed;
+  qsizetype bytes = 0;
   for (int t = 0; t < grid.Count(); ++t) {
     if (!allTiles && (size_t(t) >= candidates.size() || !candidates[size_t(t)])) continue;
     ++compared;
+    if (!TileDiffers(known, picture, grid.TileRect(t), bpp)) continue;
+    changed.push_back(t);
+    bytes += grid.TileBytes(t);
+  }
+  char* before = nullptr;
+  char* after = nullptr;
+  if (step) {
+    step->whole = false;
+    step->tileSize = tileSize;
+    step->size = picture.size();
+    step->format = picture.format();
+    step->colors = picture.colorTable();
+    step->tiles = changed;
+    // Sized once (a step's buffers keep their room from one step to the next).
+    step->before.resize(bytes);
+    step->after.resize(bytes);
+    before = step->before.data();
+    after = step->after.data();
+  }
+  for (const int t : changed) {
     const QRect rect = grid.TileRect(t);
-    if (!TileDiffers(known, picture, rect, bpp)) continue;
     if (step) {
-      step->tiles.push_back(t);
-      AppendTile(step->before, known, rect, bpp);
-      AppendTile(step->after, picture, rect, bpp);
+      before = PackTile(before, known, rect, bpp);
+      after = PackTile(after, picture, rect, bpp);
     }
     CopyTile(known, picture, rect, bpp);
   }
   return compared;
 }
 
-void TakeBackTiles(QImage& picture, const QImage& known, const std::vector<bool>& candidates,
-                   bool allTiles) {
+void TakeBackTiles(QImage& picture, const QImage& known, int tileSize,
+                   const std::vector<bool>& candidates, bool allTiles) {
   const int bpp = picture.depth() / 8;
-  const TileGrid grid(picture.size(), bpp);
+  const TileGrid grid(picture.size(), bpp, tileSize);
   for (int t = 0; t < grid.Count(); ++t) {
     if (!allTiles && (size_t(t) >= candidates.size() || !candidates[size_t(t)])) continue;
     const QRect rect = grid.TileRect(t);
@@ -146,7 +162,7 @@ bool PutStep(const HistoryStep& step, bool after, QImage& picture, QImage& known
       picture.colorTable() != step.colors || !SameShape(picture, known))
     return false;
   const int bpp = picture.depth() / 8;
-  const TileGrid grid(picture.size(), bpp);
+  const TileGrid grid(picture.size(), bpp, step.tileSize);
   const QByteArray& bytes = after ? step.after : step.before;
   qsizetype offset = 0;
   for (const int t : step.tiles) {

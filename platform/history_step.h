@@ -17,6 +17,9 @@ namespace scoreink {
 // keeps little more than the pixels it crossed, large enough that the per-tile work stays
 // small next to the copying.
 inline constexpr int kHistoryTileSize = 64;
+// Tile edges a step file may name.
+inline constexpr int kMinHistoryTileSize = 8;
+inline constexpr int kMaxHistoryTileSize = 1024;
 
 // The tiles of a picture, numbered row by row from the top left.
 class TileGrid {
@@ -51,6 +54,7 @@ struct HistoryStep {
 
   // A tiled step: the picture's shape, the same before and after, and the changed tiles with
   // their pixels before and after, tile after tile in the order of `tiles`.
+  int tileSize = kHistoryTileSize;
   QSize size;
   QImage::Format format = QImage::Format_Invalid;
   QList<QRgb> colors;
@@ -67,16 +71,16 @@ struct HistoryStep {
 };
 
 // Compares the candidate tiles (every tile when allTiles) of picture with known, which has the
-// same shape, and copies each tile that differs into known. With a step, the tile is also
-// appended to it, with known's pixels as before and picture's as after. The number of tiles
+// same shape, and copies each tile that differs into known. With a step, the step becomes
+// those tiles, with known's pixels as before and picture's as after. The number of tiles
 // compared is returned.
-int TakeChangedTiles(QImage& known, const QImage& picture, const std::vector<bool>& candidates,
-                     bool allTiles, HistoryStep* step);
+int TakeChangedTiles(QImage& known, const QImage& picture, int tileSize,
+                     const std::vector<bool>& candidates, bool allTiles, HistoryStep* step);
 
 // Copies every candidate tile (every tile when allTiles) where picture differs from known
 // back from known into picture.
-void TakeBackTiles(QImage& picture, const QImage& known, const std::vector<bool>& candidates,
-                   bool allTiles);
+void TakeBackTiles(QImage& picture, const QImage& known, int tileSize,
+                   const std::vector<bool>& candidates, bool allTiles);
 
 // A step for a picture whose shape changed: the whole pictures (deep copies).
 HistoryStep WholeStep(const QImage& before, const QImage& after);

@@ -144,19 +144,28 @@ QString WriteHistoryStep(const HistoryStep& step, const QString& path) {
     WriteWholePicture(out, step.wholeAfter);
   } else {
     WriteShape(out, step.size, step.format, step.colors);
-    out.U32(quint32(kHistoryTileSize));
+    out.U32(quint32(step.tileSize));
     out.U32(quint32(step.tiles.size()));
     for (const int t : step.tiles) out.U32(quint32(t));
-    out.Blob(step.before);
-    out.Blob(step.after);
   }
-  out.Bytes(kEnd, 4);
 
+  // The tiles go from the step straight to the file; only the small parts are gathered.
+  QByteArray tail;
+  if (!step.whole) {
+    Out sizes;
+    sizes.U64(quint64(step.after.size()));
+    out.U64(quint64(step.before.size()));
+    tail = sizes.Buffer();
+  }
   QFile file(path);
   if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return ReasonOpenForWrite(file);
-  const QByteArray& bytes = out.Buffer();
+  bool written = file.write(out.Buffer()) == out.Buffer().size();
+  if (written && !step.whole)
+    written = file.write(step.before) == step.before.size() && file.write(tail) == tail.size() &&
+              file.write(step.after) == step.after.size();
+  written = written && file.write(kEnd, 4) == 4;
   QString reason;
-  if (file.write(bytes) != bytes.size() || !file.flush()) reason = ReasonWriteFailed(file);
+  if (!written || !file.flush()) reason = ReasonWriteFailed(file);
   file.close();
   if (reason.isEmpty() && file.error() != QFileDevice::NoError) reason = ReasonWriteFailed(file);
   // Half a step is no step: a later read must not find a file that looks like one.
@@ -181,14 +190,14 @@ std::optional<HistoryStep> ReadHistoryStep(const QString& path) {
     if (!ReadWholePicture(in, step.wholeBefore) || !ReadWholePicture(in, step.wholeAfter))
       return std::nullopt;
   } else {
-    int tileSize = 0;
     quint32 count = 0;
-    if (!ReadShape(in, step.size, step.format, step.colors) || !in.I32(tileSize) ||
-        tileSize != kHistoryTileSize || !in.U32(count))
+    if (!ReadShape(in, step.size, step.format, step.colors) || !in.I32(step.tileSize) ||
+        step.tileSize < kMinHistoryTileSize || step.tileSize > kMaxHistoryTileSize ||
+        !in.U32(count))
       return std::nullopt;
     const QImage probe(1, 1, step.format);
     if (probe.isNull() || probe.depth() < 8 || probe.depth() % 8 != 0) return std::nullopt;
-    const TileGrid grid(step.size, probe.depth() / 8);
+    const TileGrid grid(step.size, probe.depth() / 8, step.tileSize);
     if (count > quint32(grid.Count())) return std::nullopt;
     qint64 expected = 0;
     step.tiles.resize(count);
