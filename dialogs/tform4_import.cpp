@@ -43,8 +43,7 @@ void TForm4::ImportPicked(bool newPick) {
   if (!QFileInfo(path).isFile()) return;
 
   // Read before anything changes: a broken file leaves the preview, the slider and the import
-  // area as they were.
-  // A new pick's preview is made from the rows as they are read.
+  // area as they were. A new pick's preview is made from the rows as they are read.
   ImportPicture imported =
       ReadImportPicture(path, newPick ? QSize(kPreviewWidth, kPreviewHeight) : QSize());
   if (!imported.picture.ok()) {

@@ -140,6 +140,8 @@ TEST_P(BandedRead, GivesThePixelsOfTheWholePicture) {
   const PickedPicture picked = ReadPickedPicture(path);
   ASSERT_EQ(picked.verdict, PickedPicture::Verdict::Accepted) << picked.error.toStdString();
   EXPECT_TRUE(picked.picture == ConvertedTo(whole, PixelFormat::Bits8));
+  // A BMP file's resolution goes with the score into the files it is saved as.
+  EXPECT_EQ(picked.picture.dotsPerMeterY(), whole.dotsPerMeterY());
 
   const QSize box(70, 105);
   ImportPicture imported = ReadImportPicture(path, box);
