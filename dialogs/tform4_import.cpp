@@ -4,13 +4,11 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "dialogs/core/averaged_preview.h"
 #include "dialogs/core/black_white.h"
-#include "dialogs/core/fit_size.h"
+#include "dialogs/core/import_picture.h"
 #include "dialogs/file_list_box.h"
 #include "dialogs/tform4.h"
 #include "platform/palette.h"
-#include "platform/picture_io.h"
 #include "platform/ui/busy_cursor.h"
 #include "platform/ui/control_values.h"
 #include "platform/ui/image_control.h"
@@ -45,21 +43,17 @@ void TForm4::ImportPicked(bool newPick) {
   if (!QFileInfo(path).isFile()) return;
 
   // Read before anything changes: a broken file leaves the preview, the slider and the import
-  // area as they were.
-  PictureResult read = LoadPicture(path);
-  if (!read.ok()) {
-    ShowErrorMessage(read.error);
+  // area as they were. A new pick's preview is made from the rows as they are read.
+  ImportPicture imported =
+      ReadImportPicture(path, newPick ? QSize(kPreviewWidth, kPreviewHeight) : QSize());
+  if (!imported.picture.ok()) {
+    ShowErrorMessage(imported.picture.error);
     return;
   }
-  QImage preview;
-  if (newPick) {
-    const QSize size =
-        FitSize(read.image.width(), read.image.height(), kPreviewWidth, kPreviewHeight);
-    preview = AveragedPreview(read.image, size);
-  }
+  const QImage& preview = imported.preview;
   // The split takes the picture over and works in place: no second full-size copy.
   const int threshold = newPick ? kStartThreshold : LabelInteger(TBL1);
-  const QImage split = MakeBlackWhite(std::move(read.image), kWhite, kBlack, threshold);
+  const QImage split = MakeBlackWhite(std::move(imported.picture.image), kWhite, kBlack, threshold);
   if (split.isNull() || (newPick && preview.isNull())) {
     ShowErrorMessage(OutOfMemoryMessage(path));
     return;

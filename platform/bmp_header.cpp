@@ -55,6 +55,8 @@ bool ReadBmpHeader(QIODevice& in, BmpHeader& header, QString& reason) {
     height = qint32(ReadLe32(info + 8));
     header.bitCount = ReadLe16(info + 14);
     header.compression = ReadLe32(info + 16);
+    header.dotsPerMeterX = qint32(ReadLe32(info + 24));
+    header.dotsPerMeterY = qint32(ReadLe32(info + 28));
     header.colorsUsed = ReadLe32(info + 32);
   }
   header.topDown = height < 0;

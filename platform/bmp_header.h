@@ -20,7 +20,9 @@ struct BmpHeader {
   bool topDown = false;  // negative biHeight: first row in the file is the top row
   int bitCount = 0;      // 1, 4, 8, 16, 24 or 32
   quint32 compression = 0;
-  quint32 colorsUsed = 0;  // biClrUsed (0: the full table for the bit count)
+  quint32 colorsUsed = 0;    // biClrUsed (0: the full table for the bit count)
+  qint32 dotsPerMeterX = 0;  // biXPelsPerMeter, biYPelsPerMeter (0 in OS/2 files)
+  qint32 dotsPerMeterY = 0;
 
   // Bytes of one row in the file, padded to 4 bytes.
   qint64 Stride() const { return ((width * bitCount + 31) / 32) * 4; }

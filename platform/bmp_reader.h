@@ -1,16 +1,19 @@
 #pragma once
-// Reads a BMP file from a random-access device. Plain uncompressed 8- and 24-bit files, the
-// ones the program writes, are read row by row straight into the picture; every other
-// variant goes through Qt's BMP reader with the program's own allocation limit.
+// Reads a BMP file from a random-access device. Uncompressed files with a Windows header, of
+// any bit count, are read band by band by the program itself; every other variant (run-length
+// data, bit fields, OS/2 headers) goes whole through Qt's BMP reader with the program's own
+// allocation limit.
 #include <QIODevice>
+#include <QString>
 
-#include "platform/picture_io.h"
+#include "platform/picture_sink.h"
 
 namespace scoreink {
 
-// 4- and 8-bit files come back as Format_Indexed8 with the file's colour table, all others
-// as Format_RGB888. The device must be positioned at the start of the file. On failure the
-// result's error holds the reason only (no headline).
-PictureResult ReadBmpFrom(QIODevice& in);
+// 4- and 8-bit files come as table indices with the file's colour table, all others as
+// 24-bit rows (TakeWhole: Format_Indexed8 for 4- and 8-bit files, Format_RGB888 otherwise).
+// The device must be positioned at the start of the file. Returns an empty string on
+// success, otherwise the reason only (no headline).
+QString ReadBmpInto(QIODevice& in, PictureSink& sink);
 
 }  // namespace scoreink

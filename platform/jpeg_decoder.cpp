@@ -1,10 +1,11 @@
 #include "platform/jpeg_decoder.h"
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
 #include "platform/jpeg_session.h"
-#include "platform/picture_buffer.h"
+#include "platform/picture_io.h"
 #include "platform/picture_messages.h"
 
 namespace scoreink {
@@ -19,7 +20,9 @@ struct DecodeSession {
   JpegDeviceSource source;
   jpeg_progress_mgr progress = {};
   bool created = false;
-  QImage image;
+  BandRows band;  // where the rows of the band being decoded go
+  int bandCount = 0;
+  std::vector<JSAMPROW> rows;    // the band's row pointers
   std::vector<JSAMPLE> cmykRow;  // one row of four-component samples, for CMYK files
   bool invertedCmyk = false;
 
@@ -66,16 +69,22 @@ void CmykRowToRgb(const JSAMPLE* cmyk, int width, bool inverted, uchar* rgb) {
   }
 }
 
-void DecodeRowsStep(j_common_ptr, void* context) {
+void StartStep(j_common_ptr, void* context) {
+  jpeg_start_decompress(&SessionOf(context).cinfo);
+}
+
+void DecodeBandStep(j_common_ptr, void* context) {
   DecodeSession& s = SessionOf(context);
-  jpeg_start_decompress(&s.cinfo);
-  const int width = int(s.cinfo.output_width);
   const bool cmyk = s.cinfo.out_color_space == JCS_CMYK;
-  while (s.cinfo.output_scanline < s.cinfo.output_height) {
-    uchar* row = s.image.scanLine(int(s.cinfo.output_scanline));
-    JSAMPROW target = cmyk ? s.cmykRow.data() : row;
-    jpeg_read_scanlines(&s.cinfo, &target, 1);
-    if (cmyk) CmykRowToRgb(s.cmykRow.data(), width, s.invertedCmyk, row);
+  for (int r = 0; r < s.bandCount;) {
+    JSAMPROW cmykTarget = s.cmykRow.data();
+    JSAMPARRAY targets = cmyk ? &cmykTarget : &s.rows[size_t(r)];
+    const int got =
+        int(jpeg_read_scanlines(&s.cinfo, targets, cmyk ? 1 : JDIMENSION(s.bandCount - r)));
+    if (got == 0) break;  // only a source that suspends gives nothing; ours fails instead
+    if (cmyk)
+      CmykRowToRgb(s.cmykRow.data(), int(s.cinfo.output_width), s.invertedCmyk, s.rows[size_t(r)]);
+    r += got;
   }
 }
 
@@ -97,14 +106,10 @@ QString ReasonFor(const DecodeSession& s, const QIODevice& in) {
   return ReasonBrokenJpeg(QString::fromLocal8Bit(s.errors.message));
 }
 
-PictureResult Failure(const QString& reason) {
-  return PictureResult{QImage(), reason};
-}
-
 }  // namespace
 
-PictureResult ReadJpegFrom(QIODevice& in) {
-  if (in.peek(1).isEmpty()) return Failure(in.atEnd() ? ReasonEmptyFile() : ReasonReadFailed(in));
+QString ReadJpegInto(QIODevice& in, PictureSink& sink) {
+  if (in.peek(1).isEmpty()) return in.atEnd() ? ReasonEmptyFile() : ReasonReadFailed(in);
   const qint64 available = in.isSequential() ? -1 : in.size() - in.pos();
   auto session = std::make_unique<DecodeSession>();
   DecodeSession& s = *session;
@@ -117,24 +122,34 @@ PictureResult ReadJpegFrom(QIODevice& in) {
   UseDeviceSource(&s.cinfo, s.source, in);
   InstallScanLimit(&s.cinfo, s.progress);
 
-  if (!RunJpegStep(s.common(), ReadHeaderStep, &s)) return Failure(ReasonFor(s, in));
+  if (!RunJpegStep(s.common(), ReadHeaderStep, &s)) return ReasonFor(s, in);
   const qint64 width = s.cinfo.image_width;
   const qint64 height = s.cinfo.image_height;
-  if (!PictureSizeAllowed(width, height)) return Failure(ReasonTooLarge(width, height));
+  if (!PictureSizeAllowed(width, height)) return ReasonTooLarge(width, height);
   // Every 8 x 8 block of at least one component costs a bit or more, so a file far smaller
   // than its picture cannot be whole: refuse it before taking the picture's memory.
   if (available >= 0 && width * height > kSmallPicturePixels &&
       width * height / kMostPixelsPerByte > available)
-    return Failure(ReasonTruncated());
-  s.image = NewPictureMemory(int(width), int(height), QImage::Format_RGB888);
-  if (s.image.isNull())
-    return Failure(ReasonTooLarge(width, height) + QStringLiteral(" (メモリが足りない)"));
+    return ReasonTruncated();
+  PictureShape shape;
+  shape.size = QSize(int(width), int(height));
+  if (!sink.Begin(shape))
+    return ReasonTooLarge(width, height) + QStringLiteral(" (メモリが足りない)");
   if (s.cinfo.out_color_space == JCS_CMYK) {
     s.cmykRow.resize(size_t(width) * 4);
     s.invertedCmyk = s.cinfo.saw_Adobe_marker;
   }
-  if (!RunJpegStep(s.common(), DecodeRowsStep, &s)) return Failure(ReasonFor(s, in));
-  return PictureResult{std::move(s.image), QString()};
+  if (!RunJpegStep(s.common(), StartStep, &s)) return ReasonFor(s, in);
+  const int rowsPerBand = RowsPerBand(3 * width);
+  for (int top = 0; top < int(height); top += s.bandCount) {
+    s.bandCount = std::min(rowsPerBand, int(height) - top);
+    s.band = sink.Room(top, s.bandCount);
+    s.rows.resize(size_t(s.bandCount));
+    for (int r = 0; r < s.bandCount; ++r) s.rows[size_t(r)] = s.band.first + r * s.band.stride;
+    if (!RunJpegStep(s.common(), DecodeBandStep, &s)) return ReasonFor(s, in);
+    sink.Filled(top, s.bandCount);
+  }
+  return QString();
 }
 
 }  // namespace scoreink

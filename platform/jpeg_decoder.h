@@ -1,13 +1,14 @@
 #pragma once
-// Decodes a JPEG file through libjpeg into a Format_RGB888 picture.
+// Decodes a JPEG file through libjpeg, a band of rows at a time, as 24-bit rows.
 #include <QIODevice>
+#include <QString>
 
-#include "platform/picture_io.h"
+#include "platform/picture_sink.h"
 
 namespace scoreink {
 
-// Reads from the device's current position. On failure the result's error holds the reason
-// only (no headline).
-PictureResult ReadJpegFrom(QIODevice& in);
+// Reads from the device's current position. Returns an empty string on success, otherwise
+// the reason only (no headline).
+QString ReadJpegInto(QIODevice& in, PictureSink& sink);
 
 }  // namespace scoreink

@@ -11,12 +11,13 @@
 #include "platform/jpeg_encoder.h"
 #include "platform/picture_messages.h"
 #include "platform/replacing_file_write.h"
+#include "platform/whole_picture.h"
 
 namespace scoreink {
 
 namespace {
 
-using Reader = std::function<PictureResult(QIODevice&)>;
+using Reader = QString (*)(QIODevice&, PictureSink&);
 using Writer = std::function<QString(QIODevice&)>;
 
 // What the first bytes say the file is, to tell the user when a name lies about it.
@@ -33,30 +34,35 @@ QString MismatchNote(PictureKind content) {
   return QString();
 }
 
-PictureResult ReadWith(QIODevice& in, const QString& path, const Reader& read,
-                       const QString& notThisKind) {
+QString ReadWith(QIODevice& in, const QString& path, Reader read, const QString& notThisKind,
+                 PictureSink& sink) {
   const PictureKind content = KindFromContent(in);
-  PictureResult result = read(in);
-  if (!result.ok()) {
-    QString reason = result.error;
-    if (reason == notThisKind) reason += MismatchNote(content);
-    result.error = ReadFailureMessage(path, reason);
-  }
-  return result;
+  QString reason = read(in, sink);
+  if (reason.isEmpty()) return reason;
+  if (reason == notThisKind) reason += MismatchNote(content);
+  return ReadFailureMessage(path, reason);
 }
 
-PictureResult LoadWith(const QString& path, const Reader& read, const QString& notThisKind) {
+QString LoadWith(const QString& path, Reader read, const QString& notThisKind, PictureSink& sink) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly))  // Qt refuses folders here too
-    return PictureResult{QImage(), ReadFailureMessage(path, ReasonOpenForRead(file))};
-  return ReadWith(file, path, read, notThisKind);
+    return ReadFailureMessage(path, ReasonOpenForRead(file));
+  return ReadWith(file, path, read, notThisKind, sink);
 }
 
-PictureResult DecodeWith(const QByteArray& bytes, const Reader& read, const QString& notThisKind) {
+PictureResult Whole(const std::function<QString(PictureSink&)>& read) {
+  WholePicture whole;
+  const QString error = read(whole);
+  if (!error.isEmpty()) return PictureResult{QImage(), error};
+  return PictureResult{whole.Take(), QString()};
+}
+
+PictureResult DecodeWith(const QByteArray& bytes, Reader read, const QString& notThisKind) {
   QBuffer buffer;
   buffer.setData(bytes);
   buffer.open(QIODevice::ReadOnly);
-  return ReadWith(buffer, QString(), read, notThisKind);
+  return Whole(
+      [&](PictureSink& sink) { return ReadWith(buffer, QString(), read, notThisKind, sink); });
 }
 
 WriteResult SaveWith(const QImage& image, const QString& path, const Writer& write) {
@@ -78,32 +84,38 @@ PictureKind PictureKindFromName(const QString& path) {
   return PictureKind::Unknown;
 }
 
-PictureResult LoadPicture(const QString& path) {
+QString ReadPicture(const QString& path, PictureSink& sink) {
   switch (PictureKindFromName(path)) {
     case PictureKind::Bmp:
-      return LoadBmp(path);
+      return LoadWith(path, ReadBmpInto, ReasonNotBmp(), sink);
     case PictureKind::Jpeg:
-      return LoadJpeg(path);
+      return LoadWith(path, ReadJpegInto, ReasonNotJpeg(), sink);
     case PictureKind::Unknown:
       break;
   }
-  return PictureResult{QImage(), ReadFailureMessage(path, ReasonUnknownExtension())};
+  return ReadFailureMessage(path, ReasonUnknownExtension());
+}
+
+PictureResult LoadPicture(const QString& path) {
+  return Whole([&](PictureSink& sink) { return ReadPicture(path, sink); });
 }
 
 PictureResult LoadBmp(const QString& path) {
-  return LoadWith(path, ReadBmpFrom, ReasonNotBmp());
+  return Whole(
+      [&](PictureSink& sink) { return LoadWith(path, ReadBmpInto, ReasonNotBmp(), sink); });
 }
 
 PictureResult LoadJpeg(const QString& path) {
-  return LoadWith(path, ReadJpegFrom, ReasonNotJpeg());
+  return Whole(
+      [&](PictureSink& sink) { return LoadWith(path, ReadJpegInto, ReasonNotJpeg(), sink); });
 }
 
 PictureResult DecodeBmp(const QByteArray& bytes) {
-  return DecodeWith(bytes, ReadBmpFrom, ReasonNotBmp());
+  return DecodeWith(bytes, ReadBmpInto, ReasonNotBmp());
 }
 
 PictureResult DecodeJpeg(const QByteArray& bytes) {
-  return DecodeWith(bytes, ReadJpegFrom, ReasonNotJpeg());
+  return DecodeWith(bytes, ReadJpegInto, ReasonNotJpeg());
 }
 
 WriteResult WriteBmp(const QImage& image, QIODevice& out) {

@@ -9,6 +9,8 @@
 
 namespace scoreink {
 
+class PictureSink;
+
 // Largest picture the program agrees to decode, counted at 4 bytes a pixel.
 inline constexpr qint64 kMaxPictureBytes = qint64(1) << 30;  // 1 GiB
 bool PictureSizeAllowed(qint64 width, qint64 height);
@@ -34,6 +36,10 @@ PictureKind PictureKindFromName(const QString& path);
 // file that ends before its picture does (never half a picture). Messages name the file:
 // "画像ファイルを読めない: <file name>" and the reason on the next line.
 PictureResult LoadPicture(const QString& path);
+// The same file read into sink a band of rows at a time (bmp_reader.h and jpeg_decoder.h
+// say what rows each kind gives). Returns an empty string on success, otherwise the message
+// LoadPicture would give; the sink may then hold part of a picture, which callers drop.
+QString ReadPicture(const QString& path, PictureSink& sink);
 PictureResult LoadBmp(const QString& path);
 PictureResult LoadJpeg(const QString& path);
 PictureResult DecodeBmp(const QByteArray& bytes);

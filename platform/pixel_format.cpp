@@ -34,9 +34,7 @@ void IndexInto(const QImage& source, QImage& result, const ColorLookup& lookup) 
       // One lookup per table entry, then a byte-to-byte map per row.
       std::array<uchar, 256> map;
       if (source.format() == QImage::Format_Indexed8) {
-        const auto table = raster::RgbRows::FullTable(source);
-        for (int i = 0; i < 256; ++i)
-          map[i] = lookup(qRed(table[i]), qGreen(table[i]), qBlue(table[i]));
+        map = raster::IndexMapOf(source.colorTable(), lookup);
       } else {
         for (int i = 0; i < 256; ++i) map[i] = lookup.Grey(i);
       }

@@ -225,4 +225,13 @@ void IndexRgb32Row(const QRgb* in, uchar* out, int width, const ColorLookup& loo
   IndexRow<Rgb32>(BestPath(), reinterpret_cast<const uchar*>(in), out, width, lookup);
 }
 
+std::array<uchar, 256> IndexMapOf(const QList<QRgb>& table, const ColorLookup& lookup) {
+  std::array<uchar, 256> map;
+  for (int i = 0; i < 256; ++i) {
+    const QRgb c = i < table.size() ? table[i] : qRgb(0, 0, 0);
+    map[size_t(i)] = lookup(qRed(c), qGreen(c), qBlue(c));
+  }
+  return map;
+}
+
 }  // namespace scoreink::raster

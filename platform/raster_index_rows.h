@@ -3,6 +3,8 @@
 // 8 or 4 bits. Vector paths are chosen at run time by what the processor offers; every path
 // gives exactly the indices of ColorLookup itself.
 #include <QImage>
+#include <QList>
+#include <array>
 
 #include "platform/raster_color_lookup.h"
 
@@ -12,6 +14,9 @@ namespace scoreink::raster {
 void IndexRgb888Row(const uchar* in, uchar* out, int width, const ColorLookup& lookup);
 // in: width pixels of 0xAARRGGBB (alpha ignored).
 void IndexRgb32Row(const QRgb* in, uchar* out, int width, const ColorLookup& lookup);
+// The index for each pixel value of an 8-bit picture with the given colour table; values
+// past the end of the table are black, as an 8-bit picture shows them.
+std::array<uchar, 256> IndexMapOf(const QList<QRgb>& table, const ColorLookup& lookup);
 
 // The same with a chosen instruction set, so that tests can compare every path the
 // processor has. Portable is always available.

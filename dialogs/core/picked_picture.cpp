@@ -2,27 +2,23 @@
 
 #include <QFileInfo>
 
+#include "platform/picture_at_8_bits.h"
 #include "platform/picture_io.h"
 #include "platform/picture_messages.h"
-#include "platform/pixel_format.h"
 
 namespace scoreink {
 
 PickedPicture ReadPickedPicture(const QString& path) {
   PickedPicture picked;
-  PictureResult loaded = LoadPicture(path);
-  if (!loaded.ok()) {
-    picked.error = loaded.error;
-    return picked;
-  }
-  picked.size = loaded.image.size();
+  PictureAt8Bits at8Bits;
+  picked.error = ReadPicture(path, at8Bits);
+  if (!picked.error.isEmpty()) return picked;
+  picked.size = at8Bits.size();
   if (picked.size.width() <= kSmallestScoreSide || picked.size.height() <= kSmallestScoreSide) {
     picked.verdict = PickedPicture::Verdict::TooSmall;
     return picked;
   }
-  picked.picture = ConvertedTo(loaded.image, PixelFormat::Bits8);
-  // The decoded picture goes before anything else is asked of the memory.
-  loaded.image = QImage();
+  picked.picture = at8Bits.Take();
   if (picked.picture.isNull()) {
     picked.error =
         ReadFailureMessage(path, ReasonTooLarge(picked.size.width(), picked.size.height()));

@@ -23,10 +23,11 @@ struct PickedPicture {
   QString error;
 };
 
-// Reads path (BMP or JPEG by its extension, decoded once) and, when both sides are over
-// kSmallestScoreSide, converts it to 8 bits once (a file already at 8 bits with the fixed
-// palette, as the program saves scores, is not converted at all). Never throws; a broken,
-// cut-off or hostile file, or a picture too large for the memory, is Unreadable.
+// Reads path (BMP or JPEG by its extension) straight into 8 bits with the fixed palette, a
+// band of rows at a time, so that the file's picture is never held whole at 24 bits (a file
+// already at 8 bits with the fixed palette, as the program saves scores, is read as it is).
+// The whole file is read before its size is judged. Never throws; a broken, cut-off or
+// hostile file, or a picture too large for the memory, is Unreadable.
 PickedPicture ReadPickedPicture(const QString& path);
 
 // The text of the box that refuses a picture too small for a score: the file name, then
