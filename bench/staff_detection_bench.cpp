@@ -5,6 +5,7 @@
 #include <QImage>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 
 #include "editing/staff_detection.h"
 #include "platform/palette.h"
@@ -68,17 +69,23 @@ void BM_StaffDetectionA4At600Dpi(benchmark::State& state) {
   state.SetBytesProcessed(state.iterations() * scan.sizeInBytes());
 }
 
-// The least any look at the whole page costs: every byte read once (how many are ink).
+// The least any look at the whole page costs: every byte read once, eight at a time, and
+// folded into one word.
 void BM_PlainPassA4At600Dpi(benchmark::State& state) {
   const QImage& scan = Scan();
-  const uchar ink = PaletteIndexFor(30, 30, 30);
   for (auto _ : state) {
-    std::int64_t count = 0;
+    std::uint64_t folded = 0;
     for (int y = 0; y < scan.height(); ++y) {
       const uchar* row = scan.constScanLine(y);
-      for (int x = 0; x < scan.width(); ++x) count += row[x] == ink;
+      int x = 0;
+      for (; x + 8 <= scan.width(); x += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, row + x, 8);
+        folded ^= word;
+      }
+      for (; x < scan.width(); ++x) folded ^= row[x];
     }
-    benchmark::DoNotOptimize(count);
+    benchmark::DoNotOptimize(folded);
   }
   state.SetBytesProcessed(state.iterations() * scan.sizeInBytes());
 }

@@ -59,8 +59,8 @@ INSTANTIATE_TEST_SUITE_P(Pages, StaffDetection,
                                            StaffPageSpec{41, 4, 0.7, 235, 10, true, true},
                                            StaffPageSpec{60, 1, 0.3, 255, 6, false, false},
                                            StaffPageSpec{60, 6, -1, 210, 15, true, true}),
-                         [](const auto& info) {
-                           const StaffPageSpec& s = info.param;
+                         [](const auto& tc) {
+                           const StaffPageSpec& s = tc.param;
                            return "Space" + std::to_string(int(s.space * 10)) + "Thick" +
                                   std::to_string(s.thickness) +
                                   (s.skewDegrees != 0 ? "Skewed" : "") + (s.jpeg ? "Jpeg" : "") +

@@ -85,7 +85,7 @@ INSTANTIATE_TEST_SUITE_P(Customs, NoteHeadShape,
                                            HeadCase{"Dot", {5, 5, 4, 4}, false},
                                            HeadCase{"WideBar", {0, 5, 30, 8}, false},
                                            HeadCase{"TallBlock", {5, 5, 14, 18}, false}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& tc) { return std::string(tc.param.name); });
 
 TEST(StaffFit, FactorTextAndHeadsFillOneStaffSpace) {
   StaffGeometry none;
@@ -131,7 +131,9 @@ TEST_P(SnapToStaffPlaces, MovesToTheNearestLineOrSpaceNearAStaffOnly) {
   const SnapCase& c = GetParam();
   const std::optional<double> row = SnapToStaff(TwoStaves(), c.x, c.y);
   ASSERT_EQ(row.has_value(), c.row.has_value());
-  if (row) EXPECT_NEAR(*row, *c.row, 1e-9);
+  if (row) {
+    EXPECT_NEAR(*row, *c.row, 1e-9);
+  }
   EXPECT_FALSE(SnapToStaff(StaffGeometry{}, c.x, c.y));
 }
 
@@ -147,7 +149,7 @@ INSTANTIATE_TEST_SUITE_P(Places, SnapToStaffPlaces,
                                            SnapCase{"NearTheStaffsLeftEnd", 30, 100, 100.3},
                                            SnapCase{"BeyondTheStaffsLeftEnd", 10, 100,
                                                     std::nullopt}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& tc) { return std::string(tc.param.name); });
 
 TEST(StaffSnap, ControlOffsetMapsBackToTheNearestSurfacePixel) {
   struct Case {

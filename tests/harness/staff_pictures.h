@@ -14,10 +14,10 @@ struct StaffPageSpec {
   int thickness = 2;
   double skewDegrees = 0;  // the whole page turned about its centre
   int paper = 255;         // paper brightness
-  int ink = 0;             // ink brightness: 0 is the user's black
   double noise = 0;        // standard deviation of the grain added to every pixel
   bool jpeg = false;       // written and read back through the program's JPEG codec
   bool text = false;       // a title and lyrics between the staves
+  int ink = 0;             // ink brightness: 0 is the user's black
 };
 
 struct DrawnStaff {

@@ -92,8 +92,7 @@ TEST_F(ScannedPage, FittedHeadsFillAStaffSpaceOnALineOrSpace) {
   ExpectHeadOnAPlace(before, 1);
 
   // A new score starts unfitted again, on the blank page's own spacing.
-  ui_.Click("CheckBox1");
-  ui_.Click("CheckBox1");
+  ui_.Dialogs().AnswerBox(kIdNo, QStringLiteral("何か編集中のデータがあるみたいだけど"));
   ui_.Click("Btn1");
   EXPECT_FALSE(box->isChecked());
   EXPECT_EQ(ui_.Find<QLabel>("Label10")->text(), QStringLiteral("×1.0"));
@@ -102,6 +101,7 @@ TEST_F(ScannedPage, FittedHeadsFillAStaffSpaceOnALineOrSpace) {
 TEST(StaffFitBox, UncheckedStampIsThePaletteSymbolAsItIs) {
   ScoreWindowHarness ui;
   ASSERT_TRUE(ui.Find<QCheckBox>("CheckBox1")->isEnabled());
+  EXPECT_FALSE(ui.Find<QCheckBox>("CheckBox1")->isChecked()) << "off at start";
   ui.Click("CheckBox1");
   ui.Click("CheckBox1");
   const QImage symbol = ui.Find<ImageControl>("Img01")->Picture();
@@ -121,10 +121,10 @@ TEST(StaffFitBox, SitsInFreeSpaceOfThePaletteStrip) {
     EXPECT_TRUE(ui->Panel2->rect().contains(control->geometry())) << name;
     for (const QObject* child : ui->Panel2->children()) {
       const auto* other = qobject_cast<const QWidget*>(child);
-      if (other && other != control && other->objectName() != "CheckBox1" &&
-          other->objectName() != "Label10")
-        EXPECT_FALSE(other->geometry().intersects(control->geometry()))
-            << name << " overlaps " << other->objectName().toStdString();
+      if (!other || other->objectName() == "CheckBox1" || other->objectName() == "Label10")
+        continue;
+      EXPECT_FALSE(other->geometry().intersects(control->geometry()))
+          << name << " overlaps " << other->objectName().toStdString();
     }
   }
 }
