@@ -76,6 +76,14 @@ TEST(StaffDetection, TheBlankPageHasItsOwnSpaceExactly) {
   EXPECT_EQ(found.lineThickness, 2);
   EXPECT_NEAR(found.staves[0].LineY(0, 400), 57.5, 0.25);
   EXPECT_NEAR(found.staves[1].LineY(4, 400), 234.5, 0.25);
+
+  // The same page printed and scanned at 600 dpi: smooth grey edges, 24 bits.
+  const QImage scanned = page.scaled(page.size() * 3.28, Qt::IgnoreAspectRatio,
+                                     Qt::SmoothTransformation)
+                             .convertToFormat(QImage::Format_RGB888);
+  const StaffGeometry large = FindStaves(scanned);
+  EXPECT_EQ(large.staves.size(), 8u);
+  EXPECT_NEAR(large.staffSpace, 3.28 * kBlankPageStaffSpace, 0.03 * 41);
 }
 
 class StafflessPages : public ::testing::TestWithParam<test::StafflessPage> {};
