@@ -103,7 +103,6 @@ class TForm1 : public QWidget {
   // staves of the score now shown, shows their factor in "Label10" and turns fitting off: every
   // new or newly opened score starts unfitted.
   void ResetStaffFit();
-  const StaffGeometry& ScoreStaves() const { return staves_; }
 
   // Windows that work beside the score window while they are open. The score file dialog shows
   // its previews in the score view; the symbol editor records its own drawing into the same
