@@ -28,6 +28,7 @@ void TForm2::Button1Click(QObject*) {
   // The preview is the score now; the copy of the old one is not needed any more.
   previewShown_ = false;
   score_.Img00->ClearPicture();
+  score_.ResetStaffFit();
   Release();
 }
 

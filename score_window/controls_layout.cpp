@@ -103,11 +103,15 @@ constexpr std::array kControls = std::to_array<ControlSpec>({
   {"ImgXX",         K::Image,       "Panel2",    644, 4,   15,  15,  "", kAutoSize, kNo, kNo, 0, nullptr},
   {"BtnXX",         K::Button,      "Panel2",    610, 4,   32,  42,  "  →選択解除", kWordWrap | kHidden, kNo, kNo, 0, &TForm1::BtnXXClick},
   {"Btn12",         K::Button,      "Panel2",    2,   38,  37,  29,  "記号追加", kWordWrap, kNo, kNo, 0, &TForm1::Btn12Click},
+  // Fitting symbols to the staves, right of the selection (which is at most 30 wide).
+  {"CheckBox1",     K::CheckBox,    "Panel2",    680, 4,   110, 17,  "譜表に合わせる", 0, kBlackColor, kNo, 0, &TForm1::CheckBox1Click},
+  {"Label10",       K::Label,       "Panel2",    698, 22,  92,  14,  "", 0, kBlackColor, kNo, 0, nullptr},
 });
 // clang-format on
 
 // Labels whose text changes: the widest text each will ever show.
-constexpr WidestText kWidestTexts[] = {{"Label1", "10"}, {"Label3", "800"}};
+constexpr WidestText kWidestTexts[] = {
+    {"Label1", "10"}, {"Label3", "800"}, {"Label10", "譜表なし"}};
 
 }  // namespace
 

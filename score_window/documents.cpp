@@ -124,6 +124,7 @@ void TForm1::Btn1Click(QObject*) {
     QImage page;
     BuildBlankPage(page, ScoreBlankPage());
     Image1->SetPicture(page);
+    ResetStaffFit();
   }
 
   PenWidth = 2;

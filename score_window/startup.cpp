@@ -78,6 +78,7 @@ bool TForm1::FormCreate() {
 
   // 9.
   ApplyScoreZoom();
+  ResetStaffFit();
 
   // 10.
   Dragging = false;

@@ -1,6 +1,7 @@
 #include "score_window/tform1.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFrame>
@@ -89,6 +90,8 @@ void TForm1::BindControls() {
   BindControl(this, ImgXX, "ImgXX");
   BindControl(this, BtnXX, "BtnXX");
   BindControl(this, Btn12, "Btn12");
+  BindControl(this, CheckBox1, "CheckBox1");
+  BindControl(this, Label10, "Label10");
 }
 
 QImage& TForm1::Surface() {

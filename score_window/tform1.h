@@ -8,15 +8,19 @@
 // shared by a group of controls tell the sender apart by the digits that end its name.
 #include <QImage>
 #include <QPoint>
+#include <QPointF>
 #include <QString>
 #include <QWidget>
 #include <memory>
+#include <optional>
 
+#include "editing/staff_detection.h"
 #include "platform/canvas.h"
 #include "platform/palette.h"
 #include "score_window/core/blank_page.h"
 
 class QButtonGroup;
+class QCheckBox;
 class QComboBox;
 class QFrame;
 class QGroupBox;
@@ -97,6 +101,11 @@ class TForm1 : public QWidget {
   // in "ComboBox1".
   void StampKeySignature(int y);
 
+  // Fitting symbols to the staves of the score ("CheckBox1", "譜表に合わせる"). Finds the
+  // staves of the score now shown, shows their factor in "Label10" and turns fitting off: every
+  // new or newly opened score starts unfitted.
+  void ResetStaffFit();
+
   // Windows that work beside the score window while they are open. The score file dialog shows
   // its previews in the score view; the symbol editor records its own drawing into the same
   // history. While one is open the score takes no edits, and while the editor is open the
@@ -142,6 +151,7 @@ class TForm1 : public QWidget {
   void ColEdtClick(QObject* sender);
   void ImgVClick(QObject* sender);
   void BtnXXClick(QObject* sender);
+  void CheckBox1Click(QObject* sender);
   void Image1MouseDown(Qt::MouseButton button, int x, int y);
   void Image1MouseMove(int x, int y);
   void Image1MouseUp(Qt::MouseButton button, int x, int y);
@@ -212,6 +222,8 @@ class TForm1 : public QWidget {
   ImageControl* ImgXX = nullptr;
   QPushButton* BtnXX = nullptr;
   QPushButton* Btn12 = nullptr;
+  QCheckBox* CheckBox1 = nullptr;
+  QLabel* Label10 = nullptr;
 
  signals:
   // The window has closed (FormClose has run).
@@ -230,6 +242,10 @@ class TForm1 : public QWidget {
   void LayOut();
   // Keeps the scrolled content as large as the images it holds.
   void FitScrollContent();
+  // The selected symbol as it floats: fitted to the staves while "CheckBox1" is on.
+  QImage FloatingSymbol() const;
+  // The overlay's top with a fitted note head moved onto the nearest line or space.
+  int SnappedTop(QPoint overlayTopLeft) const;
 
   BlankPage blankPage_;
   std::unique_ptr<WorkFolderLock> lock_;
@@ -244,6 +260,11 @@ class TForm1 : public QWidget {
   // Where the lifted block's overlay was placed: a block dropped without being dragged lands
   // on its own place, whatever the zoom's rounding of the overlay.
   QPoint blockOverlayAtLift_;
+  // The staves of the score, the selected symbol being a note head, and the centre of the
+  // head within the overlay while a fitted head floats.
+  StaffGeometry staves_;
+  bool selectedIsHead_ = false;
+  std::optional<QPointF> floatingHead_;
 };
 
 // The score window while it exists, else null.

@@ -1,13 +1,17 @@
 // The symbol palette: selection, the floating overlay and its drag, leaving symbol mode.
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 
+#include "editing/staff_fit.h"
 #include "editing/surface_rules.h"
+#include "editing/symbol_scaling.h"
 #include "platform/ui/control_values.h"
 #include "platform/ui/image_control.h"
 #include "score_window/shared_values.h"
@@ -25,6 +29,9 @@ void TForm1::ImgVClick(QObject* sender) {
   UncheckAll(RBtnLMGroup);
 
   ImgXX->SetPicture(symbol->Picture());
+  selectedIsHead_ = IsPaletteNoteHead(symbol->objectName()) ||
+                    (symbol->objectName().startsWith(QLatin1String("OPImg")) &&
+                     IsNoteHeadShape(symbol->Picture()));
   BtnXX->show();
   ToolMode = -1;
 
@@ -39,10 +46,17 @@ void TForm1::ImgVClick(QObject* sender) {
 
 void TForm1::PlaceSymbolOverlay(int x, int y) {
   if (!ImgXX->HasPicture()) return;
-  const QImage& symbol = ImgXX->Picture();
+  const QImage symbol = FloatingSymbol();
   // The right and bottom are left as they fall: the stamp is clipped to the score instead.
-  const QRect place =
+  QRect place =
       SymbolOverlayRect(QPoint(x, y), Image1->pos(), symbol.size(), ZoomPercent(), LeftLimit);
+  // A fitted note head sits on the nearest line or space of the staff under it.
+  floatingHead_.reset();
+  if (CheckBox1->isChecked() && selectedIsHead_) {
+    const QRectF ink = BlackBounds(symbol);
+    floatingHead_ = ink.center() - QPointF(0.5, 0.5);
+    place.moveTop(std::max(Image1->y(), SnappedTop(place.topLeft())));
+  }
   Image2->setGeometry(place);
   Image2->SetPicture(symbol);
   Image2->raise();
@@ -56,7 +70,12 @@ void TForm1::Image2MouseDown(Qt::MouseButton button, int, int) {
 
 void TForm1::Image2MouseMove(int x, int y) {
   if (!Dragging) return;
-  Image2->move(OverlayDragPosition(Image2->geometry(), QPoint(x, y), Image1->geometry()));
+  const QRect view = Image1->geometry();
+  QPoint at = OverlayDragPosition(Image2->geometry(), QPoint(x, y), view);
+  // A fitted note head moves from line to space, within the same bounds as any drag.
+  const int top = SnappedTop(at);
+  at.setY(std::max(std::min(top, view.y() + view.height() - Image2->height()), view.y()));
+  Image2->move(at);
 }
 
 void TForm1::Image2MouseUp(Qt::MouseButton button, int, int) {

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
@@ -85,6 +86,11 @@ QWidget* MakeControl(const ControlLook& row, ControlMaker makeOther) {
       auto* radio = new QRadioButton(caption);
       radio->setChecked(row.flags & kChecked);
       return radio;
+    }
+    case ControlKind::CheckBox: {
+      auto* box = new QCheckBox(caption);
+      box->setChecked(row.flags & kChecked);
+      return box;
     }
     case ControlKind::GroupBox:
       return new QGroupBox(caption);
@@ -200,6 +206,11 @@ void ConnectControlClick(QWidget* control, ControlKind kind, std::function<void(
                          if (checked) run();
                        });
       break;
+    case ControlKind::CheckBox:
+      // A toggle by the user; setting the state from code is no click.
+      QObject::connect(static_cast<QAbstractButton*>(control), &QAbstractButton::clicked, control,
+                       [run] { run(); });
+      break;
     case ControlKind::ComboBox:
       // A choice by the user; setting the index from code is no change.
       QObject::connect(static_cast<QComboBox*>(control), &QComboBox::activated, control,
@@ -236,8 +247,9 @@ void CondenseToFit(QWidget* control, const QString& widestText) {
   int overhead = 0;  // what the control needs besides the text (a radio button's indicator)
   if (auto* label = qobject_cast<QLabel*>(control)) {
     if (label->wordWrap()) return;
-  } else if (auto* radio = qobject_cast<QRadioButton*>(control)) {
-    overhead = radio->sizeHint().width() - radio->fontMetrics().horizontalAdvance(radio->text());
+  } else if (qobject_cast<QRadioButton*>(control) || qobject_cast<QCheckBox*>(control)) {
+    auto* button = static_cast<QAbstractButton*>(control);
+    overhead = button->sizeHint().width() - button->fontMetrics().horizontalAdvance(button->text());
   } else {
     return;
   }

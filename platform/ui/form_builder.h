@@ -26,6 +26,7 @@ enum class ControlKind {
   EditBox,
   ComboBox,
   RadioButton,
+  CheckBox,
   GroupBox,
   Panel,
   ScrollBox,
@@ -76,8 +77,9 @@ struct ControlLook {
 };
 
 // A row of a window's table. click: button and radio-button click (a radio button: when it
-// becomes checked), colour-box and image click, combo-box change, a click on the background
-// of a panel or a scroll box, or what a control of an outside kind reports as its click.
+// becomes checked), a check box toggled by the user, colour-box and image click, combo-box change,
+// a click on the background of a panel or a scroll box, or what a control of an outside kind
+// reports as its click.
 template <class Form>
 struct ControlRow : ControlLook {
   void (Form::*click)(QObject* sender);

@@ -97,6 +97,9 @@ const ExpectedControl kRows[] = {
     {"ImgXX", "scoreink::ImageControl", "Panel2", {644, 4, 15, 15}, nullptr, kShown},
     {"BtnXX", "QPushButton", "Panel2", {610, 4, 32, 42}, "  →選択解除", kHiddenState},
     {"Btn12", "QPushButton", "Panel2", {2, 38, 37, 29}, "記号追加", kShown},
+    // Fitting symbols to the staves: off, with the blank page's own factor.
+    {"CheckBox1", "QCheckBox", "Panel2", {680, 4, 110, 17}, "譜表に合わせる", kShown},
+    {"Label10", "QLabel", "Panel2", {698, 22, 92, 14}, "×1.0", kShown},
 };
 
 TEST(ScoreWindowControls, EveryControlHasItsNameKindPlaceCaptionAndState) {
