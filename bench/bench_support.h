@@ -20,8 +20,9 @@ namespace scoreink::bench {
 // with (djpeg, cjpeg).
 bool RunProgram(std::vector<std::string> args, double& cpuSeconds);
 
-// Processor time of the calling thread so far.
+// Processor time of the calling thread so far, and a steady wall clock, in seconds.
 double ThreadCpuSeconds();
+double WallSeconds();
 
 // The machine is shared: besides the wall time, a benchmark reports the processor time of the
 // work itself as cpu_ms, the same measure for this process and for the programs.
@@ -77,6 +78,27 @@ class OpMeter {
   double cpu_ = 0;
   qint64 read_ = 0;
   qint64 written_ = 0;
+};
+
+// Times the anchor of each operation right after the operation, in the same state of the page
+// cache and of the machine, and reports the anchors beside the operations: plain_ms (an
+// anchor's time per iteration) and x_plain (the operations' time over the anchors').
+class AnchorMeter {
+ public:
+  explicit AnchorMeter(benchmark::State& state) : state_(state) {}
+  // plain returns false when it failed.
+  template <class Plain>
+  bool Time(Plain&& plain) {
+    const double start = WallSeconds();
+    const bool done = plain();
+    seconds_ += WallSeconds() - start;
+    return done;
+  }
+  void Report(double operationSeconds);
+
+ private:
+  benchmark::State& state_;
+  double seconds_ = 0;
 };
 
 // A "Name:   123 kB" line of /proc/self/status ("VmRSS:", "VmHWM:"), in bytes; -1 when missing.

@@ -19,7 +19,6 @@
 #include <unistd.h>
 
 #include <QFileInfo>
-#include <chrono>
 
 #include "bench/bench_support.h"
 #include "bench/score_session.h"
@@ -54,28 +53,6 @@ void Label(benchmark::State& state) {
   state.SetLabel(bench::SceneName(int(state.range(0))));
 }
 
-// Times the anchors of a benchmark's operations and reports them beside the operations.
-class Anchors {
- public:
-  explicit Anchors(benchmark::State& state) : state_(state) {}
-  template <class Plain>
-  bool Time(Plain&& plain) {
-    const auto start = std::chrono::steady_clock::now();
-    const bool done = plain();
-    seconds_ += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    return done;
-  }
-  void Report(double operationSeconds) {
-    state_.counters["plain_ms"] =
-        benchmark::Counter(seconds_ * 1e3, benchmark::Counter::kAvgIterations);
-    if (seconds_ > 0) state_.counters["x_plain"] = operationSeconds / seconds_;
-  }
-
- private:
-  benchmark::State& state_;
-  double seconds_ = 0;
-};
-
 // Args: scene. Commit, history step and first segment, as one press on the score costs, in
 // a history that grows by one step each time; then (not in the time) the release, and a
 // plain write of as many bytes as the press wrote.
@@ -83,7 +60,7 @@ void BM_SessionPress(benchmark::State& state) {
   ScoreSession session(int(state.range(0)));
   if (!session.Ok()) return state.SkipWithError("the session did not start");
   OpMeter meter(state);
-  Anchors anchors(state);
+  bench::AnchorMeter anchors(state);
   int file = 0;
   for (auto _ : state) {
     meter.Time([&] { Press(session); });
@@ -147,7 +124,7 @@ void BM_SessionUndo(benchmark::State& state) {
     return state.SkipWithError("the session did not start");
   const QString path = session.File("plain.bin");
   OpMeter meter(state);
-  Anchors anchors(state);
+  bench::AnchorMeter anchors(state);
   bool moved = true;
   for (auto _ : state) {
     meter.Time([&] { moved = session.Undo() && moved; });

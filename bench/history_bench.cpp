@@ -35,6 +35,7 @@ using bench::ScoreSession;
 constexpr int kStrokeMoves = 120;    // what the mouse reports in one second of writing
 constexpr int kStrokeLength = 1000;  // pixels between the ends of a stroke
 constexpr int kStrokes = 50;
+constexpr int kNoTool = -2;  // a benchmark without a tool argument
 
 // Stroke n of a session: the strokes start side by side, so that they do not all cover the
 // same pixels, and all fit on the blank page.
@@ -46,19 +47,18 @@ void Label(benchmark::State& state, const std::string& what = {}) {
   state.SetLabel(std::string(bench::SceneName(int(state.range(0)))) + what);
 }
 
-// A session of the benchmark's scene whose history has begun with one stroke.
-struct Begun {
-  explicit Begun(benchmark::State& state) : session(int(state.range(0))) {
-    if (session.Ok()) session.Stroke(StrokeNumber(0));
-  }
-  ScoreSession session;
-};
+// Begins the history of a new session with one stroke; false when the session is not fit
+// to be measured.
+bool Begin(ScoreSession& session) {
+  if (!session.Ok() || HistoryPos() != 1) return false;
+  session.Stroke(StrokeNumber(0));
+  return session.Ok() && HistoryPos() == 2;
+}
 
 // Args: scene. A left press in free draw; the release after it is not timed.
 void BM_HistoryPress(benchmark::State& state) {
-  Begun begun(state);
-  ScoreSession& session = begun.session;
-  if (!session.Ok()) return state.SkipWithError("the session did not start");
+  ScoreSession session(int(state.range(0)));
+  if (!Begin(session)) return state.SkipWithError("the session did not start");
   const int first = HistoryPos();
   OpMeter meter(state);
   int n = 0;
@@ -98,10 +98,9 @@ void BM_HistoryStroke(benchmark::State& state) {
 // Args: scene. A palette click on the note head, a press and release on the score that float
 // it there, and a click on the tool panel that stamps it, all timed.
 void BM_HistoryStamp(benchmark::State& state) {
-  Begun begun(state);
-  ScoreSession& session = begun.session;
+  ScoreSession session(int(state.range(0)));
   auto* noteHead = session->findChild<ImageControl*>("Img01");
-  if (!session.Ok() || !noteHead) return state.SkipWithError("the session did not start");
+  if (!Begin(session) || !noteHead) return state.SkipWithError("the session did not start");
   const int first = HistoryPos();
   OpMeter meter(state);
   bool stamped = true;
@@ -135,9 +134,8 @@ bool BetweenTwoStrokes(ScoreSession& session) {
 // Args: scene; undo (true) or redo. The undo button takes back a stroke and the redo button
 // brings it back, in turn; only the one named is timed.
 void UndoOrRedo(benchmark::State& state, bool undo) {
-  Begun begun(state);
-  ScoreSession& session = begun.session;
-  if (!session.Ok() || !BetweenTwoStrokes(session))
+  ScoreSession session(int(state.range(0)));
+  if (!Begin(session) || !BetweenTwoStrokes(session))
     return state.SkipWithError("the session did not start");
   OpMeter meter(state);
   bool moved = true;
@@ -170,9 +168,8 @@ void BM_HistoryRedo(benchmark::State& state) {
 // tool is not offered to the user; its handler is called all the same, to compare the same
 // steps of the history.
 void BM_HistoryRegionMove(benchmark::State& state) {
-  Begun begun(state);
-  ScoreSession& session = begun.session;
-  if (!session.Ok()) return state.SkipWithError("the session did not start");
+  ScoreSession session(int(state.range(0)));
+  if (!Begin(session)) return state.SkipWithError("the session did not start");
   const bool move = state.range(1) == kToolRegionMove;
   session->RBtnLMClick(move ? session->RBtnLM4 : session->RBtnLM5);
   const QSize block(300, 200);
@@ -206,44 +203,36 @@ void BM_HistoryRegionMove(benchmark::State& state) {
   Label(state, move ? ", move" : ", copy");
 }
 
+// Registers a benchmark on both scenes, one beside the other for each of the tools when it
+// takes one: the blank page blankTimes times, the scan scanTimes times.
+void SideBySide(const char* name, void (*function)(benchmark::State&), int blankTimes,
+                int scanTimes, std::vector<int> tools = {kNoTool}) {
+  for (int tool : tools) {
+    for (const auto& [scene, times] : {std::pair{kBlankPage, blankTimes}, {kScan, scanTimes}}) {
+      benchmark::internal::Benchmark* b = benchmark::RegisterBenchmark(name, function);
+      b->Iterations(times)->UseManualTime()->Unit(benchmark::kMillisecond);
+      if (tool == kNoTool)
+        b->Arg(scene);
+      else
+        b->Args({scene, tool});
+    }
+  }
+}
+
 // The blank page is measured more often than the scan, whose every step may still write a
 // whole page.
-constexpr int kBlankTimes = 100;
-constexpr int kScanTimes = 20;
-
-#define SCOREINK_SIDE_BY_SIDE(function) \
-  BENCHMARK(function)                   \
-      ->Arg(kBlankPage)                 \
-      ->Iterations(kBlankTimes)         \
-      ->UseManualTime()                 \
-      ->Unit(benchmark::kMillisecond);  \
-  BENCHMARK(function)                   \
-      ->Arg(kScan)                      \
-      ->Iterations(kScanTimes)          \
-      ->UseManualTime()                 \
-      ->Unit(benchmark::kMillisecond)
-
-SCOREINK_SIDE_BY_SIDE(BM_HistoryPress);
-BENCHMARK(BM_HistoryStroke)
-    ->Arg(kBlankPage)
-    ->Arg(kScan)
-    ->Iterations(kStrokes)
-    ->UseManualTime()
-    ->Unit(benchmark::kMillisecond);
-SCOREINK_SIDE_BY_SIDE(BM_HistoryStamp);
-SCOREINK_SIDE_BY_SIDE(BM_HistoryUndo);
-SCOREINK_SIDE_BY_SIDE(BM_HistoryRedo);
-BENCHMARK(BM_HistoryRegionMove)
-    ->ArgsProduct({{kBlankPage}, {kToolRegionMove, kToolRegionCopy}})
-    ->Iterations(kBlankTimes)
-    ->UseManualTime()
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_HistoryRegionMove)
-    ->ArgsProduct({{kScan}, {kToolRegionMove, kToolRegionCopy}})
-    ->Iterations(kScanTimes)
-    ->UseManualTime()
-    ->Unit(benchmark::kMillisecond);
-#undef SCOREINK_SIDE_BY_SIDE
+const bool kRegistered = [] {
+  constexpr int kBlankTimes = 100;
+  constexpr int kScanTimes = 20;
+  SideBySide("BM_HistoryPress", BM_HistoryPress, kBlankTimes, kScanTimes);
+  SideBySide("BM_HistoryStroke", BM_HistoryStroke, kStrokes, kStrokes);
+  SideBySide("BM_HistoryStamp", BM_HistoryStamp, kBlankTimes, kScanTimes);
+  SideBySide("BM_HistoryUndo", BM_HistoryUndo, kBlankTimes, kScanTimes);
+  SideBySide("BM_HistoryRedo", BM_HistoryRedo, kBlankTimes, kScanTimes);
+  SideBySide("BM_HistoryRegionMove", BM_HistoryRegionMove, kBlankTimes, kScanTimes,
+             {kToolRegionMove, kToolRegionCopy});
+  return true;
+}();
 
 }  // namespace
 }  // namespace scoreink
