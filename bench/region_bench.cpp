@@ -1,8 +1,8 @@
 // The region tools must cost what the region touches: lifting and dropping a 1000 x 1000
-// block on an A4 scan at 600 dpi beside the same on a blank page, and a 1 x 1 block on both,
-// whose lift and drop is little more than what the tools spend on the page as a whole; and
-// region delete on the scan for squares of growing size, whose cost follows the square, not
-// the page.
+// block on an A4 scan at 600 dpi beside the same on a blank page, and a 1 x 1 block copied on
+// both, whose lift and drop is little more than what the tools spend on the page as a whole;
+// and region delete on the scan for squares of growing size, whose cost follows the square,
+// not the page.
 //
 // Goal: lift and drop on the scan within 1.5 times lift and drop on the blank page, for both
 // block sizes.
