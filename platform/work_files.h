@@ -20,10 +20,16 @@ struct WorkPlaces {
   QString BlockFile() const { return dataFolder + "CCTmp.bmp"; }
   QString PixDirFile() const { return dataFolder + "PixDir.txt"; }
   QString SymbolFolder() const { return dataFolder + "OpPIX"; }  // no trailing "/"
+  // The recovery copy of a score with unsaved edits, kept until the program closes normally.
+  QString RecoveryFolder() const { return dataFolder + "Recovery"; }  // no trailing "/"
   // Where the file dialogs open when nothing is remembered: the executable's folder without
   // its trailing "/" (the user's home folder when the executable's folder is read-only).
   QString DefaultPictureFolder() const;
 };
+
+// The per-user data folder (QStandardPaths::AppLocalDataLocation), created if needed, with a
+// trailing "/".
+QString UserDataFolder();
 
 // exeFolderWithSlash when a file can be created there, else the per-user data folder
 // (QStandardPaths::AppLocalDataLocation, created if needed).

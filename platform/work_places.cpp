@@ -21,14 +21,14 @@ bool CanCreateFileIn(const QString& folderWithSlash) {
   return probe.open();  // removed again when probe goes out of scope
 }
 
+}  // namespace
+
 QString UserDataFolder() {
   QString folder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
   if (folder.isEmpty()) folder = QDir::homePath() + "/.local/share/scoreink";
   QDir().mkpath(folder);
   return WithSlash(folder);
 }
-
-}  // namespace
 
 QString WorkPlaces::DefaultPictureFolder() const {
   // A read-only executable folder is no place to look for scores either.

@@ -9,6 +9,7 @@
 #include "platform/ui/image_control.h"
 #include "platform/ui/message_box.h"
 #include "platform/work_files.h"
+#include "platform/rewrite_keeper.h"
 #include "platform/work_folder_lock.h"
 #include "resources/embedded_pictures.h"
 #include "score_window/key_signature_names.h"
@@ -25,6 +26,13 @@ BlankPage BlankPageOfDevices(const DeviceFacts& facts) {
   page.size = BlankPageSize(facts);
   page.scoreTemplate = ScoreTemplateImage();
   return page;
+}
+
+void TellRestoredRewrites(const QStringList& restored) {
+  if (restored.isEmpty()) return;
+  AppMessageBox(QStringLiteral("前に上書き保存が途中で止まったファイルを、元に戻しておいた\n") +
+                    restored.join(QLatin1Char('\n')),
+                QStringLiteral("どうでもいいけど"), MsgButtons::Ok);
 }
 
 }  // namespace
@@ -46,6 +54,9 @@ bool TForm1::FormCreate() {
   WorkFolder = places.WorkFolder();
   SharedHistory().SetPlaces(WorkFolder, places.BlockFile());
   SharedHistory().SetHistoryPos(0);
+  // A file whose rewrite in place was cut off by a crash gets its old bytes back.
+  SetRewriteKeepFolder(UserDataFolder() + "Rewrites");
+  TellRestoredRewrites(RestoreInterruptedRewrites());
 
   // 2. The desktop work area; the screen and printer facts also size the blank page.
   const DeviceFacts facts = ReadDeviceFacts();
@@ -100,6 +111,9 @@ bool TForm1::FormCreate() {
   ToolMode = 0;
   LineKind = 0;
 
+  // 14. The score a crash left unsaved, if the user wants it back; then its recovery copy.
+  StartRecovery();
+
   Edit0->setFocus(Qt::OtherFocusReason);
   return true;
 }
@@ -107,6 +121,7 @@ bool TForm1::FormCreate() {
 void TForm1::FormClose(QObject*) {
   if (!started_ || closed_) return;
   closed_ = true;
+  StopRecovery();
   SharedHistory().ResetHistory(false);
   if (lock_) lock_->Unlock();
   lock_.reset();
