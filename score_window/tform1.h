@@ -121,6 +121,8 @@ class TForm1 : public QWidget {
   // The question and the save-before rule of the close command, for any way of closing the
   // window; false when the user chose to keep the window open.
   bool ConfirmClose();
+  // The score has edits that were never saved (the window title marks them).
+  bool HasUnsavedEdits() const;
 
   // Finds a control by its object name ("RBtnLM" + digit, "OPImg" + two digits ...).
   template <class T = QWidget>

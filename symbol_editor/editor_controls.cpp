@@ -76,6 +76,47 @@ constexpr std::array kControls = std::to_array<EditorControl>({
 // Labels whose text changes: the widest text each will ever show.
 constexpr WidestText kWidestTexts[] = {{"LBL0", "800"}, {"LBL1", "800"}, {"LBL8", "6"}};
 
+// The window's title, tooltips and accessible names; the shortcut of a command is named beside
+// it.
+constexpr char kEditorTitle[] = "記号追加 - ScoreInk";
+// clang-format off
+constexpr ControlHelp kHelp[] = {
+  {"Img0",          "描画欄 (Ctrl+ホイールで拡大縮小)", "描画欄"},
+  {"Btn12",         "白紙に戻す", nullptr},
+  {"LBL0",          "描画欄の表示倍率 (%)", nullptr},
+  {"BtnZoomUpDn00", "描画欄を縮小 (Ctrl+-、Ctrl+ホイール)", "描画欄を縮小"},
+  {"BtnZoomUpDn01", "描画欄を拡大 (Ctrl++、Ctrl+ホイール)", "描画欄を拡大"},
+  {"Btn14",         "元に戻す (Ctrl+Z)", "戻す"},
+  {"Btn15",         "やり直す (Ctrl+Y、Ctrl+Shift+Z)", "進む"},
+  {"Btn13",         "記号をパレットに登録して閉じる", "登録"},
+  {"Btn00",         "登録せずに閉じる", nullptr},
+  {"LBL1",          "読込欄の表示倍率 (%)", nullptr},
+  {"BtnZoomUpDn10", "読込欄を縮小 (Ctrl+ホイール)", "読込欄を縮小"},
+  {"BtnZoomUpDn11", "読込欄を拡大 (Ctrl+ホイール)", "読込欄を拡大"},
+  {"Btn11",         "記号の元にする画像を読み込む (Ctrl+O)", "画像を読み込む"},
+  {"Img1",          "読込欄: ドラッグした範囲が描画欄にコピーされる (Esc で取り消し)", "読込欄"},
+  {"RBtn5",         "ペンで描く", nullptr},
+  {"RBtn4",         "クリックした所を塗りつぶす", nullptr},
+  {"RBtn1",         "直線", nullptr},
+  {"RBtn3",         "円", nullptr},
+  {"RBtn2",         "四角", nullptr},
+  {"RBtn0",         "自由線", nullptr},
+  {"LBL8",          "ペンの太さ", nullptr},
+  {"Btn09",         "ペンを細く", nullptr},
+  {"Btn10",         "ペンを太く", nullptr},
+  {"Edit1",         "色: 黒", nullptr},
+  {"Edit2",         "色: 白", nullptr},
+  {"Btn01",         "絵を上へ1ピクセル移動", "上へ移動"},
+  {"Btn03",         "絵を左へ1ピクセル移動", "左へ移動"},
+  {"Btn04",         "絵を右へ1ピクセル移動", "右へ移動"},
+  {"Btn02",         "絵を下へ1ピクセル移動", "下へ移動"},
+  {"Btn05",         "上端を1行削る", "上端を削る"},
+  {"Btn07",         "左端を1列削る", "左端を削る"},
+  {"Btn08",         "右端を1列削る", "右端を削る"},
+  {"Btn06",         "下端を1行削る", "下端を削る"},
+};
+// clang-format on
+
 }  // namespace
 
 std::span<const EditorControl> SymbolEditorControls() {
@@ -84,6 +125,7 @@ std::span<const EditorControl> SymbolEditorControls() {
 
 void TForm3::BuildControls() {
   BuildFormControls<TForm3>(this, kControls, kWidestTexts);
+  ApplyFormHelp(this, QString::fromUtf8(kEditorTitle), kHelp);
 }
 
 }  // namespace scoreink

@@ -192,6 +192,23 @@ void SetUpFormWindow(QWidget* form, const char* name, QRgb backColor, int width,
   form->resize(width, height);
 }
 
+void ApplyFormHelp(QWidget* form, const QString& title, std::span<const ControlHelp> rows) {
+  form->setWindowTitle(title);
+  form->setAccessibleName(title);
+  for (const ControlHelp& row : rows) {
+    QWidget* control = form->findChild<QWidget*>(QString::fromUtf8(row.name));
+    Q_ASSERT_X(control, "ApplyFormHelp", row.name);
+    if (control)
+      SetControlHelp(control, QString::fromUtf8(row.tip),
+                     QString::fromUtf8(row.spoken ? row.spoken : ""));
+  }
+}
+
+void SetControlHelp(QWidget* control, const QString& tip, const QString& spoken) {
+  control->setToolTip(tip);
+  control->setAccessibleName(spoken.isEmpty() ? tip : spoken);
+}
+
 void ConnectControlClick(QWidget* control, ControlKind kind, std::function<void()> run) {
   switch (kind) {
     case ControlKind::Button:

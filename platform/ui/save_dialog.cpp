@@ -13,7 +13,7 @@ SaveDialogHandler& Handler() {
 }
 
 std::optional<QString> RunRealDialog(QWidget* parent, const QString& initialName,
-                                     const QString& filter) {
+                                     const QString& filter, const QString& startFolder) {
   QFileDialog dialog(parent);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
@@ -22,6 +22,8 @@ std::optional<QString> RunRealDialog(QWidget* parent, const QString& initialName
   dialog.setOptions(QFileDialog::DontConfirmOverwrite | QFileDialog::DontUseNativeDialog);
   dialog.setWindowFlag(Qt::WindowStaysOnTopHint, true);
   dialog.setNameFilter(ToQtFileFilter(filter));
+  // Never the folder the program happened to be started in (its own, with the work folder).
+  if (!startFolder.isEmpty()) dialog.setDirectory(startFolder);
   if (!initialName.isEmpty()) dialog.selectFile(initialName);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   const QStringList chosen = dialog.selectedFiles();
@@ -32,9 +34,9 @@ std::optional<QString> RunRealDialog(QWidget* parent, const QString& initialName
 }  // namespace
 
 std::optional<QString> RunSaveDialog(QWidget* parent, const QString& initialName,
-                                     const QString& filter) {
+                                     const QString& filter, const QString& startFolder) {
   if (Handler()) return Handler()(initialName, filter);
-  return RunRealDialog(parent, initialName, filter);
+  return RunRealDialog(parent, initialName, filter, startFolder);
 }
 
 QString ToQtFileFilter(const QString& filter) {

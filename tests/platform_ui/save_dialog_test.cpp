@@ -74,5 +74,16 @@ TEST(SaveDialogTest, TheRealDialogSavesWithoutItsOwnOverwritePromptAndStaysOnTop
   EXPECT_EQ(RunSaveDialog(nullptr, initial, "Graphic Files|*.bmp"), std::nullopt);
 }
 
+TEST(SaveDialogTest, TheRealDialogOpensInTheRememberedFolderNotWhereTheProgramRuns) {
+  QTemporaryDir remembered;
+  QString shown;
+  WhenDialogShows([&](QFileDialog* dialog) {
+    shown = dialog->directory().absolutePath();
+    dialog->reject();
+  });
+  EXPECT_EQ(RunSaveDialog(nullptr, "", "Graphic Files|*.bmp", remembered.path()), std::nullopt);
+  EXPECT_EQ(shown, QDir(remembered.path()).absolutePath());
+}
+
 }  // namespace
 }  // namespace scoreink
