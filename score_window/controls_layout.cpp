@@ -27,7 +27,9 @@ constexpr std::array kControls = std::to_array<ControlSpec>({
   {"Edit0",         K::EditBox,     "",          680, 520, 110, 12,  "", kNoFrame | kImeOff, kGray, kGray, 0, nullptr},
   {"Panel1",        K::Panel,       "",          680, 2,   110, 518, "", 0, kNo, kGray, 0, &TForm1::Panel1Click},
   {"Panel2",        K::Panel,       "",          0,   2,   676, 70,  "", 0, kNo, kWhiteColor, 0, nullptr},
-  // The tool panel.
+  // The tool panel. "Label6" is 26 high rather than 25 and "Label9" 42 rather than 41: their two
+  // and three lines need that in the window face (they never show together, and the space below
+  // each is free).
   {"Btn0",          K::Button,      "Panel1",    3,   4,   52,  20,  "閉じる", 0, kNo, kNo, 0, &TForm1::Btn0Click},
   {"Btn11",         K::Button,      "Panel1",    55,  4,   52,  20,  "印刷", 0, kNo, kNo, 0, &TForm1::Btn11Click},
   {"Btn1",          K::Button,      "Panel1",    3,   27,  52,  20,  "新規作成", 0, kNo, kNo, 0, &TForm1::Btn1Click},
@@ -44,8 +46,8 @@ constexpr std::array kControls = std::to_array<ControlSpec>({
   {"Label5",        K::Label,       "Panel1",    22,  160, 65,  12,  "Zoom In/Out", 0, kWhiteColor, kNo, 0, nullptr},
   {"ComboBox1",     K::ComboBox,    "Panel1",    2,   189, 106, 20,  "", kImeOff, kNo, kNo, 0, &TForm1::ComboBox1Change},
   {"Label7",        K::Label,       "Panel1",    30,  209, 48,  12,  "↑選択後", 0, kWhiteColor, kNo, 0, nullptr},
-  {"Label6",        K::Label,       "Panel1",    9,   221, 94,  25,  "行頭( { 印付近)をClick", kWordWrap, kWhiteColor, kNo, 0, nullptr},
-  {"Label9",        K::Label,       "Panel1",    3,   248, 105, 41,  "音符休符の選択を解除しないとこっちの機能は使えない", kWordWrap | kHidden, kWhiteColor, kNo, 13, nullptr},
+  {"Label6",        K::Label,       "Panel1",    9,   221, 94,  26,  "行頭( { 印付近)をClick", kWordWrap, kWhiteColor, kNo, 0, nullptr},
+  {"Label9",        K::Label,       "Panel1",    3,   248, 105, 42,  "音符休符の選択を解除しないとこっちの機能は使えない", kWordWrap | kHidden, kWhiteColor, kNo, 13, nullptr},
   {"Label1",        K::Label,       "Panel1",    8,   309, 14,  15,  "2", kAlignRight, kBlackColor, kWhiteColor, 13, nullptr},
   {"Btn5",          K::Button,      "Panel1",    22,  309, 20,  16,  "↓", 0, kNo, kNo, 13, &TForm1::Btn5Or6Click},
   {"Btn6",          K::Button,      "Panel1",    42,  309, 20,  16,  "↑", 0, kNo, kNo, 13, &TForm1::Btn5Or6Click},

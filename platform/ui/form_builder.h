@@ -165,7 +165,9 @@ void BindControl(const QWidget* form, T*& field, const char* name) {
 
 // The window face is wider than the face the windows were designed for (its digits and "%"
 // most of all): a one-line caption that would be cut off is drawn condensed instead, so that
-// the control keeps its place and size and still shows all of its text.
+// the control keeps its place and size and still shows all of its text. A caption that wraps
+// is condensed as far as its widest Latin word needs ("In/Out" of "Zoom In/Out"), which would
+// otherwise break inside.
 void CondenseToFit(QWidget* control, const QString& widestText);
 
 }  // namespace scoreink

@@ -5,11 +5,13 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 
+#include "dialogs/file_list_box.h"
 #include "habits_test_support.h"
 #include "harness/desktop_input.h"
 #include "harness/import_dialog_harness.h"
 #include "harness/score_file_dialog_driver.h"
 #include "harness/score_window_harness.h"
+#include "platform/ui/image_control.h"
 
 namespace scoreink::test {
 namespace {

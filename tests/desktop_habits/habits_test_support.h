@@ -18,12 +18,14 @@
 
 namespace scoreink::test {
 
+// Size and a hash of the pixels (each row without the padding at its end, which holds
+// whatever the allocation held).
 inline QString PictureSummary(const QImage& picture) {
-  const QByteArrayView bits(picture.constBits(), picture.sizeInBytes());
-  return QStringLiteral("%1x%2 #%3")
-      .arg(picture.width())
-      .arg(picture.height())
-      .arg(qHash(bits), 0, 16);
+  size_t hash = 0;
+  const qsizetype rowBytes = (qsizetype(picture.width()) * picture.depth() + 7) / 8;
+  for (int y = 0; y < picture.height(); ++y)
+    hash = qHash(QByteArrayView(picture.constScanLine(y), rowBytes), hash);
+  return QStringLiteral("%1x%2 #%3").arg(picture.width()).arg(picture.height()).arg(hash, 0, 16);
 }
 
 inline QString AskedSummary(const ScriptedDialogs& dialogs) {
