@@ -70,7 +70,8 @@ bool TForm1::SaveScore(bool askName) {
     name = ChooseSaveName(
         CurrentScoreFile, WorkFolder,
         [this](const QString& initial) {
-          return RunSaveDialog(this, initial, QString::fromLatin1(kScoreFileFilter), PictureFolder);
+          return RunSaveDialog(this, initial, QString::fromLatin1(kScoreFileFilter), PictureFolder,
+                               WorkFolder);
         },
         AppMessageBox);
   }

@@ -9,7 +9,6 @@ namespace scoreink {
 
 void SetProgramIdentity(QApplication& app) {
   app.setApplicationName(QStringLiteral("scoreink"));
-  app.setApplicationDisplayName(QStringLiteral("ScoreInk"));
   app.setDesktopFileName(QLatin1String(kDesktopId));
   app.setWindowIcon(QIcon(QStringLiteral(":/desktop/%1.png").arg(QLatin1String(kDesktopId))));
 }
