@@ -36,48 +36,62 @@ QString Outcome(ScoreWindowHarness& ui) {
       .arg(SharedSummary(ui.Dialogs()));
 }
 
+using ScoreStep = std::function<void(ScoreWindowHarness&)>;
+
+ScoreStep Keys(const char* keys) {
+  return [keys](ScoreWindowHarness& ui) { PressKeys(&ui.Window(), keys); };
+}
+
+ScoreStep CtrlWheel(int notches) {
+  return [notches](ScoreWindowHarness& ui) {
+    TurnWheel(ui->Image1, {300, 300}, notches, Qt::ControlModifier);
+  };
+}
+
 struct Case {
   const char* name;
-  const char* keys;
+  ScoreStep otherWay;
   const char* button;
-  std::function<void(ScoreWindowHarness&)> before;
+  ScoreStep before;
 };
 
-TEST(ScoreShortcuts, EachGivesWhatItsButtonGives) {
+TEST(ScoreShortcuts, EachShortcutAndCtrlWheelGivesWhatItsButtonGives) {
   const auto saveAs = [](ScoreWindowHarness& ui) {
     ui.Dialogs().AnswerSave(ui.Folder().Path() + "score.bmp");
   };
   const Case cases[] = {
-      {"undo", "Ctrl+Z", "Btn7", Stroke},
-      {"redo", "Ctrl+Y", "Btn8", TwoStrokesUndone},
-      {"redo, second keys", "Ctrl+Shift+Z", "Btn8", TwoStrokesUndone},
-      {"save asks a name", "Ctrl+Shift+S", "Btn3",
+      {"undo", Keys("Ctrl+Z"), "Btn7", Stroke},
+      {"redo", Keys("Ctrl+Y"), "Btn8", TwoStrokesUndone},
+      {"redo, second keys", Keys("Ctrl+Shift+Z"), "Btn8", TwoStrokesUndone},
+      {"save asks a name", Keys("Ctrl+Shift+S"), "Btn3",
        [&](ScoreWindowHarness& ui) {
          Stroke(ui);
          saveAs(ui);
        }},
-      {"save, never saved: asks a name", "Ctrl+S", "Btn3",
+      {"save, never saved: asks a name", Keys("Ctrl+S"), "Btn3",
        [&](ScoreWindowHarness& ui) {
          Stroke(ui);
          saveAs(ui);
        }},
-      {"save, saved before: overwrites", "Ctrl+S", "Btn4",
+      {"save, saved before: overwrites", Keys("Ctrl+S"), "Btn4",
        [&](ScoreWindowHarness& ui) {
          saveAs(ui);
          ui.Click("Btn3");
          Stroke(ui);
        }},
-      {"open", "Ctrl+O", "Btn2", nullptr},
-      {"new", "Ctrl+N", "Btn1",
+      {"open", Keys("Ctrl+O"), "Btn2", nullptr},
+      {"new", Keys("Ctrl+N"), "Btn1",
        [](ScoreWindowHarness& ui) {
          Stroke(ui);
          ui.Dialogs().AnswerBox(kIdNo);
        }},
-      {"print", "Ctrl+P", "Btn11", nullptr},
-      {"zoom in", "Ctrl++", "Btn10", nullptr},
-      {"zoom in without Shift", "Ctrl+=", "Btn10", nullptr},
-      {"zoom out", "Ctrl+-", "Btn9", nullptr},
-      {"leave symbol mode, stamping what floats", "Esc", "BtnXX",
+      {"print", Keys("Ctrl+P"), "Btn11", nullptr},
+      {"zoom in", Keys("Ctrl++"), "Btn10", nullptr},
+      {"zoom in without Shift", Keys("Ctrl+="), "Btn10", nullptr},
+      {"zoom out", Keys("Ctrl+-"), "Btn9", nullptr},
+      {"wheel in", CtrlWheel(1), "Btn10", nullptr},
+      {"wheel out", CtrlWheel(-1), "Btn9", nullptr},
+      {"leave symbol mode, stamping what floats", Keys("Esc"), "BtnXX",
        [](ScoreWindowHarness& ui) {
          ui.Click("Img01");
          ui.PressOnScore({300, 300});
@@ -87,15 +101,15 @@ TEST(ScoreShortcuts, EachGivesWhatItsButtonGives) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     QString clicked, pressed, before;
-    for (const bool byKeys : {false, true}) {
+    for (const bool otherWay : {false, true}) {
       ScoreWindowHarness ui;
       if (c.before) c.before(ui);
       before = Outcome(ui);
-      if (byKeys)
-        PressKeys(&ui.Window(), c.keys);
+      if (otherWay)
+        c.otherWay(ui);
       else
         ui.Click(c.button);
-      (byKeys ? pressed : clicked) = Outcome(ui);
+      (otherWay ? pressed : clicked) = Outcome(ui);
       // The score file dialog is not left open behind the next case.
       if (Form2) FormDriver(Form2).Click("Button2");
     }
