@@ -16,8 +16,6 @@ bool LoadQtTranslations(QCoreApplication& app) {
     return false;
   }
   app.installTranslator(translator);
-  // Dates and sizes in Qt's dialogs the Japanese way too.
-  QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
   return true;
 }
 

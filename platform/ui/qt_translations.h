@@ -5,9 +5,8 @@ class QCoreApplication;
 
 namespace scoreink {
 
-// Installs Qt's Japanese translation on app, whatever the system's language, and makes Japanese
-// the default locale; false when the translation is not installed (Qt's texts then stay
-// English). Call once, before the first window.
+// Installs Qt's Japanese translation on app, whatever the system's language; false when it is
+// not installed (Qt's texts then stay English). Call once, before the first window.
 bool LoadQtTranslations(QCoreApplication& app);
 
 }  // namespace scoreink
