@@ -2,9 +2,13 @@
 // loop; the program ends when the loop ends.
 #include <QApplication>
 
+#include "platform/ui/program_identity.h"
+#include "platform/ui/qt_translations.h"
 #include "score_window/program.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  scoreink::SetProgramIdentity(app);
+  scoreink::LoadQtTranslations(app);
   return scoreink::RunScoreInk(app);
 }

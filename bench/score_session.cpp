@@ -32,6 +32,7 @@ bool ScoreSession::OpenScan() {
   SetLabelInteger(window_->Label3, 100);
   window_->ApplyScoreZoom();
   SharedHistory().ResetHistory(true);
+  SharedHistory().Adopt(window_->Surface());  // as the score file dialog's OK does
   return window_->Surface().isDetached() &&
          window_->Surface().size() == QSize(ScanJpeg::kWidth, ScanJpeg::kHeight);
 }

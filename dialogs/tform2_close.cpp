@@ -1,15 +1,7 @@
 // OK, Cancel and the close of the score file dialog: the score shown when the dialog closes is
 // tested for the blank page's strip, which decides the template-only tools.
-#include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
-
-#include "dialogs/core/template_score.h"
+#include "dialogs/score_opening.h"
 #include "dialogs/tform2.h"
-#include "platform/edit_history.h"
-#include "platform/ui/busy_cursor.h"
 #include "platform/ui/control_values.h"
 #include "platform/ui/image_control.h"
 #include "score_window/shared_values.h"
@@ -18,18 +10,10 @@
 namespace scoreink {
 
 void TForm2::Button1Click(QObject*) {
-  CurrentScoreFile = pickedFile_;
-  SharedHistory().ResetHistory(true);
-  SharedHistory().Adopt(score_.Surface());
-  score_.CarryUnsavedEdits(false);
-  score_.Btn4->setEnabled(true);
-  SetLabelInteger(score_.Label1, 2);
-  PenWidth = 2;
-  LeftLimit = 27;
+  AdoptOpenedScore(score_, pickedFile_);
   // The preview is the score now; the copy of the old one is not needed any more.
   previewShown_ = false;
   score_.Img00->ClearPicture();
-  score_.ResetStaffFit();
   Release();
 }
 
@@ -58,13 +42,7 @@ void TForm2::FormClose(QObject*) {
   if (closed_) return;
   closed_ = true;
   if (Form2 == this) Form2 = nullptr;
-  BusyCursor busy;
-  if (score_.GroupBox1->isHidden()) score_.LeavePaletteMode();
-
-  // After leaving symbol mode, so that the key-signature controls end up shown exactly for a
-  // template score.
-  score_.ShowTemplateTools(IsTemplateScore(score_.Surface(), score_.ScoreBlankPage()));
-
+  ApplyTemplateTest(score_);
   score_.LockScore(TForm1::ScoreLock::FileDialog, false);
 }
 

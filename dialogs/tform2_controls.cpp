@@ -2,6 +2,7 @@
 #include <QWidget>
 #include <array>
 
+#include "dialogs/dialog_shortcuts.h"
 #include "dialogs/folder_browser.h"
 #include "dialogs/tform2.h"
 #include "dialogs/tform2_controls.h"
@@ -31,6 +32,19 @@ constexpr std::array kControls = std::to_array<ControlRow<TForm2>>({
 constexpr const char* kTabOrder[] = {"Button2", "ShellTreeView1", "FileListBox1",
                                      "Button1", "RadioButton1",   "RadioButton0"};
 
+constexpr char kTitle[] = "楽譜を開く - ScoreInk";
+// clang-format off
+constexpr ControlHelp kHelp[] = {
+  {"Label1",         "今のフォルダ", nullptr},
+  {"ShellTreeView1", "フォルダ", nullptr},
+  {"FileListBox1",   "楽譜の画像 (クリックで開く、削除モードではクリックで削除)", "画像ファイル"},
+  {"RadioButton0",   "クリックしたファイルを開く", nullptr},
+  {"RadioButton1",   "クリックしたファイルを確認なしで削除する", nullptr},
+  {"Button1",        "選んだ画像を楽譜にする (Enter)", "OK"},
+  {"Button2",        "開かずに元の楽譜に戻る (Esc)", "キャンセル"},
+};
+// clang-format on
+
 }  // namespace
 
 std::span<const ControlRow<TForm2>> ScoreFileDialogControls() {
@@ -43,6 +57,8 @@ void TForm2::BuildControls() {
   for (std::size_t i = 1; i < std::size(kTabOrder); ++i)
     QWidget::setTabOrder(byName.value(kTabOrder[i - 1]), byName.value(kTabOrder[i]));
   WireFormClicks<TForm2>(this, kControls);
+  ApplyFormHelp(this, QString::fromUtf8(kTitle), kHelp);
+  AddScoreFileDialogShortcuts(this);
 }
 
 }  // namespace scoreink

@@ -3,19 +3,12 @@
 // it is deleted.
 #include <QFile>
 #include <QFileInfo>
-#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollArea>
-#include <QScrollBar>
 
-#include "dialogs/core/picked_picture.h"
 #include "dialogs/file_list_box.h"
+#include "dialogs/score_opening.h"
 #include "dialogs/tform2.h"
-#include "platform/edit_history.h"
-#include "platform/ui/busy_cursor.h"
-#include "platform/ui/control_values.h"
-#include "platform/ui/image_control.h"
 #include "platform/ui/message_box.h"
 #include "score_window/shared_values.h"
 #include "score_window/tform1.h"
@@ -56,32 +49,9 @@ void TForm2::DeletePicked(const QString& path) {
 void TForm2::OpenPicked(const QString& path) {
   // The file is read and checked first: a file that is broken or too small changes nothing,
   // neither the score nor its history.
-  PickedPicture picked;
-  {
-    BusyCursor busy;
-    picked = ReadPickedPicture(path);
-  }
-  switch (picked.verdict) {
-    case PickedPicture::Verdict::Unreadable:
-      ShowErrorMessage(picked.error);
-      return;
-    case PickedPicture::Verdict::TooSmall:
-      AppMessageBox(TooSmallMessage(path, picked.size), QString::fromUtf8(kTooSmallCaption),
-                    MsgButtons::Ok);
-      return;
-    case PickedPicture::Verdict::Accepted:
-      break;
-  }
-  if (!SettleScoreBeforePick()) return;
-
-  score_.Image1->SetPicture(picked.picture);
-  picked.picture = QImage();  // the score window holds the only copy
-  SetLabelInteger(score_.Label1, 2);
-  SetLabelInteger(score_.Label3, 100);
-  score_.ApplyScoreZoom();
-  // A new picture is looked at from its top left.
-  score_.ScrollBox1->horizontalScrollBar()->setValue(0);
-  score_.ScrollBox1->verticalScrollBar()->setValue(0);
+  std::optional<QImage> picture = CheckScorePicture(path);
+  if (!picture || !SettleScoreBeforePick()) return;
+  ShowScorePicture(score_, std::move(*picture));
   pickedFile_ = path;
   previewShown_ = true;
   Button1->setEnabled(true);
@@ -93,27 +63,16 @@ bool TForm2::SettleScoreBeforePick() {
   // asks about the preview as if it were that score nor empties the history. That matters
   // when the history could not be emptied, or the user said Yes and left the save dialog.
   if (previewShown_) return true;
-  switch (score_.AskSaveChanges()) {
-    case kIdCancel:
-      return false;
-    case kIdYes:
-      if (!CurrentScoreFile.isEmpty()) {
-        score_.SaveScore(false);
-      } else {
-        score_.SaveScore(true);
-        score_.Btn4->setEnabled(true);
-        // After a save the list shows the saved file's folder.
-        FileListBox1->PointAt(QStringLiteral("/"));
-        FileListBox1->PointAt(PictureFolder);
-      }
-      return true;
-    default:
-      // The user gives the edits up for the picked picture; Cancel brings them back.
-      scoreHadEdits_ = score_.HasUnsavedEdits();
-      SharedHistory().ResetHistory(true);
-      score_.CarryUnsavedEdits(false);
-      return true;
+  const bool hadEdits = score_.HasUnsavedEdits();
+  const Settled settled = SettleScoreBeforeOpening(score_);
+  // Edits given up for the picked picture come back with the score on Cancel.
+  scoreHadEdits_ = hadEdits && settled == Settled::GoGivingUp;
+  if (settled == Settled::GoAfterSaveAs) {
+    // After a save the list shows the saved file's folder.
+    FileListBox1->PointAt(QStringLiteral("/"));
+    FileListBox1->PointAt(PictureFolder);
   }
+  return settled != Settled::Cancelled;
 }
 
 void TForm2::RadioButton0Click(QObject*) {

@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <array>
 
+#include "dialogs/dialog_shortcuts.h"
 #include "dialogs/folder_browser.h"
 #include "dialogs/tform4.h"
 #include "platform/ui/image_control.h"
@@ -35,6 +36,20 @@ constexpr std::array kControls = std::to_array<ControlRow<TForm4>>({
 constexpr const char* kTabOrder[] = {"ShellTreeView1", "FileListBox1", "Button1", "Button2",
                                      "TBB0"};
 
+constexpr char kTitle[] = "画像の読み込み - ScoreInk";
+// clang-format off
+constexpr ControlHelp kHelp[] = {
+  {"Label1",         "今のフォルダ", nullptr},
+  {"ShellTreeView1", "フォルダ", nullptr},
+  {"FileListBox1",   "画像 (クリックで白黒にして記号追加の読込欄へ)", "画像ファイル"},
+  {"Image1",         "プレビュー", nullptr},
+  {"TBL1",           "白黒の境目の明るさ (0〜255)", nullptr},
+  {"TBB0",           "白黒の境目の明るさ: つまみを離すと塗り分け直す", "明るさのつまみ"},
+  {"Button1",        "この白黒の画像を使う (Enter)", "OK"},
+  {"Button2",        "読み込まずに戻る (Esc)", "キャンセル"},
+};
+// clang-format on
+
 // The threshold label shows up to three digits.
 constexpr WidestText kWidestTexts[] = {{"TBL1", "255"}};
 
@@ -46,6 +61,8 @@ void TForm4::BuildControls() {
   for (std::size_t i = 1; i < std::size(kTabOrder); ++i)
     QWidget::setTabOrder(byName.value(kTabOrder[i - 1]), byName.value(kTabOrder[i]));
   WireFormClicks<TForm4>(this, kControls);
+  ApplyFormHelp(this, QString::fromUtf8(kTitle), kHelp);
+  AddImportDialogShortcuts(this);
   // The knob reports its own presses, moves and releases.
   byName.value("TBB0")->installEventFilter(this);
 }

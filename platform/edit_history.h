@@ -84,6 +84,7 @@ class EditHistory {
   // The recovery copy of the score, kept up to date with every change the history sees
   // (null: none, as while the symbol editor draws into the history).
   void SetRecoveryLog(RecoveryLog* log);
+  RecoveryLog* Recovery() const { return recovery_; }
   // Writes down the changes of the gesture under way for the recovery copy, when there are
   // any since the last time (called every second or so; costs the tiles they reached).
   void Checkpoint(const QImage& picture);

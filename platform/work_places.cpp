@@ -4,6 +4,7 @@
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
+#include "platform/install_layout.h"
 #include "platform/work_files.h"
 
 namespace scoreink {
@@ -40,7 +41,9 @@ QString WorkPlaces::DefaultPictureFolder() const {
 WorkPlaces ResolveWorkPlaces(const QString& exeFolderWithSlash) {
   WorkPlaces places;
   places.exeFolder = WithSlash(exeFolderWithSlash);
-  places.dataFolder = CanCreateFileIn(places.exeFolder) ? places.exeFolder : UserDataFolder();
+  // An installed copy keeps its files in the user's data folder even where it could write.
+  const bool besideExe = CanCreateFileIn(places.exeFolder) && !IsInstalledCopy(places.exeFolder);
+  places.dataFolder = besideExe ? places.exeFolder : UserDataFolder();
   return places;
 }
 

@@ -5,7 +5,9 @@
 
 #include "platform/ui/image_control.h"
 #include "resources/embedded_pictures.h"
+#include "score_window/desktop_habits.h"
 #include "score_window/tform1.h"
+#include "symbol_editor/core/symbol_store.h"
 
 namespace scoreink {
 
@@ -25,7 +27,9 @@ constexpr std::array kControls = std::to_array<ControlSpec>({
   {"Edit0",         K::EditBox,     "",          680, 520, 110, 12,  "", kNoFrame | kImeOff, kGray, kGray, 0, nullptr},
   {"Panel1",        K::Panel,       "",          680, 2,   110, 518, "", 0, kNo, kGray, 0, &TForm1::Panel1Click},
   {"Panel2",        K::Panel,       "",          0,   2,   676, 70,  "", 0, kNo, kWhiteColor, 0, nullptr},
-  // The tool panel.
+  // The tool panel. "Label6" is 26 high rather than 25 and "Label9" 42 rather than 41: their two
+  // and three lines need that in the window face (they never show together, and the space below
+  // each is free).
   {"Btn0",          K::Button,      "Panel1",    3,   4,   52,  20,  "閉じる", 0, kNo, kNo, 0, &TForm1::Btn0Click},
   {"Btn11",         K::Button,      "Panel1",    55,  4,   52,  20,  "印刷", 0, kNo, kNo, 0, &TForm1::Btn11Click},
   {"Btn1",          K::Button,      "Panel1",    3,   27,  52,  20,  "新規作成", 0, kNo, kNo, 0, &TForm1::Btn1Click},
@@ -42,8 +46,8 @@ constexpr std::array kControls = std::to_array<ControlSpec>({
   {"Label5",        K::Label,       "Panel1",    22,  160, 65,  12,  "Zoom In/Out", 0, kWhiteColor, kNo, 0, nullptr},
   {"ComboBox1",     K::ComboBox,    "Panel1",    2,   189, 106, 20,  "", kImeOff, kNo, kNo, 0, &TForm1::ComboBox1Change},
   {"Label7",        K::Label,       "Panel1",    30,  209, 48,  12,  "↑選択後", 0, kWhiteColor, kNo, 0, nullptr},
-  {"Label6",        K::Label,       "Panel1",    9,   221, 94,  25,  "行頭( { 印付近)をClick", kWordWrap, kWhiteColor, kNo, 0, nullptr},
-  {"Label9",        K::Label,       "Panel1",    3,   248, 105, 41,  "音符休符の選択を解除しないとこっちの機能は使えない", kWordWrap | kHidden, kWhiteColor, kNo, 13, nullptr},
+  {"Label6",        K::Label,       "Panel1",    9,   221, 94,  26,  "行頭( { 印付近)をClick", kWordWrap, kWhiteColor, kNo, 0, nullptr},
+  {"Label9",        K::Label,       "Panel1",    3,   248, 105, 42,  "音符休符の選択を解除しないとこっちの機能は使えない", kWordWrap | kHidden, kWhiteColor, kNo, 13, nullptr},
   {"Label1",        K::Label,       "Panel1",    8,   309, 14,  15,  "2", kAlignRight, kBlackColor, kWhiteColor, 13, nullptr},
   {"Btn5",          K::Button,      "Panel1",    22,  309, 20,  16,  "↓", 0, kNo, kNo, 13, &TForm1::Btn5Or6Click},
   {"Btn6",          K::Button,      "Panel1",    42,  309, 20,  16,  "↑", 0, kNo, kNo, 13, &TForm1::Btn5Or6Click},
@@ -113,6 +117,74 @@ constexpr std::array kControls = std::to_array<ControlSpec>({
 constexpr WidestText kWidestTexts[] = {
     {"Label1", "10"}, {"Label3", "800"}, {"Label10", "譜表なし"}};
 
+// Tooltips and accessible names; the shortcut of a command is named beside it.
+// clang-format off
+constexpr ControlHelp kHelp[] = {
+  {"Image1",    "楽譜 (ホイールでスクロール、Shift+ホイールで横、Ctrl+ホイールで拡大縮小、中ボタンのドラッグで移動)", "楽譜"},
+  {"Btn0",      "閉じる (編集中なら保存するか聞く)", nullptr},
+  {"Btn11",     "既定のプリンタで印刷 (Ctrl+P)", "印刷"},
+  {"Btn1",      "白紙の五線譜から始める (Ctrl+N)", "新規作成"},
+  {"Btn2",      "楽譜の画像を開く (Ctrl+O、ファイルをこの窓へドロップしても開く)", "開く"},
+  {"Btn3",      "名前を付けて保存 (Ctrl+Shift+S)", "保存"},
+  {"Btn4",      "開いたファイルに上書き保存 (Ctrl+S)", "上書き保存"},
+  {"Btn7",      "元に戻す (Ctrl+Z)", "戻す"},
+  {"Btn8",      "やり直す (Ctrl+Y、Ctrl+Shift+Z)", "進む"},
+  {"Label3",    "表示倍率 (%)", nullptr},
+  {"Btn9",      "縮小 (Ctrl+-、Ctrl+ホイール)", "縮小"},
+  {"Btn10",     "拡大 (Ctrl++、Ctrl+ホイール)", "拡大"},
+  {"ComboBox1", "調号: 選んでから段の頭 ({ 印の辺り) をクリック", "調号"},
+  {"Label1",    "ペンの太さ", nullptr},
+  {"Btn5",      "ペンを細く", nullptr},
+  {"Btn6",      "ペンを太く", nullptr},
+  {"Edit1",     "ペンの色: 黒", nullptr},
+  {"Edit2",     "ペンの色: 白 (消しゴム、五線は元に戻る)", "ペンの色: 白"},
+  {"RBtnLM0",   "自由線", nullptr},
+  {"RBtnLM1",   "直線", nullptr},
+  {"RBtnLM2",   "タイ (弧)", nullptr},
+  {"RBtnLM3",   "選択範囲を削除 (五線は残る)", nullptr},
+  {"RBtnLM4",   "選択範囲を移動 (自分で書いた黒だけ)", nullptr},
+  {"RBtnLM5",   "選択範囲をコピー (自分で書いた黒だけ)", nullptr},
+  {"RBtnSB1",   "縦にまっすぐな線", nullptr},
+  {"RBtnSB2",   "横にまっすぐな線", nullptr},
+  {"RBtnSB0",   "自由な向きの直線", nullptr},
+  {"BtnXX",     "記号の選択を解除 (Esc)", "選択解除"},
+  {"ImgXX",     "選択中の記号", nullptr},
+  {"Btn12",     "自作の記号を描いてパレットに登録する", "記号追加"},
+  {"CheckBox1", "記号を楽譜の五線の幅に合わせる", nullptr},
+  // The palette's symbols by name.
+  {"Img01", "四分音符・八分音符の符頭 (黒玉)", nullptr},
+  {"Img02", "二分音符・全音符の符頭 (白玉)", nullptr},
+  {"Img03", "加線付きの黒玉", nullptr},
+  {"Img04", "加線付きの白玉", nullptr},
+  {"Img05", "三十二分休符", nullptr},
+  {"Img06", "十六分休符", nullptr},
+  {"Img07", "八分休符", nullptr},
+  {"Img08", "四分休符", nullptr},
+  {"Img09", "全休符・二分休符", nullptr},
+  {"Img10", "ダブルシャープ", nullptr},
+  {"Img11", "♯ (シャープ)", nullptr},
+  {"Img12", "♭ (フラット)", nullptr},
+  {"Img13", "♮ (ナチュラル)", nullptr},
+  {"Img14", "プラルトリラー", nullptr},
+  {"Img15", "モルデント", nullptr},
+  {"Img16", "ターン", nullptr},
+  {"Img17", "トリル", nullptr},
+  {"Img18", "旗 (符幹が上向きの音符)", nullptr},
+  {"Img19", "旗 (符幹が下向きの音符)", nullptr},
+  {"Img20", "付点", nullptr},
+  {"Img21", "連桁 (1本)", nullptr},
+  {"Img22", "連桁 (2本)", nullptr},
+  {"Img23", "連桁 (2本、下に余白)", nullptr},
+};
+// clang-format on
+
+// A custom slot names its number, and says when it is empty.
+void ShowSymbolSlotHelp(ImageControl* slot, int n) {
+  const QString tip = slot->HasPicture() ? QStringLiteral("自作記号 %1").arg(n)
+                                         : QStringLiteral("自作記号 %1: 空き").arg(n);
+  SetControlHelp(slot, tip);
+}
+
 }  // namespace
 
 std::span<const ControlSpec> ScoreWindowControls() {
@@ -126,6 +198,13 @@ void TForm1::BuildControls() {
   for (int n = 1; n <= kPaletteSymbolCount; ++n) {
     const QString name = QString("Img%1").arg(n, 2, 10, QChar('0'));
     static_cast<ImageControl*>(byName.value(name))->SetPicture(PaletteSymbolImage(n));
+  }
+  ApplyFormHelp(this, ScoreWindowTitle(QString(), false), kHelp);
+  // The custom slots follow what they hold: filled at start-up or by a registration.
+  for (int n = 1; n <= kSymbolSlotCount; ++n) {
+    auto* slot = static_cast<ImageControl*>(byName.value(SymbolSlotImageName(n)));
+    ShowSymbolSlotHelp(slot, n);
+    connect(slot, &ImageControl::PictureReplaced, slot, [slot, n] { ShowSymbolSlotHelp(slot, n); });
   }
 }
 

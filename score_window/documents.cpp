@@ -78,7 +78,8 @@ bool TForm1::SaveScore(bool askName) {
     name = ChooseSaveName(
         CurrentScoreFile, WorkFolder,
         [this](const QString& initial) {
-          return RunSaveDialog(this, initial, QString::fromLatin1(kScoreFileFilter));
+          return RunSaveDialog(this, initial, QString::fromLatin1(kScoreFileFilter), PictureFolder,
+                               WorkFolder);
         },
         AppMessageBox,
         {CurrentWorkPlaces.BlockFile(), CurrentWorkPlaces.SymbolFolder(), WorkFolder,

@@ -7,6 +7,7 @@
 #include "platform/ui/click_filter.h"
 #include "platform/ui/image_control.h"
 #include "score_window/controls_layout.h"
+#include "score_window/desktop_habits.h"
 #include "score_window/tform1.h"
 
 namespace scoreink {
@@ -31,6 +32,9 @@ void TForm1::WireHandlers() {
   Edit0->installEventFilter(this);
   Image1->installEventFilter(this);
   Image2->installEventFilter(this);
+
+  // Shortcuts, the wheel and middle button, file drops and the title.
+  AddDesktopHabits(*this);
 }
 
 }  // namespace scoreink

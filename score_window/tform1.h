@@ -118,7 +118,8 @@ class TForm1 : public QWidget {
   // Score documents.
   // Whether the score has edits that were never saved: those of the history since it was last
   // emptied, and those carried over an emptying that was no save (a visit to the symbol
-  // editor, another picture looked at in the score file dialog and then given up).
+  // editor, another picture looked at in the score file dialog and then given up). The window
+  // title marks them.
   bool HasUnsavedEdits() const;
   // Carries the score's unsaved edits over an emptying of the history, or (false) forgets
   // them once they are saved or the score is replaced.

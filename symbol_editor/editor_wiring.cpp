@@ -4,6 +4,7 @@
 
 #include "platform/ui/image_control.h"
 #include "symbol_editor/editor_controls.h"
+#include "symbol_editor/editor_habits.h"
 #include "symbol_editor/tform3.h"
 
 namespace scoreink {
@@ -28,6 +29,9 @@ void TForm3::WireHandlers() {
 
   Img1->installEventFilter(this);
   FitImportContent();
+
+  // Shortcuts, the wheel and the middle button.
+  AddEditorHabits(*this);
 }
 
 }  // namespace scoreink

@@ -66,6 +66,12 @@ class TForm3 : public QWidget {
   // is left as it is: Cancel and registration empty it first.
   void Release();
 
+  // Escape during a drag: the selection rectangle in the import area, or the feedback figure of
+  // a straight line, rectangle or ellipse in the drawing area, is taken away and the drag ends
+  // (its release does nothing). False when no such drag was under way.
+  bool TakeBackSelection();
+  bool TakeBackFigure();
+
   // The drawing: the picture of "Img0", edited in its own pixel coordinates. After editing it
   // in place, call DrawingChanged().
   QImage& Drawing();

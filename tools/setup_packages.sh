@@ -12,6 +12,8 @@ packages=(
   fonts-ipafont-gothic
   # printing tests: a private CUPS scheduler with a PDF printer, and PDF pages read back
   cups printer-driver-cups-pdf poppler-utils
+  # desktop integration: Qt's own texts in Japanese, and the validators of the install check
+  qt6-translations-l10n desktop-file-utils appstream
   "$@"
 )
 

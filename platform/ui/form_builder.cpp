@@ -4,6 +4,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -192,6 +193,23 @@ void SetUpFormWindow(QWidget* form, const char* name, QRgb backColor, int width,
   form->resize(width, height);
 }
 
+void ApplyFormHelp(QWidget* form, const QString& title, std::span<const ControlHelp> rows) {
+  form->setWindowTitle(title);
+  form->setAccessibleName(title);
+  for (const ControlHelp& row : rows) {
+    QWidget* control = form->findChild<QWidget*>(QString::fromUtf8(row.name));
+    Q_ASSERT_X(control, "ApplyFormHelp", row.name);
+    if (control)
+      SetControlHelp(control, QString::fromUtf8(row.tip),
+                     QString::fromUtf8(row.spoken ? row.spoken : ""));
+  }
+}
+
+void SetControlHelp(QWidget* control, const QString& tip, const QString& spoken) {
+  control->setToolTip(tip);
+  control->setAccessibleName(spoken.isEmpty() ? tip : spoken);
+}
+
 void ConnectControlClick(QWidget* control, ControlKind kind, std::function<void()> run) {
   switch (kind) {
     case ControlKind::Button:
@@ -243,21 +261,41 @@ void ConnectControlClick(QWidget* control, ControlKind kind, std::function<void(
   }
 }
 
+// The widest word of a caption that wraps: words of Latin letters do not break inside (CJK
+// text breaks between any two characters, so it has none).
+QString WidestLatinWord(const QWidget* control, const QString& text) {
+  QString widest;
+  for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+    const bool latin =
+        std::all_of(word.begin(), word.end(), [](QChar c) { return c.unicode() < 0x100; });
+    if (latin && control->fontMetrics().horizontalAdvance(word) >
+                     control->fontMetrics().horizontalAdvance(widest))
+      widest = word;
+  }
+  return widest;
+}
+
 void CondenseToFit(QWidget* control, const QString& widestText) {
   int overhead = 0;  // what the control needs besides the text (a radio button's indicator)
+  QString measured = widestText;
   if (auto* label = qobject_cast<QLabel*>(control)) {
-    if (label->wordWrap()) return;
+    // A caption that wraps is condensed only as far as its widest word needs.
+    if (label->wordWrap()) measured = WidestLatinWord(control, widestText);
   } else if (qobject_cast<QRadioButton*>(control) || qobject_cast<QCheckBox*>(control)) {
     auto* button = static_cast<QAbstractButton*>(control);
     overhead = button->sizeHint().width() - button->fontMetrics().horizontalAdvance(button->text());
   } else {
     return;
   }
-  const int needed = control->fontMetrics().horizontalAdvance(widestText);
   const int available = control->width() - overhead;
+  int needed = control->fontMetrics().horizontalAdvance(measured);
   if (needed <= available || needed <= 0 || available <= 0) return;
   QFont font = control->font();
-  font.setStretch(std::max(50, available * 100 / needed));
+  // The advance does not shrink exactly in proportion (glyphs are hinted to whole pixels).
+  for (int stretch = available * 100 / needed; stretch >= 50 && needed > available; --stretch) {
+    font.setStretch(stretch);
+    needed = QFontMetrics(font).horizontalAdvance(measured);
+  }
   control->setFont(font);
 }
 

@@ -92,6 +92,14 @@ struct WidestText {
   const char* text;
 };
 
+// What a control tells the user beyond its caption: its tooltip, and the name a screen reader
+// speaks for it (null: the tooltip's text).
+struct ControlHelp {
+  const char* name;
+  const char* tip;     // UTF-8
+  const char* spoken;  // UTF-8
+};
+
 // Makes a control of a kind that platform/ui does not know (FolderTree, FileList); null for a
 // kind it does not know either.
 using ControlMaker = QWidget* (*)(const ControlLook& look);
@@ -118,6 +126,12 @@ QWidget* BuildControl(QWidget* form, const ControlLook& look, QHash<QString, QWi
 // fontPixels, its background colour and its design client size.
 void SetUpFormWindow(QWidget* form, const char* name, QRgb backColor, int width, int height,
                      int fontPixels);
+
+// Gives a window its title (shown in the task switcher and the panel: the window itself has
+// no caption bar) and its controls their tooltips and accessible names.
+void ApplyFormHelp(QWidget* form, const QString& title, std::span<const ControlHelp> rows);
+// One control's tooltip and accessible name (spoken empty: the tooltip).
+void SetControlHelp(QWidget* control, const QString& tip, const QString& spoken = {});
 
 // Connects a click of the given kind of control to run.
 void ConnectControlClick(QWidget* control, ControlKind kind, std::function<void()> run);
@@ -151,7 +165,9 @@ void BindControl(const QWidget* form, T*& field, const char* name) {
 
 // The window face is wider than the face the windows were designed for (its digits and "%"
 // most of all): a one-line caption that would be cut off is drawn condensed instead, so that
-// the control keeps its place and size and still shows all of its text.
+// the control keeps its place and size and still shows all of its text. A caption that wraps
+// is condensed as far as its widest Latin word needs ("In/Out" of "Zoom In/Out"), which would
+// otherwise break inside.
 void CondenseToFit(QWidget* control, const QString& widestText);
 
 }  // namespace scoreink

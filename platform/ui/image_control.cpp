@@ -77,11 +77,13 @@ void ImageControl::SetPicture(const QImage& picture) {
   picture_ = picture;
   if (autoSize_ && !picture_.isNull()) resize(picture_.size());
   update();
+  emit PictureReplaced();
 }
 
 void ImageControl::ClearPicture() {
   picture_ = QImage();
   update();
+  emit PictureReplaced();
 }
 
 void ImageControl::SetStretch(bool on) {

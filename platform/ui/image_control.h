@@ -46,6 +46,8 @@ class ImageControl : public QWidget {
   void MouseMove(int x, int y);
   void MouseUp(Qt::MouseButton button, int x, int y);
   void Clicked();
+  // SetPicture or ClearPicture has given the control another picture (or none).
+  void PictureReplaced();
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -2,6 +2,9 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
 #include <vector>
@@ -15,16 +18,31 @@ MessageBoxHandler& Handler() {
   return handler;
 }
 
+// The buttons' labels are Qt's own, in Japanese once Qt's translation is loaded
+// (platform/ui/qt_translations.h).
 struct ButtonSpec {
   QMessageBox::StandardButton button;
-  const char* text;  // labels as a Japanese desktop shows them
   int id;
 };
 
-constexpr ButtonSpec kOk{QMessageBox::Ok, "OK", kIdOk};
-constexpr ButtonSpec kCancel{QMessageBox::Cancel, "キャンセル", kIdCancel};
-constexpr ButtonSpec kYes{QMessageBox::Yes, "はい(&Y)", kIdYes};
-constexpr ButtonSpec kNo{QMessageBox::No, "いいえ(&N)", kIdNo};
+constexpr ButtonSpec kOk{QMessageBox::Ok, kIdOk};
+constexpr ButtonSpec kCancel{QMessageBox::Cancel, kIdCancel};
+constexpr ButtonSpec kYes{QMessageBox::Yes, kIdYes};
+constexpr ButtonSpec kNo{QMessageBox::No, kIdNo};
+
+// Room a title bar takes besides the caption: its buttons and margins.
+constexpr int kTitleBarExtra = 140;
+
+// A box is as wide as its text, and a short text under a long caption ("これより前はない" under
+// "どうでもいいけど") cut the caption in the title bar: the box is made wide enough for both.
+void WidenForCaption(QMessageBox& box, const QString& caption) {
+  auto* grid = qobject_cast<QGridLayout*>(box.layout());
+  if (!grid) return;
+  const QFontMetrics title(QFontDatabase::systemFont(QFontDatabase::TitleFont));
+  const int width = title.horizontalAdvance(caption) + kTitleBarExtra;
+  grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                grid->rowCount(), 0, 1, grid->columnCount());
+}
 
 struct ButtonSet {
   std::vector<ButtonSpec> buttons;  // left to right
@@ -55,12 +73,12 @@ int ShowRealBox(const QString& text, const QString& caption, MsgButtons buttons)
   const ButtonSet set = ButtonsOf(buttons);
   bool first = true;
   for (const ButtonSpec& entry : set.buttons) {
-    QAbstractButton* button = box.addButton(entry.button);
-    button->setText(QString::fromUtf8(entry.text));
+    box.addButton(entry.button);
     if (first) box.setDefaultButton(entry.button);  // the first button is the default
     first = false;
   }
   box.setEscapeButton(set.escape.button);
+  WidenForCaption(box, caption);
   box.exec();
   QAbstractButton* clicked = box.clickedButton();
   const QMessageBox::StandardButton chosen =

@@ -1,6 +1,9 @@
 #include "platform/ui/save_dialog.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileSystemModel>
+#include <QSortFilterProxyModel>
 #include <QStringList>
 
 namespace scoreink {
@@ -12,8 +15,26 @@ SaveDialogHandler& Handler() {
   return handler;
 }
 
+// Leaves one folder out of the dialog's lists.
+class HideFolder : public QSortFilterProxyModel {
+ public:
+  HideFolder(const QString& folder, QObject* parent)
+      : QSortFilterProxyModel(parent), folder_(QDir::cleanPath(folder)) {}
+
+ protected:
+  bool filterAcceptsRow(int row, const QModelIndex& parent) const override {
+    const auto* files = qobject_cast<const QFileSystemModel*>(sourceModel());
+    if (!files) return true;
+    return QDir::cleanPath(files->filePath(files->index(row, 0, parent))) != folder_;
+  }
+
+ private:
+  QString folder_;
+};
+
 std::optional<QString> RunRealDialog(QWidget* parent, const QString& initialName,
-                                     const QString& filter) {
+                                     const QString& filter, const QString& startFolder,
+                                     const QString& hiddenFolder) {
   QFileDialog dialog(parent);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
@@ -22,6 +43,9 @@ std::optional<QString> RunRealDialog(QWidget* parent, const QString& initialName
   dialog.setOptions(QFileDialog::DontConfirmOverwrite | QFileDialog::DontUseNativeDialog);
   dialog.setWindowFlag(Qt::WindowStaysOnTopHint, true);
   dialog.setNameFilter(ToQtFileFilter(filter));
+  // Never the folder the program happened to be started in, and never its work folder.
+  if (!hiddenFolder.isEmpty()) dialog.setProxyModel(new HideFolder(hiddenFolder, &dialog));
+  if (!startFolder.isEmpty()) dialog.setDirectory(startFolder);
   if (!initialName.isEmpty()) dialog.selectFile(initialName);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   const QStringList chosen = dialog.selectedFiles();
@@ -32,9 +56,10 @@ std::optional<QString> RunRealDialog(QWidget* parent, const QString& initialName
 }  // namespace
 
 std::optional<QString> RunSaveDialog(QWidget* parent, const QString& initialName,
-                                     const QString& filter) {
+                                     const QString& filter, const QString& startFolder,
+                                     const QString& hiddenFolder) {
   if (Handler()) return Handler()(initialName, filter);
-  return RunRealDialog(parent, initialName, filter);
+  return RunRealDialog(parent, initialName, filter, startFolder, hiddenFolder);
 }
 
 QString ToQtFileFilter(const QString& filter) {

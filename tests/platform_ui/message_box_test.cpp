@@ -1,9 +1,13 @@
 // The application message box and its test seam.
 #include "platform/ui/message_box.h"
 
+#include "platform/ui/qt_translations.h"
+
 #include <gtest/gtest.h>
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFontDatabase>
+#include <QFontMetrics>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -59,6 +63,8 @@ TEST(MessageBoxTest, TheRealBoxShowsCaptionTextAndButtonsWithoutIcon) {
     int clickIndex;  // -1: the box is closed without a button
     int expected;
   };
+  // The labels are Qt's own, from Qt's Japanese translation as the program loads it.
+  ASSERT_TRUE(LoadQtTranslations(*qApp));
   const QString ok = "OK", cancel = "キャンセル", yes = "はい(&Y)", no = "いいえ(&N)";
   const Case cases[] = {
       {MsgButtons::Ok, {ok}, 0, kIdOk},
@@ -74,6 +80,7 @@ TEST(MessageBoxTest, TheRealBoxShowsCaptionTextAndButtonsWithoutIcon) {
     SCOPED_TRACE(c.labels.join(",").toStdString() + " click " + std::to_string(c.clickIndex));
     QString title, text, defaultLabel;
     QStringList labels;
+    int width = 0;
     QMessageBox::Icon icon = QMessageBox::Warning;
     WhenModalShows([&](QWidget* modal) {
       auto* box = qobject_cast<QMessageBox*>(modal);
@@ -83,6 +90,7 @@ TEST(MessageBoxTest, TheRealBoxShowsCaptionTextAndButtonsWithoutIcon) {
       }
       title = box->windowTitle();
       text = box->text();
+      width = box->width();
       icon = box->icon();
       if (box->defaultButton()) defaultLabel = box->defaultButton()->text();
       QAbstractButton* toClick = nullptr;
@@ -99,6 +107,10 @@ TEST(MessageBoxTest, TheRealBoxShowsCaptionTextAndButtonsWithoutIcon) {
     EXPECT_EQ(title, "どうでもいいけど");
     EXPECT_EQ(text, "これより前はない");
     EXPECT_EQ(icon, QMessageBox::NoIcon);
+    // A short text does not make the box too narrow for its caption in the title bar.
+    EXPECT_GT(
+        width,
+        QFontMetrics(QFontDatabase::systemFont(QFontDatabase::TitleFont)).horizontalAdvance(title));
     EXPECT_EQ(defaultLabel, c.labels.first()) << "the first button is the default";
     QStringList expectedLabels = c.labels;
     expectedLabels.sort();

@@ -4,8 +4,11 @@
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileSystemModel>
+#include <QSortFilterProxyModel>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QtTest/QTest>
 
 namespace scoreink {
 namespace {
@@ -72,6 +75,34 @@ TEST(SaveDialogTest, TheRealDialogSavesWithoutItsOwnOverwritePromptAndStaysOnTop
 
   WhenDialogShows([](QFileDialog* dialog) { dialog->reject(); });
   EXPECT_EQ(RunSaveDialog(nullptr, initial, "Graphic Files|*.bmp"), std::nullopt);
+}
+
+TEST(SaveDialogTest, TheRealDialogOpensInTheRememberedFolderWithoutTheWorkFolder) {
+  QTemporaryDir remembered;
+  const QString work = remembered.filePath("TmpWork");
+  const QString scores = remembered.filePath("scores");
+  ASSERT_TRUE(QDir().mkpath(work));
+  ASSERT_TRUE(QDir().mkpath(scores));
+  QString shown;
+  bool workListed = true, scoresListed = false;
+  WhenDialogShows([&](QFileDialog* dialog) {
+    shown = dialog->directory().absolutePath();
+    const auto* listed = qobject_cast<QSortFilterProxyModel*>(dialog->proxyModel());
+    const auto* files = listed ? qobject_cast<QFileSystemModel*>(listed->sourceModel()) : nullptr;
+    if (files) {
+      // The folder is read in the background.
+      for (int i = 0; i < 300 && files->rowCount(files->index(remembered.path())) < 2; ++i)
+        QTest::qWait(10);
+      workListed = listed->mapFromSource(files->index(work)).isValid();
+      scoresListed = listed->mapFromSource(files->index(scores)).isValid();
+    }
+    dialog->reject();
+  });
+  EXPECT_EQ(RunSaveDialog(nullptr, "", "Graphic Files|*.bmp", remembered.path(), work),
+            std::nullopt);
+  EXPECT_EQ(shown, QDir(remembered.path()).absolutePath());
+  EXPECT_TRUE(scoresListed);
+  EXPECT_FALSE(workListed);
 }
 
 }  // namespace

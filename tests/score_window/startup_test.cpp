@@ -30,7 +30,8 @@ TEST(ScoreWindowStartup, LaysOutOverA1280By1024WorkArea) {
   EXPECT_EQ(WorkAreaWidth, 1280);
   EXPECT_EQ(WorkAreaHeight, 1024);
   EXPECT_TRUE(ui->windowFlags() & Qt::FramelessWindowHint);
-  EXPECT_EQ(ui->windowTitle(), "Form1");
+  // The title shows in the task switcher and the panel: the program and the score.
+  EXPECT_EQ(ui->windowTitle(), "新しい楽譜 - ScoreInk");
 }
 
 TEST(ScoreWindowStartup, StaysAtTheScreenOriginWhateverTheWorkAreaOrigin) {

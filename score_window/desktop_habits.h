@@ -1,0 +1,36 @@
+#pragma once
+// The ways into the score window's commands that every desktop program has, beside its own
+// buttons: keyboard shortcuts, the wheel and the middle button over the score, picture files
+// dropped from a file manager, and a window title that names the score. Each runs the same
+// handler as the button it stands for, and nothing while that button is hidden or disabled.
+#include <QString>
+
+namespace scoreink {
+
+class TForm1;
+
+// Installs all of them; the window's handlers are wired already.
+void AddDesktopHabits(TForm1& window);
+
+// The keyboard shortcuts (score_shortcuts.cpp).
+void AddScoreShortcuts(TForm1& window);
+
+// Escape: takes back a rubber band under way (a free line's or a selection's; a straight line
+// or tie being dragged is dropped the same way), or leaves symbol mode as "→選択解除" does.
+// False when there was nothing to take back or leave.
+bool EscapeScoreGesture(TForm1& window);
+
+// Accepts .bmp, .jpg and .jpeg files dragged onto the window (score_file_drop.cpp).
+void AcceptScoreFileDrops(TForm1& window);
+// Opens a dropped file as a pick in the score file dialog followed by its OK would: the same
+// checks, save question and template test. Nothing while the score file dialog or the symbol
+// editor is open (they work on the score). True when the file became the score.
+bool OpenDroppedScore(TForm1& window, const QString& path);
+
+// Keeps the title naming the program and the score's file, marked while the score has unsaved
+// edits (window_title.cpp).
+void KeepScoreWindowTitle(TForm1& window);
+// "*name.bmp - ScoreInk", "新しい楽譜 - ScoreInk" for a score never saved.
+QString ScoreWindowTitle(const QString& scoreFile, bool unsavedEdits);
+
+}  // namespace scoreink

@@ -1,0 +1,100 @@
+// Picture files dragged from a file manager onto the score window open as the score.
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QTimer>
+#include <QUrl>
+
+#include "dialogs/core/file_mask.h"
+#include "dialogs/score_opening.h"
+#include "dialogs/tform2.h"
+#include "score_window/desktop_habits.h"
+#include "score_window/tform1.h"
+#include "symbol_editor/tform3.h"
+
+namespace scoreink {
+
+namespace {
+
+// The one picture file a drag carries, as the score file dialog would list it; empty for
+// anything else (several files, a folder, text, a file of another kind).
+QString DraggedPicture(const QMimeData* data) {
+  if (!data || !data->hasUrls() || data->urls().size() != 1) return {};
+  const QUrl url = data->urls().first();
+  if (!url.isLocalFile()) return {};
+  const QFileInfo file(url.toLocalFile());
+  if (!file.isFile() || !FileMask(QString::fromLatin1(kImageFileMask)).Matches(file.fileName()))
+    return {};
+  return file.absoluteFilePath();
+}
+
+// The dialog and the editor work on the score while they are open.
+bool ScoreBusyElsewhere() {
+  return Form2 != nullptr || Form3 != nullptr;
+}
+
+class ScoreFileDrop : public QObject {
+ public:
+  explicit ScoreFileDrop(TForm1& window) : QObject(&window), window_(window) {
+    window.setAcceptDrops(true);
+    // The colour boxes and the focus sink are no places for text: a file dropped on them opens
+    // like one dropped anywhere else.
+    for (QLineEdit* edit : window.findChildren<QLineEdit*>()) edit->setAcceptDrops(false);
+    window.installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    switch (event->type()) {
+      case QEvent::DragEnter:
+      case QEvent::DragMove: {
+        auto* drag = static_cast<QDragMoveEvent*>(event);
+        if (!ScoreBusyElsewhere() && !DraggedPicture(drag->mimeData()).isEmpty())
+          drag->acceptProposedAction();
+        else
+          drag->ignore();
+        return true;
+      }
+      case QEvent::Drop: {
+        auto* drop = static_cast<QDropEvent*>(event);
+        const QString path = DraggedPicture(drop->mimeData());
+        if (path.isEmpty() || ScoreBusyElsewhere()) {
+          drop->ignore();
+          return true;
+        }
+        drop->acceptProposedAction();
+        // After the drop has been answered: the file manager is not kept waiting through the
+        // save question.
+        QTimer::singleShot(0, this, [this, path] { OpenDroppedScore(window_, path); });
+        return true;
+      }
+      default:
+        return QObject::eventFilter(watched, event);
+    }
+  }
+
+ private:
+  TForm1& window_;
+};
+
+}  // namespace
+
+void AcceptScoreFileDrops(TForm1& window) {
+  new ScoreFileDrop(window);
+}
+
+bool OpenDroppedScore(TForm1& window, const QString& path) {
+  if (ScoreBusyElsewhere()) return false;
+  // As every command does: what floats is stamped into the score the question is about.
+  window.FocusSink();
+  std::optional<QImage> picture = CheckScorePicture(path);
+  if (!picture || SettleScoreBeforeOpening(window) == Settled::Cancelled) return false;
+  ShowScorePicture(window, std::move(*picture));
+  AdoptOpenedScore(window, path);
+  ApplyTemplateTest(window);
+  return true;
+}
+
+}  // namespace scoreink

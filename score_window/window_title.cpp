@@ -1,0 +1,69 @@
+// The score window's title: shown by the task switcher and the panel, since the window has no
+// caption bar. It names the program and the score's file, marked while there are unsaved
+// edits.
+#include <QApplication>
+#include <QFileInfo>
+#include <QPointer>
+#include <QTimer>
+
+#include "score_window/desktop_habits.h"
+#include "score_window/shared_values.h"
+#include "score_window/tform1.h"
+
+namespace scoreink {
+
+namespace {
+
+// Every change of the score, its file or its history comes from the user's input (a press, a
+// click, a key, a drop, an answer in a box): the title is brought up to date after each, once
+// the event has been handled.
+class TitleKeeper : public QObject {
+ public:
+  explicit TitleKeeper(TForm1& window) : QObject(&window), window_(&window) {
+    qApp->installEventFilter(this);
+    Update();
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    switch (event->type()) {
+      case QEvent::MouseButtonRelease:
+      case QEvent::KeyRelease:
+      case QEvent::Drop:
+      case QEvent::Show:
+        if (!pending_) {
+          pending_ = true;
+          QTimer::singleShot(0, this, [this] { Update(); });
+        }
+        break;
+      default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  void Update() {
+    pending_ = false;
+    if (!window_) return;
+    const QString title = ScoreWindowTitle(CurrentScoreFile, window_->HasUnsavedEdits());
+    if (window_->windowTitle() != title) window_->setWindowTitle(title);
+  }
+
+  QPointer<TForm1> window_;
+  bool pending_ = false;
+};
+
+}  // namespace
+
+QString ScoreWindowTitle(const QString& scoreFile, bool unsavedEdits) {
+  const QString name =
+      scoreFile.isEmpty() ? QStringLiteral("新しい楽譜") : QFileInfo(scoreFile).fileName();
+  return (unsavedEdits ? QStringLiteral("*") : QString()) + name + QStringLiteral(" - ScoreInk");
+}
+
+void KeepScoreWindowTitle(TForm1& window) {
+  new TitleKeeper(window);
+}
+
+}  // namespace scoreink
