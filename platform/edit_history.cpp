@@ -41,7 +41,6 @@ void EditHistory::ResetHistory(bool recreate) {
 
 void EditHistory::Adopt(const QImage& picture) {
   if (gestureOpen_ || picture.isNull()) return;
-  if (recovery_) recovery_->WaitForBase();
   known_ = picture.copy();
   ForgetReports(picture);
   if (recovery_) recovery_->Rebase(known_);
@@ -111,7 +110,7 @@ EditHistory::Step EditHistory::Undo(QImage& picture) {
     Catch(picture, nullptr);
   --pos_;
   const std::optional<HistoryStep> step = LoadStep(pos_);
-  if (!step || !PutStepLogged(*step, false, picture)) {
+  if (!step || !PutStepLogged(pos_, *step, false, picture)) {
     unloadedStep_ = pos_;
     return Step::Missing;
   }
@@ -134,7 +133,7 @@ EditHistory::Step EditHistory::Redo(QImage& picture) {
   if (!step || !StepExists(pos_)) return Step::NothingAfter;
   unloadedStep_ = -1;
   Catch(picture, nullptr);
-  if (!PutStepLogged(*step, true, picture)) return Step::NothingAfter;
+  if (!PutStepLogged(pos_, *step, true, picture)) return Step::NothingAfter;
   ForgetReports(picture);
   ++pos_;
   return Step::Loaded;
@@ -168,22 +167,23 @@ void EditHistory::Catch(const QImage& picture, HistoryStep* step) {
     if (recovery_) recovery_->Rebase(known_);
   } else {
     const bool all = !reportsComplete_ || picture.cacheKey() != reportedKey_;
-    // The recovery log hears of every change, also of those that belong to no step.
+    // The recovery log hears of every change, also of those that belong to no step. (While
+    // it still writes its base from known_, the first change gives known_ pixels of its own.)
     HistoryStep unstepped;
     HistoryStep* changes = step ? step : recovery_ ? &unstepped : nullptr;
-    if (recovery_) recovery_->WaitForBase();
     tilesCompared_ += TakeChangedTiles(known_, picture, tileSize_, touched_, all, changes);
-    if (recovery_ && changes) recovery_->AddPatch(*changes);
+    if (recovery_ && !step) recovery_->AddPatch(unstepped);
   }
   ForgetReports(picture);
 }
 
-bool EditHistory::PutStepLogged(const HistoryStep& step, bool after, QImage& picture) {
-  if (recovery_) recovery_->WaitForBase();
+bool EditHistory::PutStepLogged(int n, const HistoryStep& step, bool after, QImage& picture) {
   if (!PutStep(step, after, picture, known_)) return false;
   if (!recovery_) return true;
   if (step.whole) {
     recovery_->Rebase(known_);
+  } else if (steps_.count(n) != 0 && !steps_.at(n)) {
+    recovery_->AddStepFile(SnapshotFile(n), after);
   } else {
     HistoryStep applied = step;
     if (!after) applied.after = step.before;
@@ -202,9 +202,12 @@ void EditHistory::CloseGesture(const QImage& picture) {
   WritePendingSteps();
   if (WriteStep(pos_ - 1, step)) {
     steps_[pos_ - 1] = std::nullopt;
+    // The log takes the step's file itself: nothing more is written at the press.
+    if (recovery_ && !step.whole) recovery_->AddStepFile(SnapshotFile(pos_ - 1), true);
     scratch_ = std::move(step);
     scratch_.wholeBefore = scratch_.wholeAfter = QImage();
   } else {
+    if (recovery_ && !step.whole) recovery_->AddPatch(step);
     steps_[pos_ - 1] = std::move(step);
   }
 }

@@ -135,7 +135,7 @@ class EditHistory {
   void Catch(const QImage& picture, HistoryStep* step);
   void CloseGesture(const QImage& picture);
   // PutStep, and the recovery log hears of it.
-  bool PutStepLogged(const HistoryStep& step, bool after, QImage& picture);
+  bool PutStepLogged(int n, const HistoryStep& step, bool after, QImage& picture);
   bool WriteStep(int n, const HistoryStep& step);
   void WritePendingSteps();
   std::optional<HistoryStep> LoadStep(int n) const;

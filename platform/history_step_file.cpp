@@ -157,8 +157,10 @@ QString WriteHistoryStep(const HistoryStep& step, const QString& path) {
     out.U64(quint64(step.before.size()));
     tail = sizes.Buffer();
   }
+  // Always a new file: a file once written may have a second name (the recovery log's).
+  QFile::remove(path);
   QFile file(path);
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return ReasonOpenForWrite(file);
+  if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) return ReasonOpenForWrite(file);
   bool written = file.write(out.Buffer()) == out.Buffer().size();
   if (written && !step.whole)
     written = file.write(step.before) == step.before.size() && file.write(tail) == tail.size() &&

@@ -1,7 +1,10 @@
 #include "platform/recovery_log.h"
 
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include "platform/history_step_file.h"
@@ -15,6 +18,10 @@ const QString kSession = QStringLiteral("Session.txt");
 
 QString PatchName(int k) {
   return QStringLiteral("Patch%1.dat").arg(k);
+}
+// A step taken back by an undo: its tiles before it.
+QString UndoPatchName(int k) {
+  return QStringLiteral("Patch%1u.dat").arg(k);
 }
 // The changes of the gesture under way, made after patch k: a left-over of an earlier
 // gesture never lands on a later patch.
@@ -75,16 +82,19 @@ void RecoveryLog::Run() {
 }
 
 void RecoveryLog::Rebase(const QImage& picture) {
+  // What is still to be written belongs to the old log; then the old log goes, here and now,
+  // so that no patch of the new one can be taken for an old one or removed with them.
+  Flush();
+  RemoveMatching(folder_, QStringLiteral("*.dat"));
   patches_ = 0;
   HistoryStep base;
   base.whole = true;
-  base.wholeAfter = picture;  // shared, not copied: the history leaves it alone meanwhile
+  base.wholeAfter = picture;  // shared, not copied: a change of it gives it pixels of its own
   {
     std::lock_guard lock(mutex_);
     baseDue_ = true;
   }
   Post([this, base = std::move(base)]() mutable {
-    RemoveMatching(folder_, QStringLiteral("*.dat"));
     WriteStepWhole(base, folder_, kBase);
     base = HistoryStep();  // lets go of the picture before the history may change it
     std::lock_guard lock(mutex_);
@@ -106,6 +116,21 @@ void RecoveryLog::AddPatch(const HistoryStep& step) {
   Post([this, patch = std::move(patch), k] {
     WriteStepWhole(patch, folder_, PatchName(k));
     RemoveMatching(folder_, QStringLiteral("Open*.dat"));
+  });
+}
+
+void RecoveryLog::AddStepFile(const QString& stepFile, bool after) {
+  const int k = ++patches_;
+  const QString name = after ? PatchName(k) : UndoPatchName(k);
+  QDir().mkpath(folder_);
+  // A second name for the step's file: the history never writes into a file it has written.
+  const QString path = folder_ + QLatin1Char('/') + name;
+  if (::link(QFile::encodeName(stepFile).constData(), QFile::encodeName(path).constData()) == 0)
+    return;
+  Post([this, stepFile, name] {
+    const QString temp = folder_ + QStringLiteral("/.") + name;
+    QFile::remove(temp);
+    if (QFile::copy(stepFile, temp)) QFile::rename(temp, folder_ + QLatin1Char('/') + name);
   });
 }
 
@@ -168,9 +193,10 @@ std::optional<RecoveryLog::Found> RecoveryLog::Read(const QString& folder) {
   // was at that patch, never a mixture.
   int k = 0;
   for (;; ++k) {
-    const std::optional<HistoryStep> patch =
-        ReadHistoryStep(folder + QLatin1Char('/') + PatchName(k + 1));
-    if (!patch || !PutStepInto(*patch, true, found.picture)) break;
+    const bool after = QFileInfo::exists(folder + QLatin1Char('/') + PatchName(k + 1));
+    const std::optional<HistoryStep> patch = ReadHistoryStep(
+        folder + QLatin1Char('/') + (after ? PatchName(k + 1) : UndoPatchName(k + 1)));
+    if (!patch || !PutStepInto(*patch, after, found.picture)) break;
   }
   if (const auto open = ReadHistoryStep(folder + QLatin1Char('/') + OpenName(k)))
     PutStepInto(*open, true, found.picture);

@@ -6,8 +6,8 @@
 // every change the edit history saw, in order, as the tiles after it (patches), and the
 // tiles of the gesture under way (the open changes, refreshed every second or so). Base +
 // patches + open changes give the picture as it was moments before the end. Everything is
-// written by a thread of its own, so no press waits for it; the history keeps the base's
-// picture unchanged until it is written (WaitForBase).
+// written by a thread of its own or taken from the history's own step files, so no press
+// waits for it.
 #include <QImage>
 #include <QString>
 #include <condition_variable>
@@ -32,12 +32,15 @@ class RecoveryLog {
 
   const QString& Folder() const { return folder_; }
 
-  // Starts the log afresh with picture as its base. picture is read by the writer: it must
-  // not be changed in place until WaitForBase() has returned (replacing it is fine).
+  // Starts the log afresh with picture as its base, which the writer reads while the caller
+  // goes on (implicit sharing keeps its pixels as they are).
   void Rebase(const QImage& picture);
   void WaitForBase();
   // A change after the base and the patches so far: the step's tiles after it.
   void AddPatch(const HistoryStep& step);
+  // The same for a step the history has written to stepFile: its tiles after it (redo, a
+  // gesture's end) or before it (undo). The file is taken under a second name at once.
+  void AddStepFile(const QString& stepFile, bool after);
   // The tiles the gesture under way has changed so far (an empty step: none).
   void SetOpenChanges(const HistoryStep& step);
   // Whose score it is and whether it has edits that were never saved; written when changed.
