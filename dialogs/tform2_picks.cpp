@@ -13,10 +13,13 @@
 #include "dialogs/file_list_box.h"
 #include "dialogs/tform2.h"
 #include "platform/edit_history.h"
+#include "platform/native_path.h"
+#include "platform/read_watch.h"
 #include "platform/ui/busy_cursor.h"
 #include "platform/ui/control_values.h"
 #include "platform/ui/image_control.h"
 #include "platform/ui/message_box.h"
+#include "platform/ui/read_progress.h"
 #include "score_window/shared_values.h"
 #include "score_window/tform1.h"
 
@@ -33,9 +36,10 @@ QString DeleteFailureMessage(const QString& path, const QFile& file) {
 
 void TForm2::FileListBox1Click(QObject*) {
   const QString path = FileListBox1->SelectedFilePath();
-  // A file that has gone since the list was read is ignored.
-  const QFileInfo file(path);
-  if (path.isEmpty() || !file.exists() || file.isDir()) return;
+  // A file that has gone since the list was read is ignored (a name that is not UTF-8 is
+  // looked up by its own bytes).
+  const PathKind kind = KindOfPath(path);
+  if (kind == PathKind::Missing || kind == PathKind::Folder) return;
   if (RadioButton0->isChecked())
     OpenPicked(path);
   else
@@ -59,9 +63,15 @@ void TForm2::OpenPicked(const QString& path) {
   PickedPicture picked;
   {
     BusyCursor busy;
-    picked = ReadPickedPicture(path);
+    const ReadEnd end = ReadOffTheUiThread(readProgress_, Button2, [&](ReadWatch& watch) {
+      picked = ReadPickedPicture(path, &watch);
+    });
+    // A reading the user stopped changes nothing and says nothing.
+    if (end == ReadEnd::Cancelled) return;
   }
   switch (picked.verdict) {
+    case PickedPicture::Verdict::Cancelled:
+      return;
     case PickedPicture::Verdict::Unreadable:
       ShowErrorMessage(picked.error);
       return;

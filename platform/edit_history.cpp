@@ -134,6 +134,11 @@ QString EditHistory::TakeTrouble() {
   return trouble_;
 }
 
+void EditHistory::TroubleAlreadyTold(const QString& reason) {
+  trouble_ = reason;
+  troubleTold_ = true;
+}
+
 void EditHistory::NoteTrouble(const QString& reason) {
   trouble_ = reason;
 }

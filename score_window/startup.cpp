@@ -34,18 +34,30 @@ bool TForm1::FormCreate() {
   // folder would otherwise empty the snapshots of the first.
   const WorkPlaces places = ResolveWorkPlaces(ExecutableFolder());
   lock_ = std::make_unique<WorkFolderLock>(places.dataFolder);
-  if (!lock_->TryLock()) {
+  if (!lock_->TryLock() && lock_->HeldByAnotherCopy()) {
     lock_.reset();
     AppMessageBox("このフォルダではもう一つ動いているので、こっちは終わる", "二重起動",
                   MsgButtons::Ok);
     return false;
   }
+  // No lock can be made where no work folder can be made either: editing goes on, the
+  // history keeping its steps in memory, and the user hears it once, here.
+  const QString noWorkFolder = lock_->IsLocked() ? QString() : lock_->Problem();
+  if (!lock_->IsLocked()) lock_.reset();
   started_ = true;
   CurrentWorkPlaces = places;
   ExeFolder = places.exeFolder;
   WorkFolder = places.WorkFolder();
   SharedHistory().SetPlaces(WorkFolder, places.BlockFile());
   SharedHistory().SetHistoryPos(0);
+  if (!noWorkFolder.isEmpty()) {
+    AppMessageBox(
+        QStringLiteral(
+            "作業フォルダを置ける場所がないので、戻す・進むの記録はメモリに置いておく\n") +
+            noWorkFolder,
+        QStringLiteral("どうでもいいけど"), MsgButtons::Ok);
+    SharedHistory().TroubleAlreadyTold(noWorkFolder);
+  }
 
   // 2. The desktop work area; the screen and printer facts also size the blank page.
   const DeviceFacts facts = ReadDeviceFacts();
@@ -58,8 +70,8 @@ bool TForm1::FormCreate() {
   // 4.
   LayOut();
 
-  // 5. The custom symbols, when the store exists.
-  if (QFileInfo(CurrentWorkPlaces.SymbolFolder()).isDir())
+  // 5. The custom symbols, when the store exists (beside the program or in the user's folder).
+  if (SymbolStoreExists(SymbolStoreOf(CurrentWorkPlaces)))
     for (int n = 1; n <= kSymbolSlotCount; ++n) LoadSymbolSlot(n);
 
   // 6.
@@ -67,8 +79,8 @@ bool TForm1::FormCreate() {
   ComboBox1->setCurrentIndex(0);
 
   // 7.
-  PictureFolder =
-      LoadPictureFolder(CurrentWorkPlaces.PixDirFile(), CurrentWorkPlaces.DefaultPictureFolder());
+  PictureFolder = LoadPictureFolder(CurrentWorkPlaces.PixDirFiles(), CurrentWorkPlaces.PixDirFile(),
+                                    CurrentWorkPlaces.DefaultPictureFolder());
 
   // 8. The first score: a blank page.
   blankPage_ = BlankPageOfDevices(facts);
