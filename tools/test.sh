@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Sets up what is missing, builds ScoreInk with its tests and benchmarks (warnings are errors)
-# and runs every test headless.
+# Sets up what is missing, builds ScoreInk with its tests and benchmarks (warnings are errors),
+# runs every test headless, and runs the fuzz target briefly (tools/fuzz.sh).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/tools/setup_packages.sh"
@@ -9,3 +9,5 @@ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSCOREINK_WERROR
 cmake --build "$build" -j "$(nproc)"
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
+# The picture loader's fuzz target, a short fixed run on a seed corpus made on the spot.
+"$root/tools/fuzz.sh"

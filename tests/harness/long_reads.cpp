@@ -30,8 +30,9 @@ void WriteSparseBmp(const QString& path, int width, int height) {
   ASSERT_TRUE(file.resize(qint64(sizeof header) + stride * height));
 }
 
-StopWhenProgressShows::StopWhenProgressShows(QWidget* dialog, QWidget* repainted)
-    : dialog_(dialog), repainted_(repainted) {
+StopWhenProgressShows::StopWhenProgressShows(QWidget* dialog, QWidget* repainted,
+                                             std::function<void()> whileReading)
+    : dialog_(dialog), repainted_(repainted), whileReading_(std::move(whileReading)) {
   SetReadProgressDelay(std::chrono::milliseconds(0));
   if (repainted_) repainted_->installEventFilter(this);
   timer_.setInterval(5);
@@ -55,6 +56,7 @@ void StopWhenProgressShows::Tick() {
   if (!bar || !bar->isVisible()) return;
   if (!sawProgress_) {
     sawProgress_ = true;
+    if (whileReading_) whileReading_();
     if (repainted_) repainted_->update();
     return;
   }

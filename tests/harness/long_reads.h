@@ -11,6 +11,7 @@
 #include <QString>
 #include <QTimer>
 #include <QWidget>
+#include <functional>
 
 namespace scoreink::test {
 
@@ -19,10 +20,12 @@ namespace scoreink::test {
 void WriteSparseBmp(const QString& path, int width, int height);
 
 // While it lives, the dialogs' progress bars show at once. Once the bar of dialog shows, it
-// asks repainted to repaint, and when that has happened it presses Esc on the dialog.
+// runs whileReading, asks repainted to repaint, and when that has happened it presses Esc on
+// the dialog.
 class StopWhenProgressShows : public QObject {
  public:
-  StopWhenProgressShows(QWidget* dialog, QWidget* repainted);
+  StopWhenProgressShows(QWidget* dialog, QWidget* repainted,
+                        std::function<void()> whileReading = {});
   ~StopWhenProgressShows() override;
 
   bool SawProgress() const { return sawProgress_; }
@@ -37,6 +40,7 @@ class StopWhenProgressShows : public QObject {
 
   QPointer<QWidget> dialog_;
   QPointer<QWidget> repainted_;
+  std::function<void()> whileReading_;
   QTimer timer_;
   bool sawProgress_ = false;
   bool pressed_ = false;

@@ -10,6 +10,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include "harness/scoped_data_home.h"
 #include "platform/executable_folder.h"
 #include "platform/work_files.h"
 
@@ -43,22 +44,7 @@ class ReadOnlyFolder {
   bool ready_ = false;
 };
 
-// Points the per-user data folder at a temporary folder for the test's duration.
-class ScopedDataHome {
- public:
-  explicit ScopedDataHome(const QString& folder) : old_(qgetenv("XDG_DATA_HOME")) {
-    qputenv("XDG_DATA_HOME", folder.toLocal8Bit());
-  }
-  ~ScopedDataHome() {
-    if (old_.isNull())
-      qunsetenv("XDG_DATA_HOME");
-    else
-      qputenv("XDG_DATA_HOME", old_);
-  }
-
- private:
-  QByteArray old_;
-};
+using test::ScopedDataHome;
 
 TEST(WorkPlacesTest, AWritableExecutableFolderHoldsEverything) {
   QTemporaryDir exe;
