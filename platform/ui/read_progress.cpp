@@ -6,8 +6,9 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QProgressBar>
+#include <QThread>
 #include <QTimer>
-#include <thread>
+#include <memory>
 
 #include "platform/read_watch.h"
 
@@ -113,12 +114,13 @@ ReadEnd ReadOffTheUiThread(QProgressBar* bar, QWidget* cancelButton,
   });
   tick.start();
 
-  std::thread worker([&] {
-    read(watch);
-    QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
-  });
+  // A thread of Qt's own: the reading's files are Qt objects of that thread.
+  std::unique_ptr<QThread> worker(QThread::create([&] { read(watch); }));
+  QObject::connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit,
+                   Qt::QueuedConnection);
+  worker->start();
   loop.exec();
-  worker.join();
+  worker->wait();
 
   tick.stop();
   if (bar) bar->hide();
