@@ -6,12 +6,19 @@
 #include <time.h>
 
 #include <QApplication>
+#include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
+#include <chrono>
 #include <cstdio>
+#include <vector>
 
+#include "platform/device_write.h"
 #include "platform/executable_folder.h"
 #include "platform/palette.h"
+#include "platform/picture_buffer.h"
 #include "platform/picture_io.h"
+#include "platform/replacing_file_write.h"
 
 extern char** environ;
 
@@ -37,6 +44,10 @@ double ThreadCpuSeconds() {
   return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
 }
 
+double WallSeconds() {
+  return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
+
 void ReportCpu(benchmark::State& state, double cpuSeconds) {
   state.counters["cpu_ms"] =
       benchmark::Counter(cpuSeconds * 1e3, benchmark::Counter::kAvgIterations);
@@ -48,7 +59,9 @@ void EnsureApplication() {
   static char name[] = "scoreink_bench";
   static char* argv[] = {name, nullptr};
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static QApplication app(argc, argv);
+  // Never destroyed: at the end of the run Qt's own globals go first, and the application's
+  // clean-up routines would then reach into them (a crash after the file dialogs have run).
+  new QApplication(argc, argv);
 }
 
 QImage PaperPage8(int width, int height, bool grain) {
@@ -100,6 +113,81 @@ BenchWindow::~BenchWindow() {
   SetMessageBoxHandler(previousBox_);
   SetDeviceFactsProvider(previousFacts_);
   SetExecutableFolderOverride(QString());
+}
+
+IoBytes ProcessIo() {
+  IoBytes io;
+  QFile file("/proc/self/io");
+  if (!file.open(QIODevice::ReadOnly)) return io;
+  for (const QByteArray& line : file.readAll().split('\n')) {
+    if (line.startsWith("rchar:")) io.read = line.mid(6).trimmed().toLongLong();
+    if (line.startsWith("wchar:")) io.written = line.mid(6).trimmed().toLongLong();
+  }
+  return io;
+}
+
+qint64 FolderBytes(const QString& folder) {
+  qint64 bytes = 0;
+  QDirIterator files(folder, QDir::Files | QDir::Hidden | QDir::System,
+                     QDirIterator::Subdirectories);
+  while (files.hasNext()) bytes += QFileInfo(files.next()).size();
+  return bytes;
+}
+
+bool PlainWrite(const QString& path, qint64 size) {
+  static const std::vector<char> chunk(size_t(1) << 20, char(0x5A));
+  return WriteReplacingFile(
+             path,
+             [size](QIODevice& out) {
+               for (qint64 left = size; left > 0; left -= qint64(chunk.size())) {
+                 if (!WriteFully(out, chunk.data(), std::min(left, qint64(chunk.size()))))
+                   return QStringLiteral("write failed");
+               }
+               return QString();
+             })
+      .isEmpty();
+}
+
+bool PlainRead(const QString& path, qint64 size) {
+  constexpr int kRow = 1 << 16;
+  QImage memory = NewPictureMemory(kRow, int(std::max<qint64>(1, (size + kRow - 1) / kRow)),
+                                   QImage::Format_Grayscale8);
+  QFile file(path);
+  if (memory.isNull() || !file.open(QIODevice::ReadOnly)) return false;
+  const bool read = file.read(reinterpret_cast<char*>(memory.bits()), size) == size;
+  benchmark::DoNotOptimize(memory.constBits());
+  return read;
+}
+
+void AnchorMeter::Report(double operationSeconds) {
+  state_.counters["plain_ms"] =
+      benchmark::Counter(seconds_ * 1e3, benchmark::Counter::kAvgIterations);
+  if (seconds_ > 0) state_.counters["x_plain"] = operationSeconds / seconds_;
+}
+
+void OpMeter::Start() {
+  before_ = ProcessIo();
+  cpuBefore_ = ThreadCpuSeconds();
+  wallBefore_ = WallSeconds();
+}
+
+void OpMeter::Stop() {
+  const double wall = WallSeconds() - wallBefore_;
+  cpu_ += ThreadCpuSeconds() - cpuBefore_;
+  const IoBytes after = ProcessIo();
+  last_ = {after.read - before_.read, after.written - before_.written};
+  read_ += last_.read;
+  written_ += last_.written;
+  seconds_ += wall;
+  state_.SetIterationTime(wall);
+}
+
+void OpMeter::Report() {
+  ReportCpu(state_, cpu_);
+  state_.counters["read_kB"] =
+      benchmark::Counter(double(read_) / 1024, benchmark::Counter::kAvgIterations);
+  state_.counters["written_kB"] =
+      benchmark::Counter(double(written_) / 1024, benchmark::Counter::kAvgIterations);
 }
 
 qint64 StatusBytes(const char* name) {

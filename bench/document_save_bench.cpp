@@ -1,8 +1,8 @@
 // Saving a score through the score window, and a symbol stamped through the window's commit,
 // on the blank page and on an A4 scan at 600 dpi. The window must add next to nothing to
-// the picture writers (compare BM_WindowSaveScore with BM_BmpSave, BM_PlainWrite, BM_JpegSave
-// and BM_CjpegProgram, run in the same program: --benchmark_filter='Save|Write|Cjpeg'), and a
-// stamp must cost the symbol, not the page.
+// the picture writers (compare BM_WindowSaveScore with BM_BmpSave and its plain write,
+// BM_JpegSave and BM_CjpegProgram, run in the same program: --benchmark_filter='Save|Cjpeg'),
+// and a stamp must cost the symbol, not the page.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -50,19 +50,48 @@ void BM_WindowSaveScore(benchmark::State& state) {
   }
   state.SetLabel(PageName(int(state.range(0))));
 }
+// A fixed number of saves, some 300 MB of BMP files of each page.
 BENCHMARK(BM_WindowSaveScore)
-    ->ArgsProduct({{0, 1}, {0, 1}})
+    ->ArgsProduct({{0}, {0, 1}})
+    ->Iterations(300)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK(BM_WindowSaveScore)
+    ->ArgsProduct({{1}, {0, 1}})
+    ->Iterations(10)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 
-// What every save does besides writing the file: emptying the edit history, which removes
-// and recreates the work folder. Its cost is the file system's, the same for every page.
+// Args: page (0 blank, 1 A4 scan). What every save does besides writing the file: emptying
+// the edit history, here of the one stroke drawn since the last save (not timed).
 void BM_WindowEmptyHistory(benchmark::State& state) {
   BenchWindow window;
   if (!window.started()) return state.SkipWithError("the window did not start");
-  for (auto _ : state) SharedHistory().ResetHistory(true);
+  ShowPage(window, int(state.range(0)));
+  SharedHistory().ResetHistory(true);
+  bench::OpMeter meter(state);
+  for (auto _ : state) {
+    window->Image1MouseDown(Qt::LeftButton, 300, 300);
+    window->Image1MouseMove(340, 320);
+    window->Image1MouseUp(Qt::LeftButton, 340, 320);
+    if (HistoryPos() != 2) return state.SkipWithError("the stroke recorded no step");
+    meter.Time([] { SharedHistory().ResetHistory(true); });
+  }
+  if (HistoryPos() != 1 || window.boxes() > 0) return state.SkipWithError("no empty history");
+  meter.Report();
+  state.SetLabel(PageName(int(state.range(0))));
 }
-BENCHMARK(BM_WindowEmptyHistory)->Unit(benchmark::kMillisecond)->UseRealTime();
+// Each stroke may still write a whole page: a fixed number of them, fewer on the scan.
+BENCHMARK(BM_WindowEmptyHistory)
+    ->Arg(0)
+    ->Iterations(100)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WindowEmptyHistory)
+    ->Arg(1)
+    ->Iterations(20)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond);
 
 // Args: page (0 blank, 1 A4 scan). A floating note head stamped by the window's commit.
 void BM_WindowDropSymbol(benchmark::State& state) {

@@ -83,6 +83,8 @@ class TForm2 : public QWidget {
   QProgressBar* readProgress_ = nullptr;  // shown while a long pick is read
   QString pickedFile_;
   bool previewShown_ = false;
+  // The score behind the first preview had unsaved edits (they come back with it on Cancel).
+  bool scoreHadEdits_ = false;
   bool creating_ = false;
   bool released_ = false;
   bool closed_ = false;

@@ -22,6 +22,7 @@ void TForm2::Button1Click(QObject*) {
   CurrentScoreFile = pickedFile_;
   SharedHistory().ResetHistory(true);
   SharedHistory().Adopt(score_.Surface());
+  score_.CarryUnsavedEdits(false);
   score_.Btn4->setEnabled(true);
   SetLabelInteger(score_.Label1, 2);
   PenWidth = 2;
@@ -45,10 +46,13 @@ void TForm2::RestoreScore() {
     score_.Image1->SetPicture(score_.Img00->Picture());
     // Holding the score twice would make its first edit copy the whole page.
     score_.Img00->ClearPicture();
+    if (scoreHadEdits_) score_.CarryUnsavedEdits(true);
   }
   previewShown_ = false;
-  // Only the pen-width label: the pen width and the left limit stay as they were.
+  // The pen-width label and the pen width together, so that the label never lies about the
+  // pen; the left limit stays as it was.
   SetLabelInteger(score_.Label1, 2);
+  PenWidth = 2;
   SetLabelInteger(score_.Label3, 100);
   score_.ApplyScoreZoom();
 }
@@ -62,17 +66,7 @@ void TForm2::FormClose(QObject*) {
 
   // After leaving symbol mode, so that the key-signature controls end up shown exactly for a
   // template score.
-  const bool isTemplate = IsTemplateScore(score_.Surface(), score_.ScoreBlankPage());
-  score_.RBtnLM3->setVisible(isTemplate);
-  score_.RBtnLM4->setVisible(isTemplate);
-  score_.ComboBox1->setVisible(isTemplate);
-  score_.Label6->setVisible(isTemplate);
-  score_.Label7->setVisible(isTemplate);
-  TemplateScore = isTemplate;
-  // A hidden tool must not stay the chosen one: region delete and move would paint the blank
-  // staff into a picture that was not made from it.
-  if (!isTemplate && (score_.RBtnLM3->isChecked() || score_.RBtnLM4->isChecked()))
-    score_.RBtnLM0->setChecked(true);
+  score_.ShowTemplateTools(IsTemplateScore(score_.Surface(), score_.ScoreBlankPage()));
 
   score_.LockScore(TForm1::ScoreLock::FileDialog, false);
 }

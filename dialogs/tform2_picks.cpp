@@ -118,7 +118,10 @@ bool TForm2::SettleScoreBeforePick() {
       }
       return true;
     default:
+      // The user gives the edits up for the picked picture; Cancel brings them back.
+      scoreHadEdits_ = score_.HasUnsavedEdits();
       SharedHistory().ResetHistory(true);
+      score_.CarryUnsavedEdits(false);
       return true;
   }
 }

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "platform/history_step_file.h"
+#include "platform/recovery_log.h"
 #include "platform/work_files.h"
 
 namespace scoreink {
@@ -39,7 +40,11 @@ void EditHistory::ResetHistory(bool recreate) {
 }
 
 void EditHistory::Adopt(const QImage& picture) {
-  if (!gestureOpen_ && !picture.isNull()) Catch(picture, nullptr);
+  if (gestureOpen_ || picture.isNull()) return;
+  if (recovery_) recovery_->WaitForBase();
+  known_ = picture.copy();
+  ForgetReports(picture);
+  if (recovery_) recovery_->Rebase(known_);
 }
 
 bool EditHistory::Record(const QImage& picture) {
@@ -79,6 +84,23 @@ void EditHistory::TakeBackGesture(QImage& picture) {
   const bool all = !reportsComplete_ || picture.cacheKey() != reportedKey_;
   TakeBackTiles(picture, known_, tileSize_, touched_, all);
   ForgetReports(picture);
+  if (recovery_) recovery_->SetOpenChanges(HistoryStep());
+}
+
+void EditHistory::SetRecoveryLog(RecoveryLog* log) {
+  recovery_ = log;
+  checkpointKey_ = 0;
+}
+
+void EditHistory::Checkpoint(const QImage& picture) {
+  if (!recovery_ || picture.isNull() || picture.cacheKey() == checkpointKey_) return;
+  // A picture of another shape is taken in whole by the next press or undo.
+  if (!SameShape(known_, picture) || !TileablePicture(picture)) return;
+  checkpointKey_ = picture.cacheKey();
+  const bool all = !reportsComplete_ || picture.cacheKey() != reportedKey_;
+  HistoryStep open;
+  tilesCompared_ += CollectChangedTiles(known_, picture, tileSize_, touched_, all, open);
+  recovery_->SetOpenChanges(open);
 }
 
 EditHistory::Step EditHistory::Undo(QImage& picture) {
@@ -89,7 +111,7 @@ EditHistory::Step EditHistory::Undo(QImage& picture) {
     Catch(picture, nullptr);
   --pos_;
   const std::optional<HistoryStep> step = LoadStep(pos_);
-  if (!step || !PutStep(*step, false, picture, known_)) {
+  if (!step || !PutStepLogged(*step, false, picture)) {
     unloadedStep_ = pos_;
     return Step::Missing;
   }
@@ -99,20 +121,20 @@ EditHistory::Step EditHistory::Undo(QImage& picture) {
 }
 
 EditHistory::Step EditHistory::Redo(QImage& picture) {
-  // Only a step that a later gesture was recorded after can be redone.
-  if (gestureOpen_ || !StepExists(pos_ + 1)) return Step::NothingAfter;
+  // Every undone step can be redone, the newest too: the undo that left it wrote it.
+  if (gestureOpen_) return Step::NothingAfter;
   const std::optional<HistoryStep> step = LoadStep(pos_);
-  if (!step && unloadedStep_ == pos_) {
+  if (!step && unloadedStep_ == pos_ && steps_.count(pos_) != 0) {
     // The undo of this step found it missing and left the picture as the step made it: the
     // position can move back up over it.
     unloadedStep_ = -1;
     ++pos_;
     return Step::Loaded;
   }
-  if (!step) return Step::NothingAfter;
+  if (!step || !StepExists(pos_)) return Step::NothingAfter;
   unloadedStep_ = -1;
   Catch(picture, nullptr);
-  if (!PutStep(*step, true, picture, known_)) return Step::NothingAfter;
+  if (!PutStepLogged(*step, true, picture)) return Step::NothingAfter;
   ForgetReports(picture);
   ++pos_;
   return Step::Loaded;
@@ -144,14 +166,35 @@ void EditHistory::NoteTrouble(const QString& reason) {
 }
 
 void EditHistory::Catch(const QImage& picture, HistoryStep* step) {
+  if (picture.isNull()) return;
   if (known_.isNull() || !SameShape(known_, picture) || !TileablePicture(picture)) {
     if (step) *step = WholeStep(known_, picture);
     known_ = picture.copy();
+    if (recovery_) recovery_->Rebase(known_);
   } else {
     const bool all = !reportsComplete_ || picture.cacheKey() != reportedKey_;
-    tilesCompared_ += TakeChangedTiles(known_, picture, tileSize_, touched_, all, step);
+    // The recovery log hears of every change, also of those that belong to no step.
+    HistoryStep unstepped;
+    HistoryStep* changes = step ? step : recovery_ ? &unstepped : nullptr;
+    if (recovery_) recovery_->WaitForBase();
+    tilesCompared_ += TakeChangedTiles(known_, picture, tileSize_, touched_, all, changes);
+    if (recovery_ && changes) recovery_->AddPatch(*changes);
   }
   ForgetReports(picture);
+}
+
+bool EditHistory::PutStepLogged(const HistoryStep& step, bool after, QImage& picture) {
+  if (recovery_) recovery_->WaitForBase();
+  if (!PutStep(step, after, picture, known_)) return false;
+  if (!recovery_) return true;
+  if (step.whole) {
+    recovery_->Rebase(known_);
+  } else {
+    HistoryStep applied = step;
+    if (!after) applied.after = step.before;
+    recovery_->AddPatch(applied);
+  }
+  return true;
 }
 
 void EditHistory::CloseGesture(const QImage& picture) {

@@ -26,6 +26,8 @@
 
 namespace scoreink {
 
+class RecoveryLog;
+
 class EditHistory {
  public:
   // The work folder (no trailing "/") and the lifted-block file that a reset deletes.
@@ -43,8 +45,8 @@ class EditHistory {
   void ResetHistory(bool recreate);
 
   // The picture has been replaced as a whole (a new score, an opened picture) right after a
-  // reset: the history takes its copy now rather than at the first press. Nothing happens
-  // while a gesture is under way.
+  // reset: the history takes its copy now rather than at the first press, and the recovery
+  // copy starts afresh from it. Nothing happens while a gesture is under way.
   void Adopt(const QImage& picture);
 
   // A gesture starts on picture: the gesture before it (with whatever it left floating and
@@ -72,12 +74,19 @@ class EditHistory {
   // Undo: ends the gesture under way, moves the position down by one and puts the picture
   // back to how it was before that step.
   Step Undo(QImage& picture);
-  // Redo: when a gesture was recorded after the position's step, puts that step's result
-  // into picture and moves the position up by one.
+  // Redo: puts the result of the step that the last undo took back into picture and moves the
+  // position up by one; nothing after a new gesture.
   Step Redo(QImage& picture);
 
   // The file of step n.
   QString SnapshotFile(int n) const;
+
+  // The recovery copy of the score, kept up to date with every change the history sees
+  // (null: none, as while the symbol editor draws into the history).
+  void SetRecoveryLog(RecoveryLog* log);
+  // Writes down the changes of the gesture under way for the recovery copy, when there are
+  // any since the last time (called every second or so; costs the tiles they reached).
+  void Checkpoint(const QImage& picture);
 
   // Edge of the tiles of the steps recorded from now on (kHistoryTileSize unless a benchmark
   // compares others).
@@ -120,11 +129,15 @@ class EditHistory {
   bool troubleTold_ = false;
   qint64 tilesCompared_ = 0;
   HistoryStep scratch_;  // the last written step, whose buffers the next step takes over
+  RecoveryLog* recovery_ = nullptr;
+  qint64 checkpointKey_ = 0;  // the picture's cache key at the last checkpoint
 
   // Brings known_ up to date with picture; with a step, what changed goes into it.
   void NoteTrouble(const QString& reason);
   void Catch(const QImage& picture, HistoryStep* step);
   void CloseGesture(const QImage& picture);
+  // PutStep, and the recovery log hears of it.
+  bool PutStepLogged(const HistoryStep& step, bool after, QImage& picture);
   bool WriteStep(int n, const HistoryStep& step);
   void WritePendingSteps();
   std::optional<HistoryStep> LoadStep(int n) const;

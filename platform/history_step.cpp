@@ -91,13 +91,16 @@ void PutTile(QImage& picture, const QRect& rect, int bpp, const char* bytes) {
 
 }  // namespace
 
-int TakeChangedTiles(QImage& known, const QImage& picture, int tileSize,
-                     const std::vector<bool>& candidates, bool allTiles, HistoryStep* step) {
-  const int bpp = picture.depth() / 8;
-  const TileGrid grid(picture.size(), bpp, tileSize);
-  int compared = 0;
+namespace {
+
+// The candidate tiles where picture differs from known, and the bytes they hold.
+std::vector<int> ChangedTiles(const QImage& known, const QImage& picture, const TileGrid& grid,
+                              const std::vector<bool>& candidates, bool allTiles, int& compared,
+                              qsizetype& bytes) {
+  const int bpp = grid.BytesPerPixel();
   std::vector<int> changed;
-  qsizetype bytes = 0;
+  compared = 0;
+  bytes = 0;
   for (int t = 0; t < grid.Count(); ++t) {
     if (!allTiles && (size_t(t) >= candidates.size() || !candidates[size_t(t)])) continue;
     ++compared;
@@ -105,29 +108,56 @@ int TakeChangedTiles(QImage& known, const QImage& picture, int tileSize,
     changed.push_back(t);
     bytes += grid.TileBytes(t);
   }
-  char* before = nullptr;
-  char* after = nullptr;
-  if (step) {
-    step->whole = false;
-    step->tileSize = tileSize;
-    step->size = picture.size();
-    step->format = picture.format();
-    step->colors = picture.colorTable();
-    step->tiles = changed;
-    // Sized once (a step's buffers keep their room from one step to the next).
-    step->before.resize(bytes);
-    step->after.resize(bytes);
-    before = step->before.data();
-    after = step->after.data();
-  }
-  for (const int t : changed) {
+  return changed;
+}
+
+// Makes step the given tiles, known's as before (unless beforeToo is false) and picture's
+// as after.
+void FillStep(HistoryStep& step, const QImage& known, const QImage& picture, const TileGrid& grid,
+              int tileSize, std::vector<int> tiles, qsizetype bytes, bool beforeToo) {
+  const int bpp = grid.BytesPerPixel();
+  step.whole = false;
+  step.tileSize = tileSize;
+  step.size = picture.size();
+  step.format = picture.format();
+  step.colors = picture.colorTable();
+  step.tiles = std::move(tiles);
+  // Sized once (a step's buffers keep their room from one step to the next).
+  step.before.resize(beforeToo ? bytes : 0);
+  step.after.resize(bytes);
+  char* before = step.before.data();
+  char* after = step.after.data();
+  for (const int t : step.tiles) {
     const QRect rect = grid.TileRect(t);
-    if (step) {
-      before = PackTile(before, known, rect, bpp);
-      after = PackTile(after, picture, rect, bpp);
-    }
-    CopyTile(known, picture, rect, bpp);
+    if (beforeToo) before = PackTile(before, known, rect, bpp);
+    after = PackTile(after, picture, rect, bpp);
   }
+}
+
+}  // namespace
+
+int TakeChangedTiles(QImage& known, const QImage& picture, int tileSize,
+                     const std::vector<bool>& candidates, bool allTiles, HistoryStep* step) {
+  const int bpp = picture.depth() / 8;
+  const TileGrid grid(picture.size(), bpp, tileSize);
+  int compared = 0;
+  qsizetype bytes = 0;
+  std::vector<int> changed =
+      ChangedTiles(known, picture, grid, candidates, allTiles, compared, bytes);
+  // The old tiles go into the step before known takes the new ones.
+  if (step) FillStep(*step, known, picture, grid, tileSize, changed, bytes, true);
+  for (const int t : changed) CopyTile(known, picture, grid.TileRect(t), bpp);
+  return compared;
+}
+
+int CollectChangedTiles(const QImage& known, const QImage& picture, int tileSize,
+                        const std::vector<bool>& candidates, bool allTiles, HistoryStep& step) {
+  const TileGrid grid(picture.size(), picture.depth() / 8, tileSize);
+  int compared = 0;
+  qsizetype bytes = 0;
+  std::vector<int> changed =
+      ChangedTiles(known, picture, grid, candidates, allTiles, compared, bytes);
+  FillStep(step, known, picture, grid, tileSize, std::move(changed), bytes, false);
   return compared;
 }
 
@@ -150,6 +180,34 @@ HistoryStep WholeStep(const QImage& before, const QImage& after) {
   return step;
 }
 
+namespace {
+
+// The bytes of the step's tiles in picture's grid; false when they do not fit it.
+bool StepFits(const HistoryStep& step, const QByteArray& bytes, const QImage& picture) {
+  if (picture.size() != step.size || picture.format() != step.format ||
+      picture.colorTable() != step.colors || !TileablePicture(picture))
+    return false;
+  const TileGrid grid(picture.size(), picture.depth() / 8, step.tileSize);
+  qsizetype total = 0;
+  for (const int t : step.tiles) {
+    if (t < 0 || t >= grid.Count()) return false;
+    total += grid.TileBytes(t);
+  }
+  return total == bytes.size();
+}
+
+void PutTiles(const HistoryStep& step, const QByteArray& bytes, QImage& picture) {
+  const int bpp = picture.depth() / 8;
+  const TileGrid grid(picture.size(), bpp, step.tileSize);
+  qsizetype offset = 0;
+  for (const int t : step.tiles) {
+    PutTile(picture, grid.TileRect(t), bpp, bytes.constData() + offset);
+    offset += grid.TileBytes(t);
+  }
+}
+
+}  // namespace
+
 bool PutStep(const HistoryStep& step, bool after, QImage& picture, QImage& known) {
   if (step.whole) {
     const QImage& source = after ? step.wholeAfter : step.wholeBefore;
@@ -158,25 +216,23 @@ bool PutStep(const HistoryStep& step, bool after, QImage& picture, QImage& known
     known = source.copy();
     return true;
   }
-  if (picture.size() != step.size || picture.format() != step.format ||
-      picture.colorTable() != step.colors || !SameShape(picture, known))
-    return false;
-  const int bpp = picture.depth() / 8;
-  const TileGrid grid(picture.size(), bpp, step.tileSize);
   const QByteArray& bytes = after ? step.after : step.before;
-  qsizetype offset = 0;
-  for (const int t : step.tiles) {
-    if (t < 0 || t >= grid.Count()) return false;
-    offset += grid.TileBytes(t);
+  if (!StepFits(step, bytes, picture) || !SameShape(picture, known)) return false;
+  PutTiles(step, bytes, picture);
+  PutTiles(step, bytes, known);
+  return true;
+}
+
+bool PutStepInto(const HistoryStep& step, bool after, QImage& picture) {
+  if (step.whole) {
+    const QImage& source = after ? step.wholeAfter : step.wholeBefore;
+    if (source.isNull()) return false;
+    picture = source;
+    return true;
   }
-  if (offset != bytes.size()) return false;
-  offset = 0;
-  for (const int t : step.tiles) {
-    const QRect rect = grid.TileRect(t);
-    PutTile(picture, rect, bpp, bytes.constData() + offset);
-    PutTile(known, rect, bpp, bytes.constData() + offset);
-    offset += grid.TileBytes(t);
-  }
+  const QByteArray& bytes = after ? step.after : step.before;
+  if (!StepFits(step, bytes, picture)) return false;
+  PutTiles(step, bytes, picture);
   return true;
 }
 

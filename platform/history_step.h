@@ -76,6 +76,9 @@ struct HistoryStep {
 // compared is returned.
 int TakeChangedTiles(QImage& known, const QImage& picture, int tileSize,
                      const std::vector<bool>& candidates, bool allTiles, HistoryStep* step);
+// The same, leaving known as it is: the step becomes the tiles that differ.
+int CollectChangedTiles(const QImage& known, const QImage& picture, int tileSize,
+                        const std::vector<bool>& candidates, bool allTiles, HistoryStep& step);
 
 // Copies every candidate tile (every tile when allTiles) where picture differs from known
 // back from known into picture.
@@ -89,5 +92,7 @@ HistoryStep WholeStep(const QImage& before, const QImage& after);
 // the step's shape for a tiled step. A whole step replaces both. False, with both untouched,
 // when the step does not fit the picture.
 bool PutStep(const HistoryStep& step, bool after, QImage& picture, QImage& known);
+// The same for picture alone.
+bool PutStepInto(const HistoryStep& step, bool after, QImage& picture);
 
 }  // namespace scoreink

@@ -205,8 +205,9 @@ std::optional<HistoryStep> ReadHistoryStep(const QString& path) {
       if (!in.I32(t) || t < 0 || t >= grid.Count()) return std::nullopt;
       expected += grid.TileBytes(t);
     }
+    // A step of the recovery log keeps only the tiles after it.
     if (!in.Blob(step.before, expected) || !in.Blob(step.after, expected) ||
-        step.before.size() != expected || step.after.size() != expected)
+        (step.before.size() != expected && !step.before.isEmpty()) || step.after.size() != expected)
       return std::nullopt;
   }
   char end[4];

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -15,6 +16,7 @@
 #include "platform/device_write.h"
 #include "platform/native_path.h"
 #include "platform/picture_messages.h"
+#include "platform/rewrite_keeper.h"
 
 namespace scoreink {
 
@@ -49,6 +51,20 @@ void KeepOwnerAndMode(const QString& newFile, const struct stat& old) {
   ::chmod(name.constData(), old.st_mode & 07777);
 }
 
+// Removes what earlier saves of this very file left beside it when they were killed between
+// opening their new file and renaming it (".<name>.<8 hex digits>"); nothing else.
+void RemoveLeftSiblings(const QFileInfo& target) {
+  QDir folder(target.absolutePath());
+  const QString prefix = QStringLiteral(".") + target.fileName() + QLatin1Char('.');
+  for (const QString& name : folder.entryList({prefix + QStringLiteral("????????")},
+                                              QDir::Files | QDir::Hidden | QDir::System)) {
+    const QString tail = name.mid(prefix.size());
+    bool hex = tail.size() == 8;
+    for (const QChar c : tail) hex = hex && QStringLiteral("0123456789abcdef").contains(c);
+    if (hex) folder.remove(name);
+  }
+}
+
 // Writes, flushes and closes, checking each step.
 QString WriteAndClose(QFile& file, const std::function<QString(QIODevice&)>& write) {
   QString reason = write(file);
@@ -74,12 +90,21 @@ QString OverwriteInPlace(const QString& path, const std::function<QString(QIODev
     return error == ENOSPC ? QStringLiteral("ディスクの空きが足りない (%1)").arg(detail)
                            : QStringLiteral("書き込みに失敗した (%1)").arg(detail);
   }
+  // Until the new bytes are whole and on disk, a copy of the old file waits elsewhere.
+  KeptOriginal original;
+  if (!original.Keep(path, bytes))
+    return QStringLiteral("元のファイルの控えを作れないので、上書きしなかった");
   QString reason;
   if (!WriteFully(file, bytes.constData(), bytes.size()) || !file.flush() ||
-      !file.resize(bytes.size()))
+      !file.resize(bytes.size()) || ::fsync(file.handle()) != 0)
     reason = ReasonWriteFailed(file);
   file.close();
   if (reason.isEmpty() && file.error() != QFileDevice::NoError) reason = ReasonWriteFailed(file);
+  // A rewrite that failed midway is put back from the copy at once (or at the next start).
+  if (reason.isEmpty())
+    original.Drop();
+  else
+    original.PutBack();
   return reason;
 }
 
@@ -97,6 +122,7 @@ QString WriteReplacingFile(const QString& requested,
   // The new file would replace a write-protected one as easily as any other: the
   // protection is the user's word that this file stays as it is.
   if (exists && WriteProtected(path, old)) return ReasonWriteProtected();
+  RemoveLeftSiblings(target);
   QFile temp;
   if (!OpenSibling(target, temp)) {
     if (exists) return OverwriteInPlace(path, write);

@@ -34,6 +34,8 @@ struct WorkPlaces {
   // Where the symbols and the remembered folder are read from, the one that wins first.
   QStringList SymbolFolders() const { return ReadOrder("OpPIX"); }
   QStringList PixDirFiles() const { return ReadOrder("PixDir.txt"); }
+  // The recovery copy of a score with unsaved edits, kept until the program closes normally.
+  QString RecoveryFolder() const { return dataFolder + "Recovery"; }  // no trailing "/"
   // Where the file dialogs open when nothing is remembered: the executable's folder without
   // its trailing "/" (the user's home folder when the executable's folder is read-only).
   QString DefaultPictureFolder() const;
@@ -41,6 +43,10 @@ struct WorkPlaces {
  private:
   QStringList ReadOrder(const QString& name) const;
 };
+
+// The per-user data folder (QStandardPaths::AppLocalDataLocation), created if needed, with a
+// trailing "/".
+QString UserDataFolder();
 
 // exeFolderWithSlash when a file can be created there and the work folder made, else this
 // install's folder in the per-user data folder (QStandardPaths::AppLocalDataLocation, created

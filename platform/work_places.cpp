@@ -33,20 +33,30 @@ bool WorkFolderCanBeMade(const QString& folderWithSlash) {
   return work.isDir() && CanCreateFileIn(WithSlash(work.filePath()));
 }
 
+// The per-user data folder, with a trailing "/"; not made here.
+QString UserDataBase() {
+  const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+  return WithSlash(folder.isEmpty() ? QDir::homePath() + "/.local/share/scoreink" : folder);
+}
+
 // This install's folder in the per-user data folder: the name of the executable's folder and
 // a short digest of its whole path, so that two installs never share one.
 QString UserFolderOf(const QString& exeFolderWithSlash) {
-  QString base = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
-  if (base.isEmpty()) base = QDir::homePath() + "/.local/share/scoreink";
   const QByteArray digest =
       QCryptographicHash::hash(NativePath(exeFolderWithSlash), QCryptographicHash::Sha1).toHex();
   QString name = QFileInfo(exeFolderWithSlash.chopped(1)).fileName();
   name.replace(QRegularExpression(QStringLiteral("[^A-Za-z0-9_.-]")), QStringLiteral("_"));
-  return WithSlash(base) + (name.isEmpty() ? QStringLiteral("root") : name) + '-' +
+  return UserDataBase() + (name.isEmpty() ? QStringLiteral("root") : name) + '-' +
          QString::fromLatin1(digest.left(12)) + '/';
 }
 
 }  // namespace
+
+QString UserDataFolder() {
+  const QString folder = UserDataBase();
+  QDir().mkpath(folder);
+  return folder;
+}
 
 QString WorkPlaces::DefaultPictureFolder() const {
   // A read-only executable folder is no place to look for scores either.

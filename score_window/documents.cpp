@@ -57,8 +57,16 @@ bool SaveBeforeLeaving(TForm1& window) {
 
 }  // namespace
 
+bool TForm1::HasUnsavedEdits() const {
+  return carriedEdits_ || HistoryPos() >= 2;
+}
+
+void TForm1::CarryUnsavedEdits(bool carried) {
+  carriedEdits_ = carried;
+}
+
 int TForm1::AskSaveChanges() {
-  if (HistoryPos() <= 1) return 0;
+  if (!HasUnsavedEdits()) return 0;
   return AppMessageBox(QString(25, QLatin1Char(' ')) + QStringLiteral("保存する?"),
                        QStringLiteral("何か編集中のデータがあるみたいだけど"),
                        MsgButtons::YesNoCancel);
@@ -72,7 +80,9 @@ bool TForm1::SaveScore(bool askName) {
         [this](const QString& initial) {
           return RunSaveDialog(this, initial, QString::fromLatin1(kScoreFileFilter));
         },
-        AppMessageBox);
+        AppMessageBox,
+        {CurrentWorkPlaces.BlockFile(), CurrentWorkPlaces.SymbolFolder(), WorkFolder,
+         CurrentWorkPlaces.RecoveryFolder()});
   }
   if (name.isEmpty()) return false;
 
@@ -89,9 +99,11 @@ bool TForm1::SaveScore(bool askName) {
   }
 
   SharedHistory().ResetHistory(true);
+  CarryUnsavedEdits(false);
   PictureFolder = FolderOf(name);
   RememberSaveFolder(PictureFolder);
   CurrentScoreFile = name;
+  UpdateRecoverySession();
   return true;
 }
 
@@ -139,6 +151,8 @@ void TForm1::Btn1Click(QObject*) {
 
   SharedHistory().ResetHistory(true);
   SharedHistory().Adopt(Surface());
+  CarryUnsavedEdits(false);
+  UpdateRecoverySession();
   Btn4->setEnabled(false);
 
   if (GroupBox1->isHidden()) LeavePaletteMode();
@@ -175,7 +189,7 @@ void TForm1::Btn3Click(QObject*) {
 
 void TForm1::Btn4Click(QObject*) {
   FocusSink();
-  if (HistoryPos() <= 1) {
+  if (!HasUnsavedEdits()) {
     AppMessageBox(QStringLiteral("保存する価値なし"), QStringLiteral("前と何も変わっていない"),
                   MsgButtons::Ok);
     return;

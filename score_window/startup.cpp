@@ -5,6 +5,7 @@
 
 #include "platform/edit_history.h"
 #include "platform/executable_folder.h"
+#include "platform/rewrite_keeper.h"
 #include "platform/ui/device_facts_reader.h"
 #include "platform/ui/image_control.h"
 #include "platform/ui/message_box.h"
@@ -25,6 +26,13 @@ BlankPage BlankPageOfDevices(const DeviceFacts& facts) {
   page.size = BlankPageSize(facts);
   page.scoreTemplate = ScoreTemplateImage();
   return page;
+}
+
+void TellRestoredRewrites(const QStringList& restored) {
+  if (restored.isEmpty()) return;
+  AppMessageBox(QStringLiteral("前に上書き保存が途中で止まったファイルを、元に戻しておいた\n") +
+                    restored.join(QLatin1Char('\n')),
+                QStringLiteral("どうでもいいけど"), MsgButtons::Ok);
 }
 
 }  // namespace
@@ -58,6 +66,9 @@ bool TForm1::FormCreate() {
         QStringLiteral("どうでもいいけど"), MsgButtons::Ok);
     SharedHistory().TroubleAlreadyTold(noWorkFolder);
   }
+  // A file whose rewrite in place was cut off by a crash gets its old bytes back.
+  SetRewriteKeepFolder(UserDataFolder() + "Rewrites");
+  TellRestoredRewrites(RestoreInterruptedRewrites());
 
   // 2. The desktop work area; the screen and printer facts also size the blank page.
   const DeviceFacts facts = ReadDeviceFacts();
@@ -112,6 +123,9 @@ bool TForm1::FormCreate() {
   ToolMode = 0;
   LineKind = 0;
 
+  // 14. The score a crash left unsaved, if the user wants it back; then its recovery copy.
+  StartRecovery();
+
   Edit0->setFocus(Qt::OtherFocusReason);
   return true;
 }
@@ -119,6 +133,7 @@ bool TForm1::FormCreate() {
 void TForm1::FormClose(QObject*) {
   if (!started_ || closed_) return;
   closed_ = true;
+  StopRecovery();
   SharedHistory().ResetHistory(false);
   if (lock_) lock_->Unlock();
   lock_.reset();

@@ -25,8 +25,12 @@ void TForm1::Btn12Click(QObject*) {
   connect(editor, &TForm3::Released, this, [this] {
     LockScore(ScoreLock::SymbolEditor, false);
     // The editor's drawing was the history's picture; the score is again, from now on.
-    SharedHistory().Adopt(Surface());
+    PauseRecovery(false);
   });
+  // The editor empties the history the score's edits are counted in: they are carried over,
+  // and the recovery copy keeps the score as it is until the editor is left.
+  CarryUnsavedEdits(HasUnsavedEdits());
+  PauseRecovery(true);
   editor->FormCreate();
   editor->show();
 }

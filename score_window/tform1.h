@@ -7,6 +7,7 @@
 // Controls are found by their object names as well as through the members below; handlers
 // shared by a group of controls tell the sender apart by the digits that end its name.
 #include <QImage>
+#include <QTimer>
 #include <QPoint>
 #include <QPointF>
 #include <QString>
@@ -17,6 +18,7 @@
 #include "editing/staff_detection.h"
 #include "platform/canvas.h"
 #include "platform/palette.h"
+#include "platform/recovery_log.h"
 #include "score_window/core/blank_page.h"
 
 class QButtonGroup;
@@ -114,8 +116,31 @@ class TForm1 : public QWidget {
   void LockScore(ScoreLock by, bool locked);
 
   // Score documents.
+  // Whether the score has edits that were never saved: those of the history since it was last
+  // emptied, and those carried over an emptying that was no save (a visit to the symbol
+  // editor, another picture looked at in the score file dialog and then given up).
+  bool HasUnsavedEdits() const;
+  // Carries the score's unsaved edits over an emptying of the history, or (false) forgets
+  // them once they are saved or the score is replaced.
+  void CarryUnsavedEdits(bool carried);
   // 0 when there is nothing to save, else the answer to the save question (6, 7 or 2).
   int AskSaveChanges();
+  // Shows or hides the tools that only a score made from the template offers (region delete
+  // and move, the key signature), and says whether the score is one.
+  void ShowTemplateTools(bool isTemplate);
+
+  // The recovery copy of the score (kept in the work places' "Recovery" folder while the
+  // program runs, offered back at the next start after a crash).
+  // At start-up: offers a copy left by a session that ended without closing, then starts
+  // keeping the score's.
+  void StartRecovery();
+  // Every second: the changes of the gesture under way, and whose score it is.
+  void KeepRecoveryCopy();
+  void UpdateRecoverySession();
+  // While the symbol editor records its drawing into the history, the copy waits.
+  void PauseRecovery(bool paused);
+  // A normal close leaves nothing to recover.
+  void StopRecovery();
   // Saves the score, asking for a name when askName; true when a file was written.
   bool SaveScore(bool askName);
   // The question and the save-before rule of the close command, for any way of closing the
@@ -242,6 +267,7 @@ class TForm1 : public QWidget {
   void LayOut();
   // Keeps the scrolled content as large as the images it holds.
   void FitScrollContent();
+  void ShowRecoveredScore(const RecoveryLog::Found& found);
   // The selected symbol as it floats: fitted to the staves while "CheckBox1" is on.
   QImage FloatingSymbol() const;
   // The overlay's top with a fitted note head moved onto the nearest line or space.
@@ -254,6 +280,9 @@ class TForm1 : public QWidget {
   bool sinkingFocus_ = false;
   bool formPressed_ = false;
   unsigned scoreLocks_ = 0;
+  bool carriedEdits_ = false;
+  std::unique_ptr<RecoveryLog> recovery_;
+  QTimer* checkpoints_ = nullptr;
   // The press of the current gesture stamped a lifted block and so recorded no snapshot; a
   // block lifted at its release records its own.
   bool blockStampedAtPress_ = false;

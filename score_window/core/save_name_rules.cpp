@@ -1,5 +1,6 @@
 #include "score_window/core/save_name_rules.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <algorithm>
 
@@ -39,8 +40,32 @@ bool IsPlainFileStem(const QString& stem) {
   return true;
 }
 
+namespace {
+
+// Whether path is one of ownPaths or lies inside one of them, compared after resolving "..",
+// "." and symbolic links so that no spelling of the path slips through.
+bool IsOwnPath(const QString& path, const QStringList& ownPaths) {
+  const auto canonical = [](const QString& p) {
+    const QFileInfo info(p);
+    if (info.exists()) return info.canonicalFilePath();
+    const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
+    if (folder.isEmpty()) return QDir::cleanPath(info.absoluteFilePath());
+    return folder + QLatin1Char('/') + info.fileName();
+  };
+  const QString target = canonical(path);
+  for (const QString& own : ownPaths) {
+    if (own.isEmpty()) continue;
+    const QString place = canonical(own);
+    if (target == place || target.startsWith(place + QLatin1Char('/'))) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
 QString ChooseSaveName(const QString& initial, const QString& workFolder,
-                       const SaveNameDialog& dialog, const SaveNameMessage& message) {
+                       const SaveNameDialog& dialog, const SaveNameMessage& message,
+                       const QStringList& ownPaths) {
   QString pick;
   bool refused = false;
   for (;;) {
@@ -84,6 +109,11 @@ QString ChooseSaveName(const QString& initial, const QString& workFolder,
 
   const QString name = stem + (ext.isEmpty() ? QStringLiteral(".bmp") : ext.toLower());
   const QString full = FolderOf(pick) + QLatin1Char('/') + name;
+  if (IsOwnPath(full, ownPaths)) {
+    message(QStringLiteral("プログラムが自分で使うファイルなので、この名前はダメ"),
+            QStringLiteral("いろいろ事情があって"), MsgButtons::Ok);
+    return {};
+  }
   if (QFileInfo::exists(full)) {
     const int answer =
         message(QStringLiteral("上書きしていい?"),

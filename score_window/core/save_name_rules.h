@@ -5,6 +5,7 @@
 // existing file is replaced. The dialog and the message boxes are passed in, so this runs
 // headless; it shows its messages only through them.
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <optional>
 
@@ -37,8 +38,12 @@ using SaveNameMessage =
 //  - The stem is the file name without its extension (every occurrence, case-sensitive) and
 //    without any "."; the result is folder + "/" + stem + the extension in lower case, or
 //    + ".bmp" when the pick had none.
+//  - A result that is one of ownPaths, or lies inside one of them (the program's own files
+//    and folders: the lifted-block file, the custom symbols, the recovery copy), is refused
+//    with a message and returns "": saving there would destroy the save or the program's data.
 //  - When that file exists the user is asked; No returns "".
 QString ChooseSaveName(const QString& initial, const QString& workFolder,
-                       const SaveNameDialog& dialog, const SaveNameMessage& message);
+                       const SaveNameDialog& dialog, const SaveNameMessage& message,
+                       const QStringList& ownPaths = {});
 
 }  // namespace scoreink

@@ -26,7 +26,8 @@ class ScriptedUser {
   explicit ScriptedUser(std::deque<std::optional<QString>> picks, int answer = kIdYes)
       : picks_(std::move(picks)), answer_(answer) {}
 
-  QString Choose(const QString& initial, const QString& workFolder) {
+  QString Choose(const QString& initial, const QString& workFolder,
+                 const QStringList& ownPaths = {}) {
     return ChooseSaveName(
         initial, workFolder,
         [this](const QString& name) {
@@ -39,7 +40,8 @@ class ScriptedUser {
         [this](const QString& text, const QString& caption, MsgButtons buttons) {
           shown.push_back({text, caption, buttons});
           return buttons == MsgButtons::Ok ? kIdOk : answer_;
-        });
+        },
+        ownPaths);
   }
 
   std::vector<QString> initialNames;
@@ -140,6 +142,29 @@ TEST(ChooseSaveName, AsksBeforeReplacingAnExistingFile) {
   ScriptedUser fresh({dir.filePath("other.jpg")});
   EXPECT_EQ(fresh.Choose("", kWork), dir.filePath("other.jpg"));
   EXPECT_TRUE(fresh.shown.empty());
+}
+
+// A save under one of the program's own files would be deleted by the next reset (the block
+// file) or would overwrite a custom symbol with a page: refused, however the path is spelled.
+TEST(ChooseSaveName, RefusesThePlacesOfTheProgramsOwnFiles) {
+  QTemporaryDir exe;
+  ASSERT_TRUE(QDir(exe.path()).mkpath("OpPIX") && QDir(exe.path()).mkpath("TmpWork/sub"));
+  const QString root = exe.path();
+  const QStringList own = {root + "/CCTmp.bmp", root + "/OpPIX", root + "/TmpWork",
+                           root + "/Recovery"};
+  const Shown kOwnFile{"プログラムが自分で使うファイルなので、この名前はダメ",
+                       "いろいろ事情があって", MsgButtons::Ok};
+  for (const QString& pick : {root + "/CCTmp.BMP", root + "/OpPIX/3.bmp",
+                              root + "/OpPIX/../OpPIX/12.bmp", root + "/TmpWork/sub/x.bmp",
+                              root + "/Recovery/base.bmp"}) {
+    SCOPED_TRACE(pick.toStdString());
+    ScriptedUser user({pick});
+    EXPECT_EQ(user.Choose("", root + "/TmpWork", own), "");
+    EXPECT_EQ(user.shown, std::vector<Shown>{kOwnFile});
+  }
+  ScriptedUser beside({root + "/CCTmp2.bmp"});
+  EXPECT_EQ(beside.Choose("", root + "/TmpWork", own), root + "/CCTmp2.bmp");
+  EXPECT_TRUE(beside.shown.empty());
 }
 
 TEST(IsPlainFileStem, OnlyAsciiLettersDigitsUnderscoreAndHyphen) {

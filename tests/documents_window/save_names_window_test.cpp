@@ -8,6 +8,8 @@
 
 #include "document_test_support.h"
 #include "harness/case_names.h"
+#include "platform/rewrite_keeper.h"
+#include "platform/work_files.h"
 #include "score_window/shared_values.h"
 
 namespace scoreink::test {
@@ -128,6 +130,51 @@ TEST(SaveButton, TheDialogStartsFromTheScoresFileAndAsksBeforeReplacingAnother) 
   ui.Click("Btn3");
   EXPECT_TRUE(ReadAll(other).startsWith("BM"));
   EXPECT_EQ(CurrentScoreFile, other);
+}
+
+// Saving a page under one of the program's own files would lose the save at the next reset
+// (the block file) or put a page in a custom symbol's place: refused, and nothing changes.
+TEST(SaveButtonOwnFiles, AreRefusedAndNothingIsWritten) {
+  for (const char* name : {"CCTmp.bmp", "OpPIX/3.bmp"}) {
+    SCOPED_TRACE(name);
+    ScoreWindowHarness ui;
+    ASSERT_TRUE(QDir(ui.Folder().Path()).mkpath("OpPIX"));
+    const QString symbol = ui.Folder().File("OpPIX/3.bmp");
+    ASSERT_TRUE(ui.Folder().Write("OpPIX/3.bmp", "a custom symbol"));
+    EditOnce(ui);
+    ui.Dialogs().AnswerSave(ui.Folder().File(name));
+    ui.Dialogs().AnswerBox(kIdOk, "いろいろ事情があって");
+    ui.Click("Btn3");
+    ASSERT_EQ(ui.Dialogs().Boxes().size(), 1u);
+    EXPECT_EQ(ui.Dialogs().Boxes()[0].text,
+              "プログラムが自分で使うファイルなので、この名前はダメ");
+    EXPECT_FALSE(QFileInfo::exists(ui.Folder().File("CCTmp.bmp")));
+    EXPECT_EQ(ReadAll(symbol), "a custom symbol");
+    EXPECT_TRUE(CurrentScoreFile.isEmpty());
+    EXPECT_TRUE(ui->HasUnsavedEdits());
+  }
+}
+
+// A score rewritten in place and cut off by a crash comes back whole at the next start, and
+// the user is told which file it was.
+TEST(StartUp, PutsBackAFileWhoseRewriteInPlaceWasCutOff) {
+  QTemporaryDir folder;
+  const QString score = folder.filePath("score.bmp");
+  ASSERT_TRUE(WriteAll(score, "the score saved yesterday"));
+  WindowOptions options;
+  options.prepare = [&](TempExecutableFolder&) {
+    SetRewriteKeepFolder(UserDataFolder() + "Rewrites");
+    KeptOriginal kept;
+    ASSERT_TRUE(kept.Keep(score, "the score of today, whole"));
+    ASSERT_TRUE(WriteAll(score, "the score of"));  // killed here
+  };
+  options.answers = [](ScriptedDialogs& dialogs) {
+    dialogs.AnswerBox(kIdOk, "どうでもいいけど");
+  };
+  ScoreWindowHarness ui(options);
+  EXPECT_EQ(ReadAll(score), "the score saved yesterday");
+  ASSERT_EQ(ui.Dialogs().Boxes().size(), 1u);
+  EXPECT_TRUE(ui.Dialogs().Boxes()[0].text.contains(score));
 }
 
 }  // namespace

@@ -66,20 +66,29 @@ TEST(EditHistorySession, TheWorkedSequence) {
   ui.Click("Btn8");
   EXPECT_EQ(HistoryPos(), 2);
   EXPECT_TRUE(SamePicture(ui.Score(), s1));
+  ui.Click("Btn8");  // the newest picture comes back too
+  EXPECT_EQ(HistoryPos(), 3);
+  EXPECT_TRUE(SamePicture(ui.Score(), s2));
   ui.Dialogs().AnswerBox(kIdOk, kCaption);
-  ui.Click("Btn8");  // S2 was never written
+  ui.Click("Btn8");
   ExpectBox(ui, "これより後はない");
-  EXPECT_EQ(HistoryPos(), 2);
-  EXPECT_TRUE(SamePicture(ui.Score(), s1));
+  EXPECT_EQ(HistoryPos(), 3);
+  EXPECT_TRUE(SamePicture(ui.Score(), s2));
 
-  // A new gesture replaces step 2, starting from what the score shows.
+  // A new gesture after an undo replaces step 2 and drops what could have been redone.
+  ui.Click("Btn7");
   QImage s3 = s1;
   Stroke(ui, s3, 2);
   EXPECT_EQ(HistoryPos(), 3);
   EXPECT_TRUE(SamePicture(ui.Score(), s3));
+  ui.Dialogs().AnswerBox(kIdOk, kCaption);
+  ui.Click("Btn8");
+  ExpectBox(ui, "これより後はない");
   ui.Click("Btn7");
   EXPECT_TRUE(SamePicture(ui.Score(), s1));
-  EXPECT_EQ(ui.Dialogs().Boxes().size(), 2u);
+  ui.Click("Btn8");
+  EXPECT_TRUE(SamePicture(ui.Score(), s3));
+  EXPECT_EQ(ui.Dialogs().Boxes().size(), 3u);
 }
 
 TEST(EditHistorySession, DrawUndoRedoDrawAgainAndTheAbandonedBranchIsGone) {
@@ -116,10 +125,12 @@ TEST(EditHistorySession, DrawUndoRedoDrawAgainAndTheAbandonedBranchIsGone) {
   EXPECT_TRUE(SamePicture(ui.Score(), states[1]));
   ui.Click("Btn8");
   EXPECT_TRUE(SamePicture(ui.Score(), states[2]));
+  ui.Click("Btn8");  // onto E, never onto C or D
+  EXPECT_TRUE(SamePicture(ui.Score(), e));
+  EXPECT_EQ(HistoryPos(), 4);
   ui.Dialogs().AnswerBox(kIdOk, kCaption);
-  ui.Click("Btn8");  // never onto C or D
-  EXPECT_TRUE(SamePicture(ui.Score(), states[2]));
-  EXPECT_EQ(HistoryPos(), 3);
+  ui.Click("Btn8");
+  EXPECT_TRUE(SamePicture(ui.Score(), e));
 }
 
 TEST(EditHistorySession, AWorkFolderRemovedByHandComesBackAtTheNextPress) {

@@ -13,7 +13,8 @@ WindowOptions WithPrinter600Offsets100() {
   return options;
 }
 
-ScoreWindowHarness::ScoreWindowHarness(WindowOptions options) : devices_(options.facts) {
+ScoreWindowHarness::ScoreWindowHarness(WindowOptions options)
+    : folder_(options.executableFolder), devices_(options.facts) {
   if (options.prepare) options.prepare(folder_);
   if (options.answers) options.answers(dialogs_);
   window_ = std::make_unique<TForm1>();

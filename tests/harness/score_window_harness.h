@@ -34,6 +34,8 @@ struct WindowOptions {
   std::function<void(ScriptedDialogs&)> answers;
   // Show the window after start-up, as the program does.
   bool show = true;
+  // Start in this executable folder (with "/") instead of a new one, which is left in place.
+  QString executableFolder;
 };
 
 // The default options with a 600-dpi printer whose unprintable margins are 100 pixels.

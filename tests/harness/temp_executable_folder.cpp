@@ -19,9 +19,14 @@ QString& CurrentOverride() {
 
 }  // namespace
 
-TempExecutableFolder::TempExecutableFolder() : dir_(QDir::tempPath() + "/scoreink-test-XXXXXX") {
-  EXPECT_TRUE(dir_.isValid()) << "cannot create a temporary executable folder";
-  path_ = dir_.path() + "/";
+TempExecutableFolder::TempExecutableFolder(const QString& existing) {
+  if (existing.isEmpty()) {
+    dir_.emplace(QDir::tempPath() + "/scoreink-test-XXXXXX");
+    EXPECT_TRUE(dir_->isValid()) << "cannot create a temporary executable folder";
+    path_ = dir_->path() + "/";
+  } else {
+    path_ = existing.endsWith('/') ? existing : existing + "/";
+  }
   previous_ = CurrentOverride();
   CurrentOverride() = path_;
   SetExecutableFolderOverride(path_);
@@ -30,9 +35,10 @@ TempExecutableFolder::TempExecutableFolder() : dir_(QDir::tempPath() + "/scorein
 TempExecutableFolder::~TempExecutableFolder() {
   CurrentOverride() = previous_;
   SetExecutableFolderOverride(previous_);
+  if (!dir_) return;
   // Make everything removable again (a test may have write-protected a file or folder).
-  QDir root(dir_.path());
-  QFile::setPermissions(dir_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  QDir root(dir_->path());
+  QFile::setPermissions(dir_->path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
   for (const QFileInfo& info :
        root.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden)) {
     QFile::setPermissions(info.filePath(),

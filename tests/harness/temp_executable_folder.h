@@ -3,12 +3,15 @@
 // lives, so that TmpWork, PixDir.txt, CCTmp.bmp and OpPIX of a test never touch the real ones.
 #include <QString>
 #include <QTemporaryDir>
+#include <optional>
 
 namespace scoreink::test {
 
 class TempExecutableFolder {
  public:
-  TempExecutableFolder();
+  // A new temporary folder, or `existing` (with "/"), which is then left in place: a second
+  // start of the program in the same folder, as after a crash.
+  explicit TempExecutableFolder(const QString& existing = {});
   // Puts back the folder that was in force before and removes this one with its contents.
   ~TempExecutableFolder();
   TempExecutableFolder(const TempExecutableFolder&) = delete;
@@ -22,7 +25,7 @@ class TempExecutableFolder {
   bool Write(const QString& relative, const QByteArray& bytes) const;
 
  private:
-  QTemporaryDir dir_;
+  std::optional<QTemporaryDir> dir_;
   QString path_;
   QString previous_;
 };

@@ -209,7 +209,7 @@ TEST(OpenPick, CancelAfterPicksBringsTheScoreBackAtAHundredPercent) {
   EXPECT_EQ(ui->Label3->text(), "100");
   EXPECT_EQ(ui->Label1->text(), "2");
   EXPECT_EQ(ui->Image1->size(), edited.size());
-  EXPECT_EQ(PenWidth, 3) << "Cancel resets only the pen-width label";
+  EXPECT_EQ(PenWidth, 2) << "the pen and its label agree";
   EXPECT_EQ(CurrentScoreFile, file);
   EXPECT_FALSE(ui->Img00->HasPicture()) << "the copy is let go";
 }

@@ -23,26 +23,33 @@ QImage Page(int width = 300, int height = 200) {
   return image;
 }
 
-// What undo and redo promise, kept as whole pictures: picture k is the one a gesture started
-// from; a new gesture drops those above it; redo reaches a picture only when a later gesture
-// was recorded.
+// What undo and redo promise, kept as whole pictures: states[k] is the picture after k
+// gestures; undo and redo move over them, the newest included; a new gesture drops those
+// after the one shown.
 struct WholePictureHistory {
-  std::vector<QImage> before{QImage()};  // index = step number
-  int pos = 1;
+  std::vector<QImage> states;
+  int shown = 0;
+  bool open = false;  // states[shown] is still being drawn
 
+  explicit WholePictureHistory(const QImage& start) : states{start.copy()} {}
+  int Pos() const { return shown + 1; }
   void Record(const QImage& picture) {
-    before.resize(size_t(pos));
-    before.push_back(picture.copy());
-    ++pos;
+    states.resize(size_t(shown) + 1);
+    states[size_t(shown)] = picture.copy();
+    states.push_back(picture.copy());
+    ++shown;
+    open = true;
   }
   Step Undo(QImage& picture) {
-    if (pos <= 1) return Step::NothingBefore;
-    picture = before[size_t(--pos)].copy();
+    if (shown == 0) return Step::NothingBefore;
+    if (open) states[size_t(shown)] = picture.copy();
+    open = false;
+    picture = states[size_t(--shown)].copy();
     return Step::Loaded;
   }
   Step Redo(QImage& picture) {
-    if (size_t(pos + 1) >= before.size()) return Step::NothingAfter;
-    picture = before[size_t(++pos)].copy();
+    if (open || size_t(shown) + 1 >= states.size()) return Step::NothingAfter;
+    picture = states[size_t(++shown)].copy();
     return Step::Loaded;
   }
 };
@@ -81,9 +88,9 @@ TEST_F(EditHistoryTest, RandomEditSequencesMatchAListOfWholePictures) {
     std::mt19937 random(seed);
     auto pick = [&](int n) { return int(random() % unsigned(n)); };
     history_.ResetHistory(true);
-    WholePictureHistory plain;
     QImage picture = Page();
     QImage expected = picture.copy();
+    WholePictureHistory plain(picture);
     history_.Adopt(picture);
     for (int i = 0; i < 150; ++i) {
       SCOPED_TRACE(i);
@@ -110,7 +117,7 @@ TEST_F(EditHistoryTest, RandomEditSequencesMatchAListOfWholePictures) {
       } else {
         ASSERT_EQ(history_.Redo(picture), plain.Redo(expected));
       }
-      ASSERT_EQ(history_.HistoryPos(), plain.pos);
+      ASSERT_EQ(history_.HistoryPos(), plain.Pos());
       ASSERT_EQ(picture, expected);
     }
   }
@@ -164,7 +171,7 @@ TEST_F(EditHistoryTest, StepsSurviveAWorkFolderThatGoesAwayOrRefusesFiles) {
 
   for (int n = 0; n < 3; ++n) ASSERT_EQ(history_.Undo(picture), Step::Loaded);
   EXPECT_EQ(picture, start);
-  for (int n = 0; n < 2; ++n) ASSERT_EQ(history_.Redo(picture), Step::Loaded);
+  for (int n = 0; n < 3; ++n) ASSERT_EQ(history_.Redo(picture), Step::Loaded);
   EXPECT_EQ(history_.Redo(picture), Step::NothingAfter);
   EXPECT_EQ(picture, newest);
 }
