@@ -4,6 +4,8 @@
 #include <QKeyEvent>
 #include <QStyledItemDelegate>
 
+#include "platform/native_path.h"
+
 namespace scoreink {
 
 namespace {
@@ -43,7 +45,11 @@ bool FileListBox::PointAt(const QString& folder) {
   const std::optional<QStringList> names = ListMatchingFiles(folder, fileMask_);
   if (!names) return false;
   clear();
-  addItems(*names);
+  // A name that is not UTF-8 is shown with replacement characters and kept with its bytes.
+  for (const QString& name : *names) {
+    auto* item = new QListWidgetItem(DisplayedPath(name), this);
+    item->setData(Qt::UserRole, name);
+  }
   directory_ = folder;
   return true;
 }
@@ -51,7 +57,7 @@ bool FileListBox::PointAt(const QString& folder) {
 QString FileListBox::SelectedFilePath() const {
   const QListWidgetItem* item = currentItem();
   if (!item || !item->isSelected() || directory_.isEmpty()) return QString();
-  return QDir(directory_).filePath(item->text());
+  return QDir(directory_).filePath(item->data(Qt::UserRole).toString());
 }
 
 void FileListBox::RemoveSelected() {

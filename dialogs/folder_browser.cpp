@@ -1,5 +1,8 @@
 #include "dialogs/folder_browser.h"
 
+#include <QDir>
+
+#include "platform/ui/message_box.h"
 #include "platform/work_files.h"
 #include "score_window/shared_values.h"
 
@@ -18,7 +21,20 @@ QWidget* MakeFolderBrowserControl(const ControlLook& look) {
 
 QString ListFolder(FileListBox& list, const QString& previous, const QString& chosen) {
   return ListFolderInto(list, previous, chosen, WorkFolder, [](const QString& folder) {
-    return RememberPictureFolder(CurrentWorkPlaces.PixDirFile(), folder);
+    // A remembered folder that cannot be written is told once, until writing works again.
+    static bool told = false;
+    const QString file = CurrentWorkPlaces.PixDirFile();
+    if (RememberPictureFolder(file, folder)) {
+      told = false;
+      return true;
+    }
+    if (!told) {
+      told = true;
+      AppMessageBox(QStringLiteral("作業フォルダに書き込めないので、選んだフォルダを覚えておけない\n") +
+                        QDir::toNativeSeparators(file),
+                    QStringLiteral("どうでもいいけど"), MsgButtons::Ok);
+    }
+    return false;
   });
 }
 

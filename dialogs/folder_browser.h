@@ -36,7 +36,7 @@ QWidget* MakeFolderBrowserControl(const ControlLook& look);
 // rules are ListFolderInto's, dialogs/core/folder_listing.h): the work folder WorkFolder is
 // never listed, a folder that cannot be listed leaves the list showing "/", and a folder other
 // than previous is written into PixDir.txt (CurrentWorkPlaces.PixDirFile()) and returned only
-// when that write succeeded.
+// when that write succeeded. A write that fails is told once (until one succeeds again).
 QString ListFolder(FileListBox& list, const QString& previous, const QString& chosen);
 
 }  // namespace scoreink

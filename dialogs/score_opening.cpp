@@ -15,18 +15,24 @@
 #include "platform/ui/control_values.h"
 #include "platform/ui/image_control.h"
 #include "platform/ui/message_box.h"
+#include "platform/ui/read_progress.h"
 #include "score_window/shared_values.h"
 #include "score_window/tform1.h"
 
 namespace scoreink {
 
-std::optional<QImage> CheckScorePicture(const QString& path) {
+std::optional<QImage> CheckScorePicture(const QString& path, QProgressBar* bar,
+                                        QWidget* cancelButton) {
   PickedPicture picked;
   {
     BusyCursor busy;
-    picked = ReadPickedPicture(path);
+    const ReadEnd end = ReadOffTheUiThread(
+        bar, cancelButton, [&](ReadWatch& watch) { picked = ReadPickedPicture(path, &watch); });
+    if (end == ReadEnd::Cancelled) return std::nullopt;
   }
   switch (picked.verdict) {
+    case PickedPicture::Verdict::Cancelled:
+      return std::nullopt;
     case PickedPicture::Verdict::Unreadable:
       ShowErrorMessage(picked.error);
       return std::nullopt;

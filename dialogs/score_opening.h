@@ -13,14 +13,20 @@
 #include <QString>
 #include <optional>
 
+class QProgressBar;
+class QWidget;
+
 namespace scoreink {
 
 class TForm1;
 
 // The file at path read as the score it would become (8 bits, the fixed palette). A file that
 // cannot be read gets the error display, a picture too small for a score its message box;
-// both give nothing, and nothing of the score being edited has been touched.
-std::optional<QImage> CheckScorePicture(const QString& path);
+// both give nothing, and nothing of the score being edited has been touched. The reading runs
+// off the user-interface thread; a long one shows bar (if any) and stops on Esc or a click on
+// cancelButton, giving nothing and saying nothing.
+std::optional<QImage> CheckScorePicture(const QString& path, QProgressBar* bar = nullptr,
+                                        QWidget* cancelButton = nullptr);
 
 enum class Settled {
   Cancelled,      // the user kept the score being edited: nothing is opened

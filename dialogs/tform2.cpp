@@ -8,6 +8,7 @@
 
 #include "dialogs/folder_browser.h"
 #include "platform/ui/form_builder.h"
+#include "platform/ui/read_progress.h"
 #include "score_window/tform1.h"
 
 namespace scoreink {
@@ -29,6 +30,8 @@ TForm2::TForm2(TForm1& scoreWindow)
   SetUpFormWindow(this, "Form2", kBlackColor, kClientWidth, kClientHeight, kFontPixels);
   BuildControls();
   BindControls();
+  // Below the buttons, where nothing else lies.
+  readProgress_ = AddReadProgressBar(this, QRect(4, 476, 434, 18));
 }
 
 TForm2::~TForm2() {

@@ -14,6 +14,7 @@
 class QCloseEvent;
 class QGroupBox;
 class QLabel;
+class QProgressBar;
 class QPushButton;
 class QRadioButton;
 
@@ -79,6 +80,7 @@ class TForm2 : public QWidget {
   void Release();
 
   TForm1& score_;
+  QProgressBar* readProgress_ = nullptr;  // shown while a long pick is read
   QString pickedFile_;
   bool previewShown_ = false;
   // The score behind the first preview had unsaved edits (they come back with it on Cancel).

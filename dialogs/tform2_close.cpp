@@ -4,6 +4,7 @@
 #include "dialogs/tform2.h"
 #include "platform/ui/control_values.h"
 #include "platform/ui/image_control.h"
+#include "platform/ui/read_progress.h"
 #include "score_window/shared_values.h"
 #include "score_window/tform1.h"
 
@@ -18,6 +19,8 @@ void TForm2::Button1Click(QObject*) {
 }
 
 void TForm2::Button2Click(QObject*) {
+  // While a pick is being read, Cancel stops the reading and leaves the dialog open.
+  if (StopReadInProgress()) return;
   RestoreScore();
   Release();
 }

@@ -9,7 +9,9 @@
 #include "dialogs/file_list_box.h"
 #include "dialogs/score_opening.h"
 #include "dialogs/tform2.h"
+#include "platform/native_path.h"
 #include "platform/ui/message_box.h"
+#include "platform/ui/read_progress.h"
 #include "score_window/shared_values.h"
 #include "score_window/tform1.h"
 
@@ -26,9 +28,10 @@ QString DeleteFailureMessage(const QString& path, const QFile& file) {
 
 void TForm2::FileListBox1Click(QObject*) {
   const QString path = FileListBox1->SelectedFilePath();
-  // A file that has gone since the list was read is ignored.
-  const QFileInfo file(path);
-  if (path.isEmpty() || !file.exists() || file.isDir()) return;
+  // A file that has gone since the list was read is ignored (a name that is not UTF-8 is
+  // looked up by its own bytes).
+  const PathKind kind = KindOfPath(path);
+  if (kind == PathKind::Missing || kind == PathKind::Folder) return;
   if (RadioButton0->isChecked())
     OpenPicked(path);
   else
@@ -49,7 +52,7 @@ void TForm2::DeletePicked(const QString& path) {
 void TForm2::OpenPicked(const QString& path) {
   // The file is read and checked first: a file that is broken or too small changes nothing,
   // neither the score nor its history.
-  std::optional<QImage> picture = CheckScorePicture(path);
+  std::optional<QImage> picture = CheckScorePicture(path, readProgress_, Button2);
   if (!picture || !SettleScoreBeforePick()) return;
   ShowScorePicture(score_, std::move(*picture));
   pickedFile_ = path;

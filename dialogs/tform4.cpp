@@ -7,6 +7,7 @@
 #include "dialogs/folder_browser.h"
 #include "platform/ui/form_builder.h"
 #include "platform/ui/image_control.h"
+#include "platform/ui/read_progress.h"
 #include "score_window/shared_values.h"
 #include "symbol_editor/tform3.h"
 
@@ -30,6 +31,8 @@ TForm4::TForm4(TForm3& editor)
   SetUpFormWindow(this, "Form4", kNavy, kClientWidth, kClientHeight, kFontPixels);
   BuildControls();
   BindControls();
+  // Right of the preview, below the buttons.
+  readProgress_ = AddReadProgressBar(this, QRect(90, 500, 345, 18));
 }
 
 TForm4::~TForm4() {
@@ -88,6 +91,8 @@ void TForm4::Button1Click(QObject*) {
 }
 
 void TForm4::Button2Click(QObject*) {
+  // While a pick is being read, Cancel stops the reading and leaves the dialog open.
+  if (StopReadInProgress()) return;
   RestoreImport();
   Leave();
 }

@@ -15,6 +15,7 @@
 
 class QCloseEvent;
 class QLabel;
+class QProgressBar;
 class QPushButton;
 
 namespace scoreink {
@@ -90,6 +91,7 @@ class TForm4 : public QWidget {
   void Leave();
 
   TForm3& editor_;
+  QProgressBar* readProgress_ = nullptr;  // shown while a long pick is read
   bool creating_ = false;
   bool leaving_ = false;
   bool closed_ = false;

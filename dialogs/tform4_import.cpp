@@ -3,16 +3,20 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
+#include <optional>
 
-#include "dialogs/core/black_white.h"
 #include "dialogs/core/import_picture.h"
+#include "dialogs/core/packed_split.h"
 #include "dialogs/file_list_box.h"
 #include "dialogs/tform4.h"
-#include "platform/palette.h"
+#include "platform/native_path.h"
+#include "platform/picture_messages.h"
+#include "platform/read_watch.h"
 #include "platform/ui/busy_cursor.h"
 #include "platform/ui/control_values.h"
 #include "platform/ui/image_control.h"
 #include "platform/ui/message_box.h"
+#include "platform/ui/read_progress.h"
 #include "symbol_editor/tform3.h"
 
 namespace scoreink {
@@ -25,7 +29,7 @@ constexpr int kPreviewHeight = 105;
 constexpr int kStartThreshold = 60;
 
 QString OutOfMemoryMessage(const QString& path) {
-  return QStringLiteral("画像ファイルを読めない: ") + QFileInfo(path).fileName() +
+  return QStringLiteral("画像ファイルを読めない: ") + DisplayedPath(QFileInfo(path).fileName()) +
          QStringLiteral("\nメモリが足りない");
 }
 
@@ -39,22 +43,44 @@ void TForm4::ImportPicked(bool newPick) {
   const QString path = FileListBox1->SelectedFilePath();
   if (path.isEmpty()) return;
   BusyCursor busy;
-  // A file that has gone since the list was read is ignored.
-  if (!QFileInfo(path).isFile()) return;
+  // A file that has gone since the list was read is ignored (a name that is not UTF-8 is looked
+  // up by its own bytes); anything but a plain file is refused by the reader.
+  const PathKind kind = KindOfPath(path);
+  if (kind == PathKind::Missing || kind == PathKind::Folder) return;
 
-  // Read before anything changes: a broken file leaves the preview, the slider and the import
-  // area as they were. A new pick's preview is made from the rows as they are read.
-  ImportPicture imported =
-      ReadImportPicture(path, newPick ? QSize(kPreviewWidth, kPreviewHeight) : QSize());
-  if (!imported.picture.ok()) {
-    ShowErrorMessage(imported.picture.error);
+  // A split shown and not yet accepted makes room for the new one, kept at one bit a pixel
+  // until the new one has come: a broken or stopped reading brings it back unchanged.
+  std::optional<QImage> setAside;
+  const QImage& shown = editor_.Img1->Picture();
+  if (editor_.Img1->HasPicture() && shown.cacheKey() != editor_.ImgBK->Picture().cacheKey()) {
+    setAside = PackSplit(shown);
+    if (setAside) editor_.Img1->ClearPicture();
+  }
+  const auto bringBack = [&] {
+    if (setAside) editor_.Img1->SetPicture(UnpackSplit(*setAside));
+  };
+
+  // Read before anything else changes: a broken file leaves the preview, the slider and the
+  // import area as they were. The split is made from the rows as they are read, and so is a
+  // new pick's preview.
+  const int threshold = newPick ? kStartThreshold : LabelInteger(TBL1);
+  ImportPicture imported;
+  const ReadEnd end = ReadOffTheUiThread(readProgress_, Button2, [&](ReadWatch& watch) {
+    imported = ReadImportPicture(path, newPick ? QSize(kPreviewWidth, kPreviewHeight) : QSize(),
+                                 threshold, &watch);
+  });
+  if (end == ReadEnd::Cancelled || imported.error == ReasonCancelled()) {
+    bringBack();
     return;
   }
-  const QImage& preview = imported.preview;
-  // The split takes the picture over and works in place: no second full-size copy.
-  const int threshold = newPick ? kStartThreshold : LabelInteger(TBL1);
-  const QImage split = MakeBlackWhite(std::move(imported.picture.image), kWhite, kBlack, threshold);
-  if (split.isNull() || (newPick && preview.isNull())) {
+  if (!imported.ok()) {
+    bringBack();
+    ShowErrorMessage(imported.error);
+    return;
+  }
+  if (imported.split.isNull() || (newPick && imported.preview.isNull())) {
+    imported = ImportPicture();
+    bringBack();
     ShowErrorMessage(OutOfMemoryMessage(path));
     return;
   }
@@ -63,14 +89,14 @@ void TForm4::ImportPicked(bool newPick) {
     // Each newly picked picture starts at threshold 60.
     SetLabelInteger(TBL1, kStartThreshold);
     PlaceKnob(kStartThreshold);
-    Image1->resize(preview.size());
+    Image1->resize(imported.preview.size());
     Image1->SetStretch(true);
-    Image1->SetPicture(preview);
+    Image1->SetPicture(imported.preview);
     for (QWidget* control : {static_cast<QWidget*>(TBB0), static_cast<QWidget*>(TBL0),
                              static_cast<QWidget*>(TBL1), static_cast<QWidget*>(TBL2)})
       control->show();
   }
-  editor_.Img1->SetPicture(split);
+  editor_.Img1->SetPicture(imported.split);
   editor_.ApplyZoom(1);
   Button1->setEnabled(true);
 }

@@ -59,6 +59,22 @@ bool ReadBmpHeader(QIODevice& in, BmpHeader& header, QString& reason) {
     header.dotsPerMeterY = qint32(ReadLe32(info + 28));
     header.colorsUsed = ReadLe32(info + 32);
   }
+  // Compressed pixels in a JPEG or PNG stream carry no bit count of their own.
+  const bool embedded = header.compression == 4 || header.compression == 5;
+  switch (header.bitCount) {
+    case 1:
+    case 4:
+    case 8:
+    case 16:
+    case 24:
+    case 32:
+      break;
+    default:
+      if (!(embedded && header.bitCount == 0)) {
+        reason = ReasonBadBitCount(header.bitCount);
+        return false;
+      }
+  }
   header.topDown = height < 0;
   header.height = height < 0 ? -height : height;
   if (header.width <= 0 || header.height <= 0) {

@@ -57,7 +57,8 @@ bool ReadColorTable(QIODevice& in, qint64 start, const BmpHeader& h, QList<QRgb>
   return true;
 }
 
-QString ReadBands(QIODevice& in, qint64 start, const BmpHeader& h, PictureSink& sink) {
+QString ReadBands(QIODevice& in, qint64 start, const BmpHeader& h, PictureSink& sink,
+                  ReadWatch* watch) {
   PictureShape shape;
   shape.size = QSize(int(h.width), int(h.height));
   shape.kind = BmpRowsAreIndices(h.bitCount) ? RowKind::Indexed : RowKind::Rgb888;
@@ -80,6 +81,7 @@ QString ReadBands(QIODevice& in, qint64 start, const BmpHeader& h, PictureSink& 
       RowsPerBand(std::max<qint64>(stride, shape.kind == RowKind::Indexed ? width : 3 * width));
   std::vector<uchar> fileBand;
   for (int done = 0; done < height;) {
+    if (CancelledBy(watch)) return ReasonCancelled();
     const int count = std::min(rowsPerBand, height - done);
     const int top = h.topDown ? done : height - done - count;
     const BandRows room = sink.Room(top, count);
@@ -104,6 +106,7 @@ QString ReadBands(QIODevice& in, qint64 start, const BmpHeader& h, PictureSink& 
     }
     sink.Filled(top, count);
     done += count;
+    ReportTo(watch, done, height);
   }
   return QString();
 }
@@ -126,7 +129,7 @@ QString ReadWithQt(QIODevice& in, qint64 start, const BmpHeader& h, PictureSink&
 
 }  // namespace
 
-QString ReadBmpInto(QIODevice& in, PictureSink& sink) {
+QString ReadBmpInto(QIODevice& in, PictureSink& sink, ReadWatch* watch) {
   const qint64 start = in.pos();
   BmpHeader header;
   QString reason;
@@ -143,8 +146,9 @@ QString ReadBmpInto(QIODevice& in, PictureSink& sink) {
   if (!uncompressed && pixels > kSmallPicturePixels &&
       pixels / kMostPixelsPerRunLengthByte > available - header.pixelOffset)
     return ReasonTruncated();
-  return ReadByBands(header) ? ReadBands(in, start, header, sink)
-                             : ReadWithQt(in, start, header, sink);
+  if (ReadByBands(header)) return ReadBands(in, start, header, sink, watch);
+  if (CancelledBy(watch)) return ReasonCancelled();
+  return ReadWithQt(in, start, header, sink);
 }
 
 }  // namespace scoreink

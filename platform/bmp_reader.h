@@ -7,13 +7,16 @@
 #include <QString>
 
 #include "platform/picture_sink.h"
+#include "platform/read_watch.h"
 
 namespace scoreink {
 
 // 4- and 8-bit files come as table indices with the file's colour table, all others as
 // 24-bit rows (TakeWhole: Format_Indexed8 for 4- and 8-bit files, Format_RGB888 otherwise).
 // The device must be positioned at the start of the file. Returns an empty string on
-// success, otherwise the reason only (no headline).
-QString ReadBmpInto(QIODevice& in, PictureSink& sink);
+// success, otherwise the reason only (no headline). With a watch, progress is reported after
+// every band of rows, and the reading stops with ReasonCancelled() between bands once the
+// watch asks it to.
+QString ReadBmpInto(QIODevice& in, PictureSink& sink, ReadWatch* watch = nullptr);
 
 }  // namespace scoreink

@@ -155,6 +155,11 @@ QString EditHistory::TakeTrouble() {
   return trouble_;
 }
 
+void EditHistory::TroubleAlreadyTold(const QString& reason) {
+  trouble_ = reason;
+  troubleTold_ = true;
+}
+
 void EditHistory::NoteTrouble(const QString& reason) {
   trouble_ = reason;
 }

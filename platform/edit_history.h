@@ -97,6 +97,9 @@ class EditHistory {
   // after writing began to fail, then empty until a step is written again and fails anew.
   // Steps that could not be written are kept in memory, so undo and redo go on working.
   QString TakeTrouble();
+  // Start-up has already told the user that the work folder can take nothing (reason): the
+  // first step that cannot be written is not told again.
+  void TroubleAlreadyTold(const QString& reason);
 
   // Tiles compared with the history's copy since the start, for benchmarks and tests: a gesture
   // whose edits were all reported compares only the tiles they reached.

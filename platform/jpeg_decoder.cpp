@@ -4,6 +4,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/jpeg_scan_plan.h"
 #include "platform/jpeg_session.h"
 #include "platform/picture_io.h"
 #include "platform/picture_messages.h"
@@ -18,7 +19,7 @@ struct DecodeSession {
   jpeg_decompress_struct cinfo = {};
   JpegErrors errors;
   JpegDeviceSource source;
-  jpeg_progress_mgr progress = {};
+  JpegMonitor monitor;
   bool created = false;
   BandRows band;  // where the rows of the band being decoded go
   int bandCount = 0;
@@ -36,6 +37,8 @@ constexpr qint64 kSmallPicturePixels = qint64(1) << 20;
 // A component sampled at a quarter of the picture in each direction has one 8 x 8 block per
 // 1024 pixels, at one bit each at the very least.
 constexpr qint64 kMostPixelsPerByte = 8 * 1024;
+// Besides the whole-picture buffers: libjpeg's rows, tables and bookkeeping.
+constexpr qint64 kJpegWorkingBytes = qint64(128) << 20;
 
 DecodeSession& SessionOf(void* context) {
   return *static_cast<DecodeSession*>(context);
@@ -96,6 +99,10 @@ QString ReasonFor(const DecodeSession& s, const QIODevice& in) {
       return ReasonTruncated();
     case JpegFailure::TooManyScans:
       return ReasonBrokenJpeg(QStringLiteral("スキャンが %1 を超える").arg(kMaxJpegScans));
+    case JpegFailure::TooMuchWork:
+      return ReasonTooMuchWork();
+    case JpegFailure::Cancelled:
+      return ReasonCancelled();
     case JpegFailure::ReadFailed:
       return ReasonReadFailed(in);
     case JpegFailure::None:
@@ -106,21 +113,46 @@ QString ReasonFor(const DecodeSession& s, const QIODevice& in) {
   return ReasonBrokenJpeg(QString::fromLocal8Bit(s.errors.message));
 }
 
+// What the scans in the file say against reading it; empty when nothing.
+QString ReasonAgainstScans(const JpegScanPlan& plan) {
+  if (plan.scans > kMaxJpegScans)
+    return ReasonBrokenJpeg(QStringLiteral("スキャンが %1 を超える").arg(kMaxJpegScans));
+  if (plan.work > kMaxJpegWork) return ReasonTooMuchWork();
+  return QString();
+}
+
+// Bytes of the coefficient buffers that libjpeg keeps for the whole picture when the file has
+// several scans (0 when it has one).
+qint64 WholePictureBufferBytes(j_decompress_ptr cinfo) {
+  if (!jpeg_has_multiple_scans(cinfo)) return 0;
+  qint64 bytes = 0;
+  for (int c = 0; c < cinfo->num_components; ++c) {
+    const jpeg_component_info& comp = cinfo->comp_info[c];
+    const qint64 across = (qint64(comp.width_in_blocks) + comp.h_samp_factor - 1) /
+                          comp.h_samp_factor * comp.h_samp_factor;
+    const qint64 down = (qint64(comp.height_in_blocks) + comp.v_samp_factor - 1) /
+                        comp.v_samp_factor * comp.v_samp_factor;
+    bytes += across * down * DCTSIZE2 * qint64(sizeof(JCOEF));
+  }
+  return bytes;
+}
+
 }  // namespace
 
-QString ReadJpegInto(QIODevice& in, PictureSink& sink) {
+QString ReadJpegInto(QIODevice& in, PictureSink& sink, ReadWatch* watch) {
   if (in.peek(1).isEmpty()) return in.atEnd() ? ReasonEmptyFile() : ReasonReadFailed(in);
+  const qint64 begin = in.pos();
   const qint64 available = in.isSequential() ? -1 : in.size() - in.pos();
   auto session = std::make_unique<DecodeSession>();
   DecodeSession& s = *session;
   s.cinfo.err = InstallJpegErrors(s.errors);
   jpeg_create_decompress(&s.cinfo);
   s.created = true;
-  // Far more than any picture the program accepts needs; bounds what a hostile file can ask
-  // libjpeg to allocate for its own buffers.
-  s.cinfo.mem->max_memory_to_use = long(kMaxPictureBytes);
+  // Until the file says what its buffers need: enough for every header.
+  s.cinfo.mem->max_memory_to_use = long(kJpegWorkingBytes);
   UseDeviceSource(&s.cinfo, s.source, in);
-  InstallScanLimit(&s.cinfo, s.progress);
+  s.monitor.watch = watch;
+  InstallJpegMonitor(&s.cinfo, s.monitor);
 
   if (!RunJpegStep(s.common(), ReadHeaderStep, &s)) return ReasonFor(s, in);
   const qint64 width = s.cinfo.image_width;
@@ -131,17 +163,41 @@ QString ReadJpegInto(QIODevice& in, PictureSink& sink) {
   if (available >= 0 && width * height > kSmallPicturePixels &&
       width * height / kMostPixelsPerByte > available)
     return ReasonTruncated();
+  // The scans are looked over before any pixel memory is taken: a file that would keep the
+  // decoder busy for long is refused at once.
+  JpegScanPlan plan;
+  if (!in.isSequential()) {
+    // From the start: libjpeg has read ahead into its own buffer.
+    const qint64 readingAt = in.pos();
+    if (in.seek(begin)) plan = PlanJpegScans(in);
+    if (!in.seek(readingAt)) return ReasonReadFailed(in);
+    if (const QString reason = ReasonAgainstScans(plan); !reason.isEmpty()) return reason;
+  }
+  // libjpeg's whole-picture buffers in memory (it has no other place for them), within bounds.
+  const qint64 buffers = WholePictureBufferBytes(&s.cinfo);
+  if (buffers > kMaxJpegBufferBytes)
+    return ReasonTooLarge(width, height) + QStringLiteral(" (メモリが足りない)");
+  s.cinfo.mem->max_memory_to_use = long(buffers + kJpegWorkingBytes);
   PictureShape shape;
   shape.size = QSize(int(width), int(height));
   if (!sink.Begin(shape))
     return ReasonTooLarge(width, height) + QStringLiteral(" (メモリが足りない)");
+  // Progress: the scans read in first (when the file has several), then the rows.
+  const qint64 scansWork = buffers > 0 ? plan.work : 0;
+  const qint64 total = scansWork + width * height;
+  s.monitor.plannedWork = scansWork;
+  s.monitor.total = total;
+  s.monitor.readingScans = true;
   if (s.cinfo.out_color_space == JCS_CMYK) {
     s.cmykRow.resize(size_t(width) * 4);
     s.invertedCmyk = s.cinfo.saw_Adobe_marker;
   }
   if (!RunJpegStep(s.common(), StartStep, &s)) return ReasonFor(s, in);
+  s.monitor.readingScans = false;
   const int rowsPerBand = RowsPerBand(3 * width);
   for (int top = 0; top < int(height); top += s.bandCount) {
+    if (CancelledBy(watch)) return ReasonCancelled();
+    ReportTo(watch, scansWork + top * width, total);
     s.bandCount = std::min(rowsPerBand, int(height) - top);
     s.band = sink.Room(top, s.bandCount);
     s.rows.resize(size_t(s.bandCount));
@@ -149,6 +205,7 @@ QString ReadJpegInto(QIODevice& in, PictureSink& sink) {
     if (!RunJpegStep(s.common(), DecodeBandStep, &s)) return ReasonFor(s, in);
     sink.Filled(top, s.bandCount);
   }
+  ReportTo(watch, total, total);
   return QString();
 }
 

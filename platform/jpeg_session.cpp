@@ -2,7 +2,11 @@
 
 #include <jerror.h>
 
+#include <algorithm>
+
 #include "platform/device_write.h"
+#include "platform/jpeg_scan_plan.h"
+#include "platform/read_watch.h"
 
 namespace scoreink {
 
@@ -37,10 +41,32 @@ void EmitMessage(j_common_ptr cinfo, int level) {
   cinfo->err->num_warnings++;
 }
 
-void CheckScanCount(j_common_ptr cinfo) {
-  if (!cinfo->is_decompressor) return;
-  if (reinterpret_cast<j_decompress_ptr>(cinfo)->input_scan_number > kMaxJpegScans)
-    Fail(cinfo, JpegFailure::TooManyScans, cinfo->err->msg_code);
+qint64 ScanWork(j_decompress_ptr cinfo) {
+  qint64 work = 0;
+  for (int i = 0; i < cinfo->comps_in_scan; ++i)
+    work += qint64(cinfo->cur_comp_info[i]->downsampled_width) *
+            cinfo->cur_comp_info[i]->downsampled_height;
+  return work;
+}
+
+void WatchDecoding(j_common_ptr common) {
+  if (!common->is_decompressor) return;
+  auto* cinfo = reinterpret_cast<j_decompress_ptr>(common);
+  JpegMonitor& m = *reinterpret_cast<JpegMonitor*>(cinfo->progress);
+  if (CancelledBy(m.watch)) Fail(common, JpegFailure::Cancelled, common->err->msg_code);
+  if (cinfo->input_scan_number > m.scansSeen) {
+    m.scansSeen = cinfo->input_scan_number;
+    if (m.scansSeen > kMaxJpegScans) Fail(common, JpegFailure::TooManyScans, common->err->msg_code);
+    m.workBefore += m.scanWork;
+    m.scanWork = ScanWork(cinfo);
+    if (m.workBefore + m.scanWork > kMaxJpegWork)
+      Fail(common, JpegFailure::TooMuchWork, common->err->msg_code);
+  }
+  if (m.readingScans && m.total > 0 && cinfo->total_iMCU_rows > 0)
+    ReportTo(m.watch,
+             std::min(m.plannedWork,
+                      m.workBefore + m.scanWork * cinfo->input_iMCU_row / cinfo->total_iMCU_rows),
+             m.total);
 }
 
 void InitSource(j_decompress_ptr) {}
@@ -107,9 +133,9 @@ bool RunJpegStep(j_common_ptr cinfo, JpegStep step, void* context) {
   return true;
 }
 
-void InstallScanLimit(j_decompress_ptr cinfo, jpeg_progress_mgr& progress) {
-  progress.progress_monitor = CheckScanCount;
-  cinfo->progress = &progress;
+void InstallJpegMonitor(j_decompress_ptr cinfo, JpegMonitor& monitor) {
+  monitor.pub.progress_monitor = WatchDecoding;
+  cinfo->progress = &monitor.pub;
 }
 
 void UseDeviceSource(j_decompress_ptr cinfo, JpegDeviceSource& source, QIODevice& device) {

@@ -15,12 +15,16 @@
 
 namespace scoreink {
 
+class ReadWatch;
+
 enum class JpegFailure {
   None,
   Libjpeg,       // libjpeg's own message
   NotJpeg,       // the data does not start like a JPEG file
   EndOfData,     // the file ends, or its data stops, before the picture does
   TooManyScans,  // a progressive file with more scans than any real encoder writes
+  TooMuchWork,   // scans that together cover the picture more often than the work budget allows
+  Cancelled,     // the user asked the reading to stop
   ReadFailed,    // the device would not give its bytes
   WriteFailed,   // the device would not take the bytes
 };
@@ -42,7 +46,24 @@ bool RunJpegStep(j_common_ptr cinfo, JpegStep step, void* context);
 // Progressive files decode each scan over the whole picture: a file made of thousands of
 // tiny scans would take hours. Real encoders write a dozen or so.
 inline constexpr int kMaxJpegScans = 500;
-void InstallScanLimit(j_decompress_ptr cinfo, jpeg_progress_mgr& progress);
+
+// libjpeg's progress monitor, which runs between rows of every scan: it stops the decoding
+// when the scans grow past kMaxJpegScans or their work (the pixels of the components of each
+// scan, added up) past kMaxJpegWork, or when the watch asks it to stop; while the scans of a
+// file with several are read in, it reports how far they have come.
+struct JpegMonitor {
+  jpeg_progress_mgr pub = {};  // first: libjpeg's pointer to it is a pointer to this
+  ReadWatch* watch = nullptr;
+  // Reporting: the work of the scans (known beforehand), out of total; off when total is 0.
+  qint64 plannedWork = 0;
+  qint64 total = 0;
+  bool readingScans = false;  // the scans are being read in, before the first row comes out
+  // Counting, as the scans begin.
+  int scansSeen = 0;
+  qint64 workBefore = 0;  // of the scans before the current one
+  qint64 scanWork = 0;    // of the current scan
+};
+void InstallJpegMonitor(j_decompress_ptr cinfo, JpegMonitor& monitor);
 
 inline constexpr size_t kJpegIoBufferSize = 64 * 1024;
 

@@ -1,14 +1,20 @@
 #include "platform/picture_io.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
+#include <cerrno>
 #include <functional>
 
 #include "platform/bmp_reader.h"
 #include "platform/bmp_writer.h"
 #include "platform/jpeg_decoder.h"
 #include "platform/jpeg_encoder.h"
+#include "platform/native_path.h"
 #include "platform/picture_messages.h"
 #include "platform/replacing_file_write.h"
 #include "platform/whole_picture.h"
@@ -17,7 +23,7 @@ namespace scoreink {
 
 namespace {
 
-using Reader = QString (*)(QIODevice&, PictureSink&);
+using Reader = QString (*)(QIODevice&, PictureSink&, ReadWatch*);
 using Writer = std::function<QString(QIODevice&)>;
 
 // What the first bytes say the file is, to tell the user when a name lies about it.
@@ -35,19 +41,43 @@ QString MismatchNote(PictureKind content) {
 }
 
 QString ReadWith(QIODevice& in, const QString& path, Reader read, const QString& notThisKind,
-                 PictureSink& sink) {
+                 PictureSink& sink, ReadWatch* watch) {
   const PictureKind content = KindFromContent(in);
-  QString reason = read(in, sink);
+  QString reason = read(in, sink, watch);
   if (reason.isEmpty()) return reason;
+  if (reason == ReasonCancelled()) return reason;
   if (reason == notThisKind) reason += MismatchNote(content);
   return ReadFailureMessage(path, reason);
 }
 
-QString LoadWith(const QString& path, Reader read, const QString& notThisKind, PictureSink& sink) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly))  // Qt refuses folders here too
-    return ReadFailureMessage(path, ReasonOpenForRead(file));
-  return ReadWith(file, path, read, notThisKind, sink);
+// Opens path for reading only when it is (or links to) a plain file: a pipe would block the
+// open and every read until someone writes to it, a device might never end. The open itself
+// does not wait; the file is then read as usual. Names are the file's real bytes.
+QString OpenPlainFile(const QString& path, QFile& file) {
+  const int fd = ::open(NativePath(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) return ReasonOpenForRead(errno);
+  struct stat info;
+  QString reason;
+  if (::fstat(fd, &info) != 0)
+    reason = ReasonOpenForRead(errno);
+  else if (S_ISDIR(info.st_mode))
+    reason = ReasonOpenForRead(EISDIR);
+  else if (!S_ISREG(info.st_mode))
+    reason = ReasonNotRegularFile();
+  else if (::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0)
+    reason = ReasonOpenForRead(errno);
+  if (reason.isEmpty() && !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+    reason = ReasonOpenForRead(file);
+  if (!reason.isEmpty() && !file.isOpen()) ::close(fd);
+  return reason;
+}
+
+QString LoadWith(const QString& path, Reader read, const QString& notThisKind, PictureSink& sink,
+                 ReadWatch* watch = nullptr) {
+  QFile file;
+  if (const QString reason = OpenPlainFile(path, file); !reason.isEmpty())
+    return ReadFailureMessage(path, reason);
+  return ReadWith(file, path, read, notThisKind, sink, watch);
 }
 
 PictureResult Whole(const std::function<QString(PictureSink&)>& read) {
@@ -61,8 +91,9 @@ PictureResult DecodeWith(const QByteArray& bytes, Reader read, const QString& no
   QBuffer buffer;
   buffer.setData(bytes);
   buffer.open(QIODevice::ReadOnly);
-  return Whole(
-      [&](PictureSink& sink) { return ReadWith(buffer, QString(), read, notThisKind, sink); });
+  return Whole([&](PictureSink& sink) {
+    return ReadWith(buffer, QString(), read, notThisKind, sink, nullptr);
+  });
 }
 
 WriteResult SaveWith(const QImage& image, const QString& path, const Writer& write) {
@@ -84,12 +115,12 @@ PictureKind PictureKindFromName(const QString& path) {
   return PictureKind::Unknown;
 }
 
-QString ReadPicture(const QString& path, PictureSink& sink) {
+QString ReadPicture(const QString& path, PictureSink& sink, ReadWatch* watch) {
   switch (PictureKindFromName(path)) {
     case PictureKind::Bmp:
-      return LoadWith(path, ReadBmpInto, ReasonNotBmp(), sink);
+      return LoadWith(path, ReadBmpInto, ReasonNotBmp(), sink, watch);
     case PictureKind::Jpeg:
-      return LoadWith(path, ReadJpegInto, ReasonNotJpeg(), sink);
+      return LoadWith(path, ReadJpegInto, ReasonNotJpeg(), sink, watch);
     case PictureKind::Unknown:
       break;
   }

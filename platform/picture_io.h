@@ -10,6 +10,7 @@
 namespace scoreink {
 
 class PictureSink;
+class ReadWatch;
 
 // Largest picture the program agrees to decode, counted at 4 bytes a pixel.
 inline constexpr qint64 kMaxPictureBytes = qint64(1) << 30;  // 1 GiB
@@ -30,16 +31,19 @@ enum class PictureKind { Bmp, Jpeg, Unknown };
 // By extension, case-insensitive: ".bmp" -> Bmp; ".jpg", ".jpeg" -> Jpeg; else Unknown.
 PictureKind PictureKindFromName(const QString& path);
 
-// Loads by extension. BMP: 8- and 4-bit files come back as Format_Indexed8 with the file's
-// colour table, all others as Format_RGB888. JPEG (grey, colour, CMYK, progressive): always
-// Format_RGB888. A file whose content does not match its extension is an error, and so is a
-// file that ends before its picture does (never half a picture). Messages name the file:
-// "画像ファイルを読めない: <file name>" and the reason on the next line.
+// Loads by extension. Only a plain file (or a link to one) is opened; a pipe, a device or a
+// folder is refused without waiting on it. BMP: 8- and 4-bit files come back as Format_Indexed8
+// with the file's colour table, all others as Format_RGB888. JPEG (grey, colour, CMYK,
+// progressive): always Format_RGB888. A file whose content does not match its extension is an
+// error, and so is a file that ends before its picture does (never half a picture). Messages name
+// the file: "画像ファイルを読めない: <file name>" and the reason on the next line.
 PictureResult LoadPicture(const QString& path);
 // The same file read into sink a band of rows at a time (bmp_reader.h and jpeg_decoder.h
 // say what rows each kind gives). Returns an empty string on success, otherwise the message
-// LoadPicture would give; the sink may then hold part of a picture, which callers drop.
-QString ReadPicture(const QString& path, PictureSink& sink);
+// LoadPicture would give; the sink may then hold part of a picture, which callers drop. With a
+// watch the reading reports its progress, and stops with ReasonCancelled() (no headline) once
+// the watch asks it to.
+QString ReadPicture(const QString& path, PictureSink& sink, ReadWatch* watch = nullptr);
 PictureResult LoadBmp(const QString& path);
 PictureResult LoadJpeg(const QString& path);
 PictureResult DecodeBmp(const QByteArray& bytes);

@@ -1,6 +1,10 @@
 #include "platform/picture_messages.h"
 
 #include <QFileInfo>
+#include <cerrno>
+#include <cstring>
+
+#include "platform/native_path.h"
 
 namespace scoreink {
 
@@ -8,7 +12,7 @@ namespace {
 
 QString WithName(const QString& headline, const QString& path, const QString& reason) {
   QString text = headline;
-  if (!path.isEmpty()) text += QStringLiteral(": ") + QFileInfo(path).fileName();
+  if (!path.isEmpty()) text += QStringLiteral(": ") + DisplayedPath(QFileInfo(path).fileName());
   return text + QLatin1Char('\n') + reason;
 }
 
@@ -67,12 +71,43 @@ QString ReasonNothingToSave() {
   return QStringLiteral("保存する絵がない");
 }
 
+QString ReasonTooMuchWork() {
+  return QStringLiteral("JPEGのスキャンが多すぎて、読むのに時間がかかりすぎる");
+}
+
+QString ReasonBadBitCount(int bitCount) {
+  return ReasonBrokenBmp(QStringLiteral("1画素 %1 ビットという形式はない").arg(bitCount));
+}
+
+QString ReasonNotRegularFile() {
+  return QStringLiteral("普通のファイルではない (パイプや装置は開かない)");
+}
+
+QString ReasonCancelled() {
+  return QStringLiteral("読むのをやめた");
+}
+
 QString ReasonOpenForRead(const QFileDevice& file) {
   if (!QFileInfo::exists(file.fileName())) return QStringLiteral("ファイルが見つからない");
   if (QFileInfo(file.fileName()).isDir()) return QStringLiteral("ファイルではなくフォルダ");
   if (!QFileInfo(file.fileName()).isReadable())
     return QStringLiteral("ファイルを読む許可がない") + Detail(file.errorString());
   return QStringLiteral("ファイルを開けない") + Detail(file.errorString());
+}
+
+QString ReasonOpenForRead(int error) {
+  const QString detail = Detail(QString::fromLocal8Bit(std::strerror(error)));
+  switch (error) {
+    case ENOENT:
+      return QStringLiteral("ファイルが見つからない");
+    case EISDIR:
+      return QStringLiteral("ファイルではなくフォルダ");
+    case EACCES:
+    case EPERM:
+      return QStringLiteral("ファイルを読む許可がない") + detail;
+    default:
+      return QStringLiteral("ファイルを開けない") + detail;
+  }
 }
 
 QString ReasonOpenForWrite(const QFileDevice& file) {

@@ -23,9 +23,19 @@ QString ReasonUnknownExtension();
 QString ReasonBrokenBmp(const QString& detail);
 QString ReasonBrokenJpeg(const QString& detail);
 QString ReasonNothingToSave();
+// A JPEG file whose scans would take the decoder far too long.
+QString ReasonTooMuchWork();
+// A BMP file whose header names no bit count that BMP files have.
+QString ReasonBadBitCount(int bitCount);
+// A path that names a pipe, a device or anything else that is no plain file.
+QString ReasonNotRegularFile();
+// The reading was stopped at the user's wish; callers drop it without a message.
+QString ReasonCancelled();
 QString ReasonWriteProtected();
-// Why a file could not be opened, read or written, from the device's own error.
+// Why a file could not be opened, read or written, from the device's own error (errno for a
+// file opened by the system's own call).
 QString ReasonOpenForRead(const QFileDevice& file);
+QString ReasonOpenForRead(int error);
 QString ReasonOpenForWrite(const QFileDevice& file);
 QString ReasonReadFailed(const QIODevice& device);
 QString ReasonWriteFailed(const QIODevice& device);

@@ -1,6 +1,7 @@
 #include "platform/replacing_file_write.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QBuffer>
@@ -13,6 +14,7 @@
 #include <filesystem>
 
 #include "platform/device_write.h"
+#include "platform/native_path.h"
 #include "platform/picture_messages.h"
 #include "platform/rewrite_keeper.h"
 
@@ -31,6 +33,22 @@ bool OpenSibling(const QFileInfo& target, QFile& file) {
       return false;  // anything but a name clash will not go away by trying again
   }
   return false;
+}
+
+// The user's word that the file stays as it is. The superuser may write anything, but a file
+// that nobody may write is still refused as it is for everybody else.
+bool WriteProtected(const QString& path, const struct stat& info) {
+  if (::geteuid() == 0) return (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+  return ::access(NativePath(path).constData(), W_OK) != 0;
+}
+
+// The new file takes the old one's owner (where allowed: for the superuser) and permissions.
+void KeepOwnerAndMode(const QString& newFile, const struct stat& old) {
+  const QByteArray name = QFile::encodeName(newFile);
+  if (::chown(name.constData(), old.st_uid, old.st_gid) != 0) {
+    // Only the superuser gives a file away; everybody else keeps it as their own.
+  }
+  ::chmod(name.constData(), old.st_mode & 07777);
 }
 
 // Removes what earlier saves of this very file left beside it when they were killed between
@@ -90,26 +108,32 @@ QString OverwriteInPlace(const QString& path, const std::function<QString(QIODev
   return reason;
 }
 
-QString WriteReplacingFile(const QString& path, const std::function<QString(QIODevice&)>& write) {
+QString WriteReplacingFile(const QString& requested,
+                           const std::function<QString(QIODevice&)>& write) {
+  // A symbolic link is written through: the file it points to gets the new bytes, and the
+  // link stays a link.
+  const QString path = FollowLinks(requested);
   const QFileInfo target(path);
-  if (target.isDir()) return QStringLiteral("同じ名前のフォルダがある");
-  if (!QFileInfo(target.absolutePath()).isDir())
+  if (KindOfPath(path) == PathKind::Folder) return QStringLiteral("同じ名前のフォルダがある");
+  if (KindOfPath(target.absolutePath()) != PathKind::Folder)
     return QStringLiteral("保存先のフォルダが見つからない");
+  struct stat old;
+  const bool exists = ::stat(NativePath(path).constData(), &old) == 0;
   // The new file would replace a write-protected one as easily as any other: the
   // protection is the user's word that this file stays as it is.
-  if (target.exists() && !target.isWritable()) return ReasonWriteProtected();
+  if (exists && WriteProtected(path, old)) return ReasonWriteProtected();
   RemoveLeftSiblings(target);
   QFile temp;
   if (!OpenSibling(target, temp)) {
-    if (target.exists() && target.isWritable()) return OverwriteInPlace(path, write);
+    if (exists) return OverwriteInPlace(path, write);
     return ReasonOpenForWrite(temp);
   }
   QString reason = WriteAndClose(temp, write);
-  if (reason.isEmpty() && target.exists()) temp.setPermissions(target.permissions());
+  if (reason.isEmpty() && exists) KeepOwnerAndMode(temp.fileName(), old);
   if (reason.isEmpty()) {
     std::error_code error;
     std::filesystem::rename(QFile::encodeName(temp.fileName()).toStdString(),
-                            QFile::encodeName(path).toStdString(), error);
+                            NativePath(path).toStdString(), error);
     if (error)
       reason = QStringLiteral("ファイルを置き換えられない (%1)")
                    .arg(QString::fromLocal8Bit(error.message()));

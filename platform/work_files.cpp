@@ -36,7 +36,10 @@ bool ResetWorkFolder(const QString& workFolder, bool recreate) {
   return QDir().mkdir(workFolder);
 }
 
-QString LoadPictureFolder(const QString& pixDirFile, const QString& defaultFolder) {
+namespace {
+
+// The folder that file remembers, empty when it names none that exists.
+QString RememberedFolder(const QString& pixDirFile) {
   QFile file(pixDirFile);
   if (file.exists() && file.open(QIODevice::ReadOnly)) {
     QByteArray line = file.readLine(kMaxPixDirLine);
@@ -47,6 +50,24 @@ QString LoadPictureFolder(const QString& pixDirFile, const QString& defaultFolde
     const QString folder = QString::fromUtf8(line);
     if (!readFailed && !folder.isEmpty() && QDir::isAbsolutePath(folder) && FolderExists(folder))
       return folder;
+  }
+  return QString();
+}
+
+}  // namespace
+
+QString LoadPictureFolder(const QString& pixDirFile, const QString& defaultFolder) {
+  return LoadPictureFolder(QStringList{pixDirFile}, pixDirFile, defaultFolder);
+}
+
+QString LoadPictureFolder(const QStringList& readOrder, const QString& pixDirFile,
+                          const QString& defaultFolder) {
+  for (const QString& file : readOrder) {
+    const QString folder = RememberedFolder(file);
+    if (folder.isEmpty()) continue;
+    if (file != pixDirFile && RememberPictureFolder(pixDirFile, folder))
+      for (qsizetype i = 0; i < readOrder.indexOf(pixDirFile); ++i) QFile::remove(readOrder[i]);
+    return folder;
   }
   RememberPictureFolder(pixDirFile, defaultFolder);
   return defaultFolder;

@@ -1,9 +1,27 @@
 #include "platform/work_folder_lock.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSysInfo>
+
 namespace scoreink {
 
+namespace {
+
+// The name the system gives a running process; every process may read it of every other.
+// Empty when there is no such process (or no /proc).
+QByteArray ProcessName(qint64 pid) {
+  QFile comm(QStringLiteral("/proc/%1/comm").arg(pid));
+  if (!comm.open(QIODevice::ReadOnly)) return QByteArray();
+  return comm.readAll().trimmed();
+}
+
+}  // namespace
+
 WorkFolderLock::WorkFolderLock(const QString& dataFolderWithSlash)
-    : lock_(std::make_unique<QLockFile>(dataFolderWithSlash + "TmpWork.lock")) {
+    : path_(dataFolderWithSlash + "TmpWork.lock"), lock_(std::make_unique<QLockFile>(path_)) {
   // The lock is held for the whole run: it must never turn stale by age while the owner
   // still runs. A lock whose process has gone is still recognised and taken over.
   lock_->setStaleLockTime(0);
@@ -11,8 +29,23 @@ WorkFolderLock::WorkFolderLock(const QString& dataFolderWithSlash)
 
 WorkFolderLock::~WorkFolderLock() = default;  // QLockFile releases a held lock itself
 
+void WorkFolderLock::DropLockOfAnotherProgram() {
+  // Qt takes over the lock of a process that has gone, but trusts any live process that it
+  // cannot look at closely (another user's, or one without a program file): a process id
+  // reused after a crash would keep this program from starting for good.
+  qint64 pid = 0;
+  QString host, application;
+  if (!lock_->getLockInfo(&pid, &host, &application)) return;
+  if (!host.isEmpty() && host != QSysInfo::machineHostName()) return;
+  if (pid <= 0 || pid == QCoreApplication::applicationPid()) return;
+  const QByteArray holder = ProcessName(pid);
+  if (!holder.isEmpty() && holder != ProcessName(QCoreApplication::applicationPid()))
+    lock_->removeStaleLockFile();
+}
+
 bool WorkFolderLock::TryLock() {
   if (lock_->isLocked()) return true;
+  DropLockOfAnotherProgram();
   return lock_->tryLock(0);
 }
 
@@ -22,6 +55,16 @@ bool WorkFolderLock::IsLocked() const {
 
 void WorkFolderLock::Unlock() {
   lock_->unlock();
+}
+
+bool WorkFolderLock::HeldByAnotherCopy() const {
+  return lock_->error() == QLockFile::LockFailedError;
+}
+
+QString WorkFolderLock::Problem() const {
+  const QString folder = QDir::toNativeSeparators(QFileInfo(path_).absolutePath());
+  if (!QFileInfo(folder).isDir()) return QStringLiteral("フォルダを作れない (%1)").arg(folder);
+  return QStringLiteral("フォルダに書き込めない (%1)").arg(folder);
 }
 
 }  // namespace scoreink

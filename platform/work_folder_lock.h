@@ -12,13 +12,21 @@ class WorkFolderLock {
   // The lock file is dataFolderWithSlash + "TmpWork.lock".
   explicit WorkFolderLock(const QString& dataFolderWithSlash);
   ~WorkFolderLock();
-  // True when this process now holds the lock. A lock left by a process that no longer
-  // runs is taken over.
+  // True when this process now holds the lock. A lock left by a process that no longer runs,
+  // or whose process id now belongs to another program, is taken over.
   bool TryLock();
   bool IsLocked() const;
   void Unlock();
 
+  // After a TryLock that failed: another copy of the program holds the lock (otherwise the
+  // lock file could not be made at all, and Problem() says why).
+  bool HeldByAnotherCopy() const;
+  QString Problem() const;
+
  private:
+  void DropLockOfAnotherProgram();
+
+  QString path_;
   std::unique_ptr<QLockFile> lock_;
 };
 

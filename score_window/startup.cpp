@@ -5,11 +5,11 @@
 
 #include "platform/edit_history.h"
 #include "platform/executable_folder.h"
+#include "platform/rewrite_keeper.h"
 #include "platform/ui/device_facts_reader.h"
 #include "platform/ui/image_control.h"
 #include "platform/ui/message_box.h"
 #include "platform/work_files.h"
-#include "platform/rewrite_keeper.h"
 #include "platform/work_folder_lock.h"
 #include "resources/embedded_pictures.h"
 #include "score_window/key_signature_names.h"
@@ -42,18 +42,30 @@ bool TForm1::FormCreate() {
   // folder would otherwise empty the snapshots of the first.
   const WorkPlaces places = ResolveWorkPlaces(ExecutableFolder());
   lock_ = std::make_unique<WorkFolderLock>(places.dataFolder);
-  if (!lock_->TryLock()) {
+  if (!lock_->TryLock() && lock_->HeldByAnotherCopy()) {
     lock_.reset();
     AppMessageBox("このフォルダではもう一つ動いているので、こっちは終わる", "二重起動",
                   MsgButtons::Ok);
     return false;
   }
+  // No lock can be made where no work folder can be made either: editing goes on, the
+  // history keeping its steps in memory, and the user hears it once, here.
+  const QString noWorkFolder = lock_->IsLocked() ? QString() : lock_->Problem();
+  if (!lock_->IsLocked()) lock_.reset();
   started_ = true;
   CurrentWorkPlaces = places;
   ExeFolder = places.exeFolder;
   WorkFolder = places.WorkFolder();
   SharedHistory().SetPlaces(WorkFolder, places.BlockFile());
   SharedHistory().SetHistoryPos(0);
+  if (!noWorkFolder.isEmpty()) {
+    AppMessageBox(
+        QStringLiteral(
+            "作業フォルダを置ける場所がないので、戻す・進むの記録はメモリに置いておく\n") +
+            noWorkFolder,
+        QStringLiteral("どうでもいいけど"), MsgButtons::Ok);
+    SharedHistory().TroubleAlreadyTold(noWorkFolder);
+  }
   // A file whose rewrite in place was cut off by a crash gets its old bytes back.
   SetRewriteKeepFolder(UserDataFolder() + "Rewrites");
   TellRestoredRewrites(RestoreInterruptedRewrites());
@@ -69,8 +81,8 @@ bool TForm1::FormCreate() {
   // 4.
   LayOut();
 
-  // 5. The custom symbols, when the store exists.
-  if (QFileInfo(CurrentWorkPlaces.SymbolFolder()).isDir())
+  // 5. The custom symbols, when the store exists (beside the program or in the user's folder).
+  if (SymbolStoreExists(SymbolStoreOf(CurrentWorkPlaces)))
     for (int n = 1; n <= kSymbolSlotCount; ++n) LoadSymbolSlot(n);
 
   // 6.
@@ -78,8 +90,8 @@ bool TForm1::FormCreate() {
   ComboBox1->setCurrentIndex(0);
 
   // 7.
-  PictureFolder =
-      LoadPictureFolder(CurrentWorkPlaces.PixDirFile(), CurrentWorkPlaces.DefaultPictureFolder());
+  PictureFolder = LoadPictureFolder(CurrentWorkPlaces.PixDirFiles(), CurrentWorkPlaces.PixDirFile(),
+                                    CurrentWorkPlaces.DefaultPictureFolder());
 
   // 8. The first score: a blank page.
   blankPage_ = BlankPageOfDevices(facts);

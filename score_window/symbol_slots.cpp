@@ -9,7 +9,7 @@ namespace scoreink {
 void TForm1::LoadSymbolSlot(int n) {
   // A file too large for the strip, or one that cannot be read, leaves its slot empty for
   // this run; the other slots still load, and start-up says nothing.
-  const SymbolSlotRead read = ReadSymbolSlot(CurrentWorkPlaces.SymbolFolder(), n);
+  const SymbolSlotRead read = ReadSymbolSlot(SlotFolder(SymbolStoreOf(CurrentWorkPlaces), n), n);
   if (read.status != SymbolSlotRead::Status::Loaded) return;
   if (auto* slot = Control<ImageControl>(SymbolSlotImageName(n))) slot->SetPicture(read.image);
 }

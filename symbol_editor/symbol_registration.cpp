@@ -25,15 +25,10 @@ void TForm3::Btn13Click(QObject*) {
 
   // The file first: until it is written nothing else changes, so a full disk or a
   // write-protected store costs neither the drawing nor its undo steps.
-  const QString store = CurrentWorkPlaces.SymbolFolder();
-  QString error = EnsureSymbolFolder(store);
-  int slot = 0;
-  SymbolSlotWrite written;
-  if (error.isEmpty()) {
-    slot = ChooseSymbolSlot(store);
-    written = WriteSymbolSlot(Drawing(), store, slot);
-    error = written.error;
-  }
+  const SymbolStoreFolders store = SymbolStoreOf(CurrentWorkPlaces);
+  const int slot = ChooseSymbolSlot(store);
+  const SymbolSlotWrite written = WriteSymbolSlot(Drawing(), store, slot);
+  const QString& error = written.error;
   if (!error.isEmpty()) {
     busy.reset();
     ShowErrorMessage(error);

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up what is missing, builds ScoreInk with its tests and benchmarks (warnings are errors),
-# checks an install into a temporary prefix, and runs every test headless.
+# checks an install into a temporary prefix, runs every test headless, and runs the fuzz target
+# briefly (tools/fuzz.sh).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/tools/setup_packages.sh"
@@ -10,3 +11,5 @@ cmake --build "$build" -j "$(nproc)"
 "$root/tools/check_install.sh" "$build"
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
+# The picture loader's fuzz target, a short fixed run on a seed corpus made on the spot.
+"$root/tools/fuzz.sh"

@@ -32,8 +32,9 @@ class FileMask {
 // only in case in code-point order.
 void SortFileNames(QStringList& names);
 
-// The names of the plain files (hidden ones left out) of folder that match mask, sorted.
-// nullopt when the folder cannot be listed: it does not exist, is no folder, or may not be read.
+// The names of the plain files (hidden ones left out) of folder that match mask, sorted. A name
+// that is not valid UTF-8 keeps its bytes (native_path.h). nullopt when the folder cannot be
+// listed: it does not exist, is no folder, or may not be read.
 std::optional<QStringList> ListMatchingFiles(const QString& folder, const FileMask& mask);
 
 }  // namespace scoreink

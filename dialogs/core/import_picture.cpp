@@ -4,8 +4,9 @@
 
 #include "dialogs/core/averaged_preview.h"
 #include "dialogs/core/fit_size.h"
+#include "dialogs/core/grey_split.h"
+#include "platform/picture_io.h"
 #include "platform/picture_sink.h"
-#include "platform/whole_picture.h"
 
 namespace scoreink {
 
@@ -65,14 +66,15 @@ class PreviewingSink final : public PictureSink {
 
 }  // namespace
 
-ImportPicture ReadImportPicture(const QString& path, QSize previewBox) {
-  WholePicture whole;
-  PreviewingSink sink(whole, previewBox);
+ImportPicture ReadImportPicture(const QString& path, QSize previewBox, int threshold,
+                                ReadWatch* watch) {
+  GreySplit greys;
+  PreviewingSink sink(greys, previewBox);
   ImportPicture result;
-  result.picture.error = ReadPicture(path, sink);
-  if (!result.picture.error.isEmpty()) return result;
-  result.picture.image = whole.Take();
+  result.error = ReadPicture(path, sink, watch);
+  if (!result.error.isEmpty()) return result;
   result.preview = sink.Preview();
+  result.split = greys.TakeBlackWhite(threshold);
   return result;
 }
 

@@ -1,21 +1,25 @@
 #pragma once
-// What a pick in the image import dialog reads: the picture as its file holds it (to be split
-// into black and white in place), and for a newly picked file the small preview, made from
-// the same bands of rows while they are read.
+// What a pick in the image import dialog reads: the picture split into black and white at a
+// threshold (grey_split.h), and for a newly picked file the small preview, both made from the
+// same bands of rows while they are read.
 #include <QImage>
 #include <QSize>
 #include <QString>
 
-#include "platform/picture_io.h"
-
 namespace scoreink {
 
+class ReadWatch;
+
 struct ImportPicture {
-  PictureResult picture;  // Format_RGB888 or Format_Indexed8, or the message
-  QImage preview;         // null when none was asked for or its memory could not be had
+  QString error;   // the loader's message (ReasonCancelled() when the watch stopped it)
+  QImage split;    // Format_Indexed8, white and black of the fixed palette; null on failure
+  QImage preview;  // null when none was asked for or its memory could not be had
+  bool ok() const { return error.isEmpty(); }
 };
 
-// previewBox: the box the preview is fitted into (FitSize); an empty box asks for none.
-ImportPicture ReadImportPicture(const QString& path, QSize previewBox);
+// previewBox: the box the preview is fitted into (FitSize); an empty box asks for none. On
+// success split may still be null: its memory could not be had.
+ImportPicture ReadImportPicture(const QString& path, QSize previewBox, int threshold,
+                                ReadWatch* watch = nullptr);
 
 }  // namespace scoreink

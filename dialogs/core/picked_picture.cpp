@@ -2,16 +2,18 @@
 
 #include <QFileInfo>
 
+#include "platform/native_path.h"
 #include "platform/picture_at_8_bits.h"
 #include "platform/picture_io.h"
 #include "platform/picture_messages.h"
 
 namespace scoreink {
 
-PickedPicture ReadPickedPicture(const QString& path) {
+PickedPicture ReadPickedPicture(const QString& path, ReadWatch* watch) {
   PickedPicture picked;
   PictureAt8Bits at8Bits;
-  picked.error = ReadPicture(path, at8Bits);
+  picked.error = ReadPicture(path, at8Bits, watch);
+  if (picked.error == ReasonCancelled()) picked.verdict = PickedPicture::Verdict::Cancelled;
   if (!picked.error.isEmpty()) return picked;
   picked.size = at8Bits.size();
   if (picked.size.width() <= kSmallestScoreSide || picked.size.height() <= kSmallestScoreSide) {
@@ -29,8 +31,9 @@ PickedPicture ReadPickedPicture(const QString& path) {
 }
 
 QString TooSmallMessage(const QString& path, QSize size) {
-  return QFileInfo(path).fileName() + QStringLiteral("(") + QString::number(size.width()) +
-         QStringLiteral("Pixel X ") + QString::number(size.height()) + QStringLiteral("Pixel)") +
+  return DisplayedPath(QFileInfo(path).fileName()) + QStringLiteral("(") +
+         QString::number(size.width()) + QStringLiteral("Pixel X ") +
+         QString::number(size.height()) + QStringLiteral("Pixel)") +
          QStringLiteral(" ← こんな小さな画像が楽譜になるとは思えない");
 }
 

@@ -14,8 +14,9 @@
 #include "editing/surface_rules.h"
 #include "editing/tool_modes.h"
 #include "platform/edit_history.h"
-#include "platform/picture_io.h"
+#include "platform/lifted_block.h"
 #include "platform/ui/image_control.h"
+#include "platform/ui/message_box.h"
 #include "score_window/shared_values.h"
 #include "score_window/tform1.h"
 
@@ -34,13 +35,11 @@ bool TForm1::LiftBlock() {
     TellAccident();
     return false;
   }
-  // The clean block must be safe in its file before the source is blanked: a block that
-  // cannot be kept leaves the picture as it was.
-  const QString blockFile = CurrentWorkPlaces.BlockFile();
-  if (!SaveBmp(lifted, blockFile).ok()) {
-    TellAccident();
-    return false;
-  }
+  // The clean block is kept before the source is blanked: in its file, or in memory (and the
+  // user told once) when the file cannot be written.
+  if (const QString note = SharedLiftedBlock().Keep(lifted, CurrentWorkPlaces.BlockFile());
+      !note.isEmpty())
+    AppMessageBox(note, QStringLiteral("どうでもいいけど"), MsgButtons::Ok);
   if (blockStampedAtPress_) RecordGesture(Surface());
 
   if (ToolMode == kToolRegionMove)
@@ -69,11 +68,9 @@ bool TForm1::DropBlock() {
   if (Image2->isHidden()) return false;
   Image2->hide();
   Image2->ClearPicture();
-  const QString blockFile = CurrentWorkPlaces.BlockFile();
-  PictureResult block = LoadBmp(blockFile);
-  QFile::remove(blockFile);
+  const QImage block = SharedLiftedBlock().Take(CurrentWorkPlaces.BlockFile());
   const QRect spanned = NormalizeRect(StartPt.x(), StartPt.y(), EndPt.x(), EndPt.y());
-  if (!block.ok() || block.image.size() != spanned.size()) {
+  if (block.isNull() || block.size() != spanned.size()) {
     // The block is lost, but the snapshot of its lift still holds the picture before it: the
     // user is told, and an undo brings the region back.
     TellAccident();
@@ -85,10 +82,10 @@ bool TForm1::DropBlock() {
   if (Image2->pos() == blockOverlayAtLift_) {
     // Not dragged: below 100 percent the overlay's place is rounded down to whole control
     // pixels, and mapping it back would shift the block by up to a few pixels.
-    edit.Show(StampSymbolAt(Surface(), block.image, spanned.topLeft()));
+    edit.Show(StampSymbolAt(Surface(), block, spanned.topLeft()));
     return true;
   }
-  edit.Show(StampSymbol(Surface(), block.image, Image2->pos() - Image1->pos(), Image1->size()));
+  edit.Show(StampSymbol(Surface(), block, Image2->pos() - Image1->pos(), Image1->size()));
   return true;
 }
 

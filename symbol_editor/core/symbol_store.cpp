@@ -7,6 +7,7 @@
 #include "platform/bmp_header.h"
 #include "platform/picture_io.h"
 #include "platform/pixel_format.h"
+#include "platform/work_files.h"
 
 namespace scoreink {
 
@@ -31,17 +32,41 @@ QString SymbolSlotImageName(int n) {
   return QStringLiteral("OPImg%1").arg(n, 2, 10, QLatin1Char('0'));
 }
 
+SymbolStoreFolders SymbolStoreOf(const WorkPlaces& places) {
+  return {places.SymbolFolders(), places.SymbolFolder()};
+}
+
+bool SymbolStoreExists(const SymbolStoreFolders& store) {
+  for (const QString& folder : store.readOrder)
+    if (QFileInfo(folder).isDir()) return true;
+  return QFileInfo(store.writeFolder).isDir();
+}
+
+QString SlotFolder(const SymbolStoreFolders& store, int n) {
+  for (const QString& folder : store.readOrder)
+    if (SlotTaken(SymbolSlotFile(folder, n))) return folder;
+  return store.writeFolder;
+}
+
 int ChooseSymbolSlot(const QString& folder, const QDateTime& now) {
+  return ChooseSymbolSlot(SingleStoreFolder(folder), now);
+}
+
+int ChooseSymbolSlot(const SymbolStoreFolders& store, const QDateTime& now) {
   for (int n = 1; n <= kSymbolSlotCount; ++n)
-    if (!SlotTaken(SymbolSlotFile(folder, n))) return n;
-  return OldestSymbolSlot(folder, now);
+    if (!SlotTaken(SymbolSlotFile(SlotFolder(store, n), n))) return n;
+  return OldestSymbolSlot(store, now);
 }
 
 int OldestSymbolSlot(const QString& folder, const QDateTime& now) {
+  return OldestSymbolSlot(SingleStoreFolder(folder), now);
+}
+
+int OldestSymbolSlot(const SymbolStoreFolders& store, const QDateTime& now) {
   QDateTime oldest = now;
   int result = 1;
   for (int n = 1; n <= kSymbolSlotCount; ++n) {
-    const QFileInfo file(SymbolSlotFile(folder, n));
+    const QFileInfo file(SymbolSlotFile(SlotFolder(store, n), n));
     if (!file.isFile()) continue;
     const QDateTime modified = file.fileTime(QFileDevice::FileModificationTime);
     if (modified.isValid() && modified < oldest) {
@@ -95,6 +120,19 @@ QString EnsureSymbolFolder(const QString& folder) {
   std::filesystem::create_directory(QFile::encodeName(folder).toStdString(), error);
   if (error) return FolderFailure(folder, QString::fromLocal8Bit(error.message()));
   return QString();
+}
+
+SymbolSlotWrite WriteSymbolSlot(const QImage& drawing, const SymbolStoreFolders& store, int n) {
+  SymbolSlotWrite result;
+  result.error = EnsureSymbolFolder(store.writeFolder);
+  if (!result.ok()) return result;
+  result = WriteSymbolSlot(drawing, store.writeFolder, n);
+  if (!result.ok()) return result;
+  for (const QString& folder : store.readOrder) {
+    if (folder == store.writeFolder) break;
+    QFile::remove(SymbolSlotFile(folder, n));
+  }
+  return result;
 }
 
 SymbolSlotWrite WriteSymbolSlot(const QImage& drawing, const QString& folder, int n) {

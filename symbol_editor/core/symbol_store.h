@@ -7,12 +7,33 @@
 #include <QDateTime>
 #include <QImage>
 #include <QString>
+#include <QStringList>
 
 #include "symbol_editor/core/symbol_bounds.h"
 
 namespace scoreink {
 
 inline constexpr int kSymbolSlotCount = 15;
+
+struct WorkPlaces;
+
+// The store as the program sees it: the store folders in the order in which they win (the
+// per-user one first, then the one beside the executable), and the one registrations go to.
+// Slot n is the file n.bmp of the first folder that has one.
+struct SymbolStoreFolders {
+  QStringList readOrder;
+  QString writeFolder;
+};
+SymbolStoreFolders SymbolStoreOf(const WorkPlaces& places);
+// One folder that is the whole store.
+inline SymbolStoreFolders SingleStoreFolder(const QString& folder) {
+  return {QStringList{folder}, folder};
+}
+// Any of the store's folders exists.
+bool SymbolStoreExists(const SymbolStoreFolders& store);
+// The folder whose file is slot n: the first in the read order that has one, else the write
+// folder.
+QString SlotFolder(const SymbolStoreFolders& store, int n);
 
 // folder + "/" + n + ".bmp", n in decimal without leading zeros: "OpPIX/1.bmp" .. "OpPIX/15.bmp".
 QString SymbolSlotFile(const QString& folder, int n);
@@ -21,10 +42,14 @@ QString SymbolSlotImageName(int n);
 
 // The slot for the next registration: the lowest slot that has no file, else the oldest one.
 int ChooseSymbolSlot(const QString& folder, const QDateTime& now = QDateTime::currentDateTime());
+int ChooseSymbolSlot(const SymbolStoreFolders& store,
+                     const QDateTime& now = QDateTime::currentDateTime());
 
 // The slot whose file was modified longest ago, strictly before now; among equal times the
 // lowest slot. Slot 1 when no file is older than now (all missing or dated in the future).
 int OldestSymbolSlot(const QString& folder, const QDateTime& now = QDateTime::currentDateTime());
+int OldestSymbolSlot(const SymbolStoreFolders& store,
+                     const QDateTime& now = QDateTime::currentDateTime());
 
 struct SymbolSlotRead {
   enum class Status { Loaded, Missing, TooLarge, Unreadable };
@@ -54,5 +79,8 @@ struct SymbolSlotWrite {
 // write-protected store leaves the old slot file (or no file) behind, never a broken one.
 // On failure the error is a user-facing message naming the file.
 SymbolSlotWrite WriteSymbolSlot(const QImage& drawing, const QString& folder, int n);
+// Into the write folder (made first, one level); a file of slot n in a folder that wins over
+// it is removed once the new file is written, so that the registration is what the slot shows.
+SymbolSlotWrite WriteSymbolSlot(const QImage& drawing, const SymbolStoreFolders& store, int n);
 
 }  // namespace scoreink

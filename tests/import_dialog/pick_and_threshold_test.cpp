@@ -10,6 +10,7 @@
 #include "dialogs/file_list_box.h"
 #include "harness/import_dialog_harness.h"
 #include "harness/item_views.h"
+#include "harness/long_reads.h"
 #include "import_test_pictures.h"
 #include "platform/ui/image_control.h"
 
@@ -189,6 +190,28 @@ TEST(ImportPick, AFileThatHasGoneDoesNothing) {
   EXPECT_FALSE(im.Dialog().Button1->isEnabled());
   EXPECT_TRUE(im.Dialog().TBB0->isHidden());
   EXPECT_FALSE(im.Editor().Img1->HasPicture());
+}
+
+TEST(ImportPick, ALongPickMakesRoomForItselfAndEscBringsBackWhatWasShown) {
+  ImportDialogHarness im;
+  im.PutPicture("paper.bmp", PaperDrawing());
+  WriteSparseBmp(im.PicturePath("big.bmp"), 10000, 8000);
+  im.Open();
+  im.Pick("paper.bmp");
+  const QImage first = Imported(im).copy();
+  EXPECT_EQ(first.format(), QImage::Format_Indexed8) << "a split takes one byte a pixel";
+  bool roomMade = false;
+  {
+    StopWhenProgressShows stop(&im.Dialog(), &im.Editor(),
+                               [&] { roomMade = !im.Editor().Img1->HasPicture(); });
+    im.Pick("big.bmp");
+    EXPECT_TRUE(stop.SawProgress());
+    EXPECT_TRUE(stop.SawRepaint()) << "the windows repaint while the picture is read";
+  }
+  EXPECT_TRUE(roomMade) << "the split shown and not accepted is set aside while the next is read";
+  EXPECT_TRUE(im.Dialogs().Boxes().empty());
+  EXPECT_EQ(Imported(im), first);
+  EXPECT_EQ(im.Dialog().Image1->Picture().size(), QSize(70, 52)) << "the preview stays";
 }
 
 void ExpectImportControls(TForm3& editor, bool shown) {

@@ -68,6 +68,9 @@ TEST(PictureLoad, BadFilesGiveAClearMessage) {
       {"huge.bmp", HugeBmpHeader(), "大きすぎて扱えない (100000 x 100000)"},
       {"huge.jpg", test::WithFrameSize(jpeg, 65000, 65000), "大きすぎて扱えない"},
       {"zero_width.bmp", bmp.left(18) + QByteArray(4, '\0') + bmp.mid(22), "大きさがおかしい"},
+      // As the BMP Suite's badbitcount.bmp: a bit count no BMP file has, named as such.
+      {"badbitcount.bmp", bmp.left(28) + QByteArray("\xFF\x7F", 2) + bmp.mid(30),
+       "BMPの中身が壊れている (1画素 32767 ビットという形式はない)"},
       {"picture.png", bmp, "拡張子"},
   };
   QTemporaryDir dir;

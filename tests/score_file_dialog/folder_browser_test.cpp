@@ -218,6 +218,7 @@ TEST_F(ListFolderInTheProgram, AFolderWhosePixDirCannotBeWrittenIsShownButNotKep
   // A folder where PixDir.txt should be makes the write fail.
   ASSERT_TRUE(QFile::remove(PixDir()));
   ASSERT_TRUE(QDir().mkdir(PixDir()));
+  ui.Dialogs().AnswerBox(kIdOk, "どうでもいいけど");
   EXPECT_EQ(ListFolder(list, PictureFolder, scans.Path()), PictureFolder);
   EXPECT_EQ(list.count(), 3);
 }

@@ -53,6 +53,26 @@ TEST(DialogFolders, ChoosingAnotherFolderListsItAndRemembersIt) {
   EXPECT_EQ(dialog.Dialog()->Label1->text(), scans.Path());
 }
 
+TEST(DialogFolders, APixDirThatCannotBeWrittenIsToldOnceAndTheFolderIsStillListed) {
+  PictureFolderFixture first, second;
+  first.Add("one.bmp");
+  second.Add("two.bmp");
+  ScoreWindowHarness ui;
+  const QString before = PictureFolder;
+  ASSERT_TRUE(QFile::remove(PixDir()));
+  ASSERT_TRUE(QDir().mkdir(PixDir()));  // a folder where the file goes
+  ScoreFileDialogDriver dialog(ui);
+  ui.Dialogs().AnswerBox(kIdOk, "どうでもいいけど");
+  dialog.ChooseFolder(first.Path());
+  EXPECT_EQ(dialog.Listed(), QStringList({"one.bmp"}));
+  dialog.ChooseFolder(second.Path());
+  EXPECT_EQ(dialog.Listed(), QStringList({"two.bmp"}));
+  ASSERT_EQ(ui.Dialogs().Boxes().size(), 1u);
+  EXPECT_TRUE(ui.Dialogs().Boxes()[0].text.startsWith(
+      "作業フォルダに書き込めないので、選んだフォルダを覚えておけない\n"));
+  EXPECT_EQ(PictureFolder, before);
+}
+
 TEST(DialogFolders, TheWorkFolderLeavesTheListEmptyAndEverythingElseAsItWas) {
   PictureFolderFixture scans;
   scans.Add("a.bmp");

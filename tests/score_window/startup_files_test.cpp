@@ -4,8 +4,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <memory>
 
+#include "harness/scoped_data_home.h"
 #include "harness/score_window_harness.h"
+#include "harness/scratch_mount.h"
 #include "platform/edit_history.h"
 #include "score_window/shared_values.h"
 
@@ -95,6 +98,36 @@ TEST(ScoreWindowFiles, ASecondCopyIsRefusedWithoutTouchingTheFirstOnesWorkFolder
   EXPECT_FALSE(QFileInfo::exists(ui.Folder().File("PixDir.txt")));
   EXPECT_EQ(HistoryPos(), position);
   EXPECT_EQ(WorkFolder, ui.Folder().File("TmpWork"));
+}
+
+TEST(ScoreWindowFiles, WithNoPlaceForAWorkFolderItSaysSoOnceAndEditingGoesOn) {
+  // A read-only program folder and a per-user data folder that cannot be made.
+  ProtectedFolder dataHome;
+  if (!dataHome.usable() || !dataHome.Protect()) GTEST_SKIP() << "no read-only folder here";
+  ScopedDataHome home(dataHome.path());
+  std::unique_ptr<ProtectedFolder> exe;
+  WindowOptions options;
+  options.prepare = [&](TempExecutableFolder& folder) {
+    exe = std::make_unique<ProtectedFolder>(folder.Path().chopped(1));
+    ASSERT_TRUE(exe->usable() && exe->Protect());
+  };
+  options.answers = [](ScriptedDialogs& dialogs) { dialogs.AnswerBox(kIdOk, "どうでもいいけど"); };
+  ScoreWindowHarness ui(options);
+  ASSERT_TRUE(ui.Started()) << "not taken for a second copy";
+  ASSERT_EQ(ui.Dialogs().Boxes().size(), 1u);
+  EXPECT_TRUE(ui.Dialogs().Boxes()[0].text.startsWith(
+      "作業フォルダを置ける場所がないので、戻す・進むの記録はメモリに置いておく\n"))
+      << ui.Dialogs().Boxes()[0].text.toStdString();
+
+  ui.DragOnScore({200, 400}, {260, 400});
+  const QImage afterFirst = ui.Score().copy();
+  ui.DragOnScore({200, 500}, {260, 500});
+  EXPECT_NE(ui.Score(), afterFirst) << "strokes leave their pixels";
+  ui.Click("Btn7");
+  EXPECT_EQ(ui.Score(), afterFirst) << "undo works from memory";
+  EXPECT_EQ(ui.Dialogs().Boxes().size(), 1u) << "told once";
+  ui.Close();
+  exe.reset();
 }
 
 }  // namespace

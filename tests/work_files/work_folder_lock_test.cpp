@@ -46,5 +46,33 @@ TEST(WorkFolderLockTest, ALockLeftByAProcessThatHasEndedIsTakenOver) {
   EXPECT_TRUE(lock.TryLock());
 }
 
+TEST(WorkFolderLockTest, ALockWhoseProcessIdNowBelongsToAnotherProgramIsTakenOver) {
+  QTemporaryDir dir;
+  const QString data = dir.path() + "/";
+  QProcess other;
+  other.start("sleep", {"30"});
+  ASSERT_TRUE(other.waitForStarted());
+  // Written as Qt sees a lock when it cannot look at the process closely (another user's):
+  // the program named in the lock is the one running under that id.
+  QFile stale(data + "TmpWork.lock");
+  ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+  stale.write(QByteArray::number(other.processId()) + "\nsleep\n" +
+              QSysInfo::machineHostName().toUtf8() + "\n");
+  stale.close();
+
+  WorkFolderLock lock(data);
+  EXPECT_TRUE(lock.TryLock());
+  other.kill();
+  other.waitForFinished();
+}
+
+TEST(WorkFolderLockTest, ALockThatCannotBeMadeIsNotTakenForAnotherCopy) {
+  QTemporaryDir dir;
+  WorkFolderLock lock(dir.filePath("missing") + "/");
+  EXPECT_FALSE(lock.TryLock());
+  EXPECT_FALSE(lock.HeldByAnotherCopy());
+  EXPECT_TRUE(lock.Problem().contains(dir.filePath("missing"))) << lock.Problem().toStdString();
+}
+
 }  // namespace
 }  // namespace scoreink

@@ -10,6 +10,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include "harness/scoped_data_home.h"
 #include "platform/executable_folder.h"
 #include "platform/work_files.h"
 
@@ -43,22 +44,7 @@ class ReadOnlyFolder {
   bool ready_ = false;
 };
 
-// Points the per-user data folder at a temporary folder for the test's duration.
-class ScopedDataHome {
- public:
-  explicit ScopedDataHome(const QString& folder) : old_(qgetenv("XDG_DATA_HOME")) {
-    qputenv("XDG_DATA_HOME", folder.toLocal8Bit());
-  }
-  ~ScopedDataHome() {
-    if (old_.isNull())
-      qunsetenv("XDG_DATA_HOME");
-    else
-      qputenv("XDG_DATA_HOME", old_);
-  }
-
- private:
-  QByteArray old_;
-};
+using test::ScopedDataHome;
 
 TEST(WorkPlacesTest, AWritableExecutableFolderHoldsEverything) {
   QTemporaryDir exe;
@@ -78,23 +64,59 @@ TEST(WorkPlacesTest, AReadOnlyExecutableFolderMovesTheWorkFilesToTheUserDataFold
   ReadOnlyFolder readOnly(exe.path());
   if (!readOnly.ready()) GTEST_SKIP() << "cannot make a read-only folder here";
   ScopedDataHome home(dataHome.path());
-  const QString expected =
-      QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + "/";
-  ASSERT_TRUE(expected.startsWith(dataHome.path() + "/"));
+  const QString base = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+  ASSERT_TRUE(base.startsWith(dataHome.path() + "/"));
 
   const WorkPlaces places = ResolveWorkPlaces(exe.path() + "/");
   EXPECT_EQ(places.exeFolder, exe.path() + "/");
-  EXPECT_EQ(places.dataFolder, expected);
-  EXPECT_TRUE(QFileInfo(expected).isDir()) << "the data folder is created";
-  EXPECT_EQ(places.WorkFolder(), expected + "TmpWork");
-  EXPECT_EQ(places.PixDirFile(), expected + "PixDir.txt");
+  EXPECT_EQ(places.dataFolder, places.userFolder);
+  // A folder of this install's own: two installs never share a work folder or its lock.
+  EXPECT_EQ(QFileInfo(places.userFolder.chopped(1)).absolutePath(), base);
+  QTemporaryDir otherExe;
+  EXPECT_NE(ResolveWorkPlaces(otherExe.path() + "/").userFolder, places.userFolder);
+  EXPECT_TRUE(QFileInfo(places.dataFolder).isDir()) << "the data folder is created";
+  EXPECT_EQ(places.WorkFolder(), places.dataFolder + "TmpWork");
+  EXPECT_EQ(places.PixDirFile(), places.dataFolder + "PixDir.txt");
   EXPECT_EQ(places.DefaultPictureFolder(), QDir::homePath());
+  // What lies beside the executable is read too, the user's own first.
+  EXPECT_EQ(places.SymbolFolders(),
+            QStringList({places.dataFolder + "OpPIX", exe.path() + "/OpPIX"}));
 
   // The whole start-up sequence works there.
   EXPECT_TRUE(ResetWorkFolder(places.WorkFolder(), true));
-  EXPECT_EQ(LoadPictureFolder(places.PixDirFile(), places.DefaultPictureFolder()),
-            QDir::homePath());
+  EXPECT_EQ(
+      LoadPictureFolder(places.PixDirFiles(), places.PixDirFile(), places.DefaultPictureFolder()),
+      QDir::homePath());
   EXPECT_TRUE(SaveSnapshot(QImage(4, 4, QImage::Format_RGB888), places.WorkFolder(), 1));
+}
+
+TEST(WorkPlacesTest, AFileNamedTmpWorkBesideTheProgramMovesTheWorkFilesToTheUserDataFolder) {
+  QTemporaryDir exe, dataHome;
+  ScopedDataHome home(dataHome.path());
+  QFile blocker(exe.filePath("TmpWork"));
+  ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+  blocker.close();
+  const WorkPlaces places = ResolveWorkPlaces(exe.path() + "/");
+  EXPECT_EQ(places.dataFolder, places.userFolder);
+  EXPECT_TRUE(ResetWorkFolder(places.WorkFolder(), true));
+  EXPECT_TRUE(QFileInfo(exe.filePath("TmpWork")).isFile()) << "what lies there is left alone";
+}
+
+TEST(WorkPlacesTest, TheRememberedFolderOfTheUserWinsAndLivesOnWhereItIsWritten) {
+  QTemporaryDir exe, user, first, second;
+  const QString besideExe = exe.filePath("PixDir.txt"), ofUser = user.filePath("PixDir.txt");
+  const QStringList order{ofUser, besideExe};
+  ASSERT_TRUE(RememberPictureFolder(besideExe, first.path()));
+  // Only beside the executable: read there.
+  EXPECT_EQ(LoadPictureFolder(order, ofUser, QDir::homePath()), first.path());
+  EXPECT_EQ(LoadPictureFolder(QStringList{ofUser}, ofUser, QDir::homePath()), first.path())
+      << "and kept in the file written from now on";
+  // Written while the executable's folder was read-only, read once it is writable again: the
+  // user's wins, and moves beside the executable so that later saves are not hidden by it.
+  ASSERT_TRUE(RememberPictureFolder(ofUser, second.path()));
+  EXPECT_EQ(LoadPictureFolder(order, besideExe, QDir::homePath()), second.path());
+  EXPECT_FALSE(QFile::exists(ofUser));
+  EXPECT_EQ(LoadPictureFolder(order, besideExe, QDir::homePath()), second.path());
 }
 
 TEST(ExecutableFolderTest, EndsWithASlashAndHonoursTheOverride) {
