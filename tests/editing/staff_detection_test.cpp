@@ -10,8 +10,8 @@
 
 #include "editing/staff_detection.h"
 #include "harness/staff_pictures.h"
+#include "platform/blank_page.h"
 #include "resources/embedded_pictures.h"
-#include "score_window/core/blank_page.h"
 
 namespace scoreink {
 namespace {
@@ -78,9 +78,9 @@ TEST(StaffDetection, TheBlankPageHasItsOwnSpaceExactly) {
   EXPECT_NEAR(found.staves[1].LineY(4, 400), 234.5, 0.25);
 
   // The same page printed and scanned at 600 dpi: smooth grey edges, 24 bits.
-  const QImage scanned = page.scaled(page.size() * 3.28, Qt::IgnoreAspectRatio,
-                                     Qt::SmoothTransformation)
-                             .convertToFormat(QImage::Format_RGB888);
+  const QImage scanned =
+      page.scaled(page.size() * 3.28, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+          .convertToFormat(QImage::Format_RGB888);
   const StaffGeometry large = FindStaves(scanned);
   EXPECT_EQ(large.staves.size(), 8u);
   EXPECT_NEAR(large.staffSpace, 3.28 * kBlankPageStaffSpace, 0.03 * 41);
