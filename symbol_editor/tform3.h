@@ -124,8 +124,6 @@ class TForm3 : public QWidget, public ImportArea {
   void Btn00Click(QObject* sender);
 
   // State of the tools.
-  QPoint StartPt;  // press point of the current drag, bitmap pixels of its area
-  QPoint CurPt;    // latest point of the current drag
   EditorShape ShapeKind = EditorShape::FreeLine;
   quint8 PenWidth = 2;      // 1..6 bitmap pixels
   bool UsePen = true;       // false: "Brush" is chosen and a click fills
@@ -134,11 +132,7 @@ class TForm3 : public QWidget, public ImportArea {
   int MoveDX = 0;           // offsets of the shown drawing against the move base
   int MoveDY = 0;
 
-  // Draw on the drawing and on the import area's picture.
-  Canvas DrawCanvas{nullptr};
-  Canvas ImportCanvas{nullptr};
-
-  // Controls.
+  // Controls that the editor's helpers and tests drive (the others are private).
   ImageControl* Img0 = nullptr;
   ImageControl* Img1 = nullptr;
   ImageControl* ImgTMP = nullptr;
@@ -156,7 +150,6 @@ class TForm3 : public QWidget, public ImportArea {
   QPushButton* Btn10 = nullptr;
   QPushButton* Btn11 = nullptr;
   QGroupBox* GroupBox1 = nullptr;
-  QGroupBox* GroupBox2 = nullptr;
 
  signals:
   // "OK(登録)" has written the drawing into custom symbol slot n (1..15) of the symbol store;
@@ -189,6 +182,14 @@ class TForm3 : public QWidget, public ImportArea {
   void FitImportContent();
   // Shows (or hides) the controls of an accepted import, and hides (or shows) the hint.
   void ShowImportControls(bool show);
+
+  // The current drag: its press point, in bitmap pixels of its area, and its latest point.
+  QPoint StartPt;
+  QPoint CurPt;
+  // Draw on the drawing and on the import area's picture.
+  Canvas DrawCanvas{nullptr};
+  Canvas ImportCanvas{nullptr};
+  QGroupBox* GroupBox2 = nullptr;
 
   bool released_ = false;
   // The image import dialog has the import area.
