@@ -7,6 +7,7 @@
 #include "platform/edit_history.h"
 #include "platform/picture_io.h"
 #include "platform/pixel_format.h"
+#include "platform/recovery_log.h"
 #include "platform/ui/control_values.h"
 #include "platform/ui/image_control.h"
 #include "score_window/shared_values.h"
@@ -33,6 +34,9 @@ bool ScoreSession::OpenScan() {
   window_->ApplyScoreZoom();
   SharedHistory().ResetHistory(true);
   SharedHistory().Adopt(window_->Surface());  // as the score file dialog's OK does
+  // A user's first press comes after the recovery log has written its base (half a second):
+  // until then the first change copies the picture once, which is not what is measured here.
+  if (RecoveryLog* log = SharedHistory().Recovery()) log->WaitForBase();
   return window_->Surface().isDetached() &&
          window_->Surface().size() == QSize(ScanJpeg::kWidth, ScanJpeg::kHeight);
 }

@@ -29,7 +29,10 @@ FileListBox::FileListBox(QWidget* parent) : QListWidget(parent) {
   // All rows are alike, so a folder of thousands of scans lays out at once.
   setUniformItemSizes(true);
   setItemDelegate(new FixedHeightDelegate(this));
-  connect(this, &QListWidget::itemClicked, this, &FileListBox::FileChosen);
+  connect(this, &QListWidget::itemClicked, this, [this] {
+    lastChoice_ = secondClick_ ? FileChoice::SecondClick : FileChoice::Click;
+    emit FileChosen();
+  });
 }
 
 void FileListBox::Clear() {
@@ -79,7 +82,20 @@ void FileListBox::OnClicked(std::function<void()> run) {
 void FileListBox::keyPressEvent(QKeyEvent* event) {
   const QListWidgetItem* before = currentItem();
   QListWidget::keyPressEvent(event);
-  if (currentItem() && currentItem() != before) emit FileChosen();
+  if (currentItem() && currentItem() != before) {
+    lastChoice_ = FileChoice::Keyboard;
+    emit FileChosen();
+  }
+}
+
+void FileListBox::mouseDoubleClickEvent(QMouseEvent* event) {
+  secondClick_ = true;
+  QListWidget::mouseDoubleClickEvent(event);
+}
+
+void FileListBox::mouseReleaseEvent(QMouseEvent* event) {
+  QListWidget::mouseReleaseEvent(event);
+  secondClick_ = false;
 }
 
 }  // namespace scoreink

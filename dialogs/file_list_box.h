@@ -1,7 +1,7 @@
 #pragma once
 // The file list of the file dialogs: the names of the files of one folder that match a mask,
 // sorted by name. A click on a name, or moving to another name with the keyboard, counts as
-// the list's click.
+// the list's click; LastChoice() tells which of the two it was.
 #include <QListWidget>
 #include <QRgb>
 #include <functional>
@@ -11,6 +11,10 @@
 #include "platform/ui/form_builder.h"
 
 namespace scoreink {
+
+// How the latest name was chosen: a single click, the second click of a double click (which
+// may land on a name that has just slid under the pointer), or a keyboard move.
+enum class FileChoice { Click, SecondClick, Keyboard };
 
 class FileListBox : public QListWidget, public FolderListTarget, public ClickSource {
   Q_OBJECT
@@ -37,6 +41,7 @@ class FileListBox : public QListWidget, public FolderListTarget, public ClickSou
   void SetColor(QRgb color);
 
   void OnClicked(std::function<void()> run) override;
+  FileChoice LastChoice() const { return lastChoice_; }
 
  signals:
   // A name was clicked, or the keyboard moved the selection to another name.
@@ -44,11 +49,15 @@ class FileListBox : public QListWidget, public FolderListTarget, public ClickSou
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
   QString mask_;
   FileMask fileMask_;
   QString directory_;
+  FileChoice lastChoice_ = FileChoice::Click;
+  bool secondClick_ = false;  // between a double click and its release
 };
 
 }  // namespace scoreink

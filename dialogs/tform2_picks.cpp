@@ -1,6 +1,6 @@
 // A click on a file of the score file dialog: in open mode the file is checked and shown as a
 // preview in the score window, after the question about the score being edited; in delete mode
-// it is deleted.
+// it goes to the trash.
 #include <QFile>
 #include <QFileInfo>
 #include <QPushButton>
@@ -10,6 +10,7 @@
 #include "dialogs/score_host.h"
 #include "dialogs/score_opening.h"
 #include "dialogs/tform2.h"
+#include "platform/file_trash.h"
 #include "platform/native_path.h"
 #include "platform/program_values.h"
 #include "platform/ui/message_box.h"
@@ -19,32 +20,35 @@ namespace scoreink {
 
 namespace {
 
-QString DeleteFailureMessage(const QString& path, const QFile& file) {
-  return QStringLiteral("ファイルを消せない: ") + QFileInfo(path).fileName() +
-         QStringLiteral("\n消すことができなかった (") + file.errorString() + QStringLiteral(")");
+QString DeleteFailureMessage(const QString& path, const QString& reason) {
+  return QStringLiteral("ファイルを消せない: ") + DisplayedPath(QFileInfo(path).fileName()) +
+         QStringLiteral("\n消すことができなかった (") + reason + QStringLiteral(")");
 }
 
 }  // namespace
 
-// A click on a file: shows it as the score (open mode) or deletes it (delete mode).
+// A click on a file: shows it as the score (open mode) or moves it to the trash (delete mode).
 void TForm2::FileListBox1Click(QObject*) {
   const QString path = FileListBox1->SelectedFilePath();
   // A file that has gone since the list was read is ignored (a name that is not UTF-8 is
   // looked up by its own bytes).
   const PathKind kind = KindOfPath(path);
   if (kind == PathKind::Missing || kind == PathKind::Folder) return;
-  if (RadioButton0->isChecked())
+  if (RadioButton0->isChecked()) {
     OpenPicked(path);
-  else
-    DeletePicked(path);
+    return;
+  }
+  // Only a single click of the user's deletes: a keyboard move or the second click of a double
+  // click would delete a file that merely came under the selection.
+  if (FileListBox1->LastChoice() == FileChoice::Click) DeletePicked(path);
 }
 
 void TForm2::DeletePicked(const QString& path) {
   // No question before and no message after: the red list says what a click does. Only a
   // file that stays is reported, and keeps its entry.
-  QFile file(path);
-  if (!file.remove()) {
-    ShowErrorMessage(DeleteFailureMessage(path, file));
+  const TrashResult deleted = MoveFileToTrash(path);
+  if (!deleted.ok) {
+    ShowErrorMessage(DeleteFailureMessage(path, deleted.error));
     return;
   }
   FileListBox1->RemoveSelected();

@@ -74,8 +74,10 @@ QRect StampKeySignature(QImage& surface, int y, int index, QRgb ink, const QImag
   if (surface.isNull() || systemHeight <= 0 || y < 0) return {};
   const QImage strip = KeySignatureStrip(scoreTemplate, index, ink, sharp, flat);
   if (strip.isNull()) return {};
-  const QRect target = QRect(0, (y / systemHeight) * systemHeight, strip.width(), strip.height())
-                           .intersected(surface.rect());
+  const int top = (y / systemHeight) * systemHeight;
+  // Below the last whole system lies only margin: a head there would be a cut-off piece.
+  if (top + systemHeight > surface.height()) return {};
+  const QRect target = QRect(0, top, strip.width(), strip.height()).intersected(surface.rect());
   if (target.isEmpty()) return {};
   if (!AcceptsPaletteRows(surface)) SetPixelFormat(surface, PixelFormat::Bits8);
   for (int row = target.y(); row < target.y() + target.height(); ++row)

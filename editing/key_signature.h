@@ -43,9 +43,10 @@ QImage KeySignatureStrip(const QImage& scoreTemplate, int index, QRgb ink, const
 QRgb KeySignatureInk(const QImage& surface);
 
 // Sets the key signature of the system holding surface row y (row div the template height):
-// KeySignatureStrip drawn opaquely at (0, system * template height), clipped to the surface.
-// Only the rows of that system are touched. An 8-bit surface with another colour table is
-// first set to the fixed palette; 24- and 32-bit surfaces keep their format. Returns the
+// KeySignatureStrip drawn opaquely at (0, system * template height), clipped to a narrower
+// surface. Only the rows of that system are touched; a row below the last whole system (the
+// bottom margin) sets nothing and gives an empty rectangle. An 8-bit surface with another colour
+// table is first set to the fixed palette; 24- and 32-bit surfaces keep their format. Returns the
 // rectangle written.
 QRect StampKeySignature(QImage& surface, int y, int index, QRgb ink, const QImage& scoreTemplate,
                         const QImage& sharp, const QImage& flat);

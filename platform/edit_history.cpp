@@ -92,6 +92,7 @@ void EditHistory::SetRecoveryLog(RecoveryLog* log) {
 }
 
 void EditHistory::Checkpoint(const QImage& picture) {
+  if (recovery_) recovery_->Wake();
   if (!recovery_ || picture.isNull() || picture.cacheKey() == checkpointKey_) return;
   // A picture of another shape is taken in whole by the next press or undo.
   if (!SameShape(known_, picture) || !TileablePicture(picture)) return;
@@ -223,6 +224,7 @@ bool EditHistory::WriteStep(int n, const HistoryStep& step) {
     return false;
   }
   const QString path = SnapshotFile(n);
+  if (recovery_) recovery_->SettleStepFile(path);
   QString reason = WriteHistoryStep(step, path);
   // The work folder may have been removed by hand: bring it back (one level), then retry once.
   if (!reason.isEmpty() && (QFileInfo(workFolder_).isDir() || QDir().mkdir(workFolder_)))
@@ -261,12 +263,16 @@ bool EditHistory::StepExists(int n) const {
 
 void EditHistory::DropStepsFrom(int n) {
   for (auto it = steps_.lower_bound(n); it != steps_.end();) {
-    if (!it->second) QFile::remove(SnapshotFile(it->first));
+    if (!it->second) {
+      if (recovery_) recovery_->SettleStepFile(SnapshotFile(it->first));
+      QFile::remove(SnapshotFile(it->first));
+    }
     it = steps_.erase(it);
   }
 }
 
 void EditHistory::DeleteFilesFrom(int n) {
+  if (recovery_) recovery_->Flush();  // no step file is still to be taken by the log
   QDir folder(workFolder_);
   const QStringList names = folder.entryList({"Tmp*.bmp"}, QDir::Files | QDir::Hidden);
   for (const QString& name : names) {

@@ -86,7 +86,8 @@ class EditHistory {
   void SetRecoveryLog(RecoveryLog* log);
   RecoveryLog* Recovery() const { return recovery_; }
   // Writes down the changes of the gesture under way for the recovery copy, when there are
-  // any since the last time (called every second or so; costs the tiles they reached).
+  // any since the last time, and lets the log write what the presses left it (called every
+  // second or so; costs the tiles they reached).
   void Checkpoint(const QImage& picture);
 
   // Edge of the tiles of the steps recorded from now on (kHistoryTileSize unless a benchmark

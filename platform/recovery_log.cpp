@@ -57,11 +57,15 @@ RecoveryLog::~RecoveryLog() {
   writer_.join();
 }
 
-void RecoveryLog::Post(std::function<void()> job) {
+void RecoveryLog::Post(std::function<void()> job, bool wake) {
   {
     std::lock_guard lock(mutex_);
     jobs_.push_back(std::move(job));
   }
+  if (wake) changed_.notify_all();
+}
+
+void RecoveryLog::Wake() {
   changed_.notify_all();
 }
 
@@ -122,16 +126,35 @@ void RecoveryLog::AddPatch(const HistoryStep& step) {
 void RecoveryLog::AddStepFile(const QString& stepFile, bool after) {
   const int k = ++patches_;
   const QString name = after ? PatchName(k) : UndoPatchName(k);
-  QDir().mkpath(folder_);
-  // A second name for the step's file: the history never writes into a file it has written.
-  const QString path = folder_ + QLatin1Char('/') + name;
-  if (::link(QFile::encodeName(stepFile).constData(), QFile::encodeName(path).constData()) == 0)
-    return;
-  Post([this, stepFile, name] {
-    const QString temp = folder_ + QStringLiteral("/.") + name;
-    QFile::remove(temp);
-    if (QFile::copy(stepFile, temp)) QFile::rename(temp, folder_ + QLatin1Char('/') + name);
-  });
+  // A second name for the step's file (the history never writes into a file it has written),
+  // made by the writer so that the press does not wait for the file system; the writer is not
+  // even woken for it (that costs the press a thread switch) but at the next Wake or job. A step
+  // file gone before then belonged to a history emptied since, whose patches the next base
+  // replaces.
+  {
+    std::lock_guard lock(mutex_);
+    stepFilesDue_.insert(stepFile);
+  }
+  Post(
+      [this, stepFile, name] {
+        QDir().mkpath(folder_);
+        const QString path = folder_ + QLatin1Char('/') + name;
+        if (::link(QFile::encodeName(stepFile).constData(), QFile::encodeName(path).constData()) !=
+            0) {
+          const QString temp = folder_ + QStringLiteral("/.") + name;
+          QFile::remove(temp);
+          if (QFile::copy(stepFile, temp)) QFile::rename(temp, path);
+        }
+        std::lock_guard lock(mutex_);
+        stepFilesDue_.erase(stepFilesDue_.find(stepFile));
+      },
+      /*wake=*/false);
+}
+
+void RecoveryLog::SettleStepFile(const QString& stepFile) {
+  changed_.notify_all();
+  std::unique_lock lock(mutex_);
+  changed_.wait(lock, [&] { return stepFilesDue_.count(stepFile) == 0; });
 }
 
 void RecoveryLog::SetOpenChanges(const HistoryStep& step) {
@@ -164,6 +187,7 @@ void RecoveryLog::SetSession(const QString& scoreFile, bool unsaved) {
 }
 
 void RecoveryLog::Flush() {
+  changed_.notify_all();  // the writer may not have been woken for the last jobs
   std::unique_lock lock(mutex_);
   changed_.wait(lock, [this] { return jobs_.empty() && !busy_; });
 }

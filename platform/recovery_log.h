@@ -15,6 +15,7 @@
 #include <functional>
 #include <mutex>
 #include <optional>
+#include <set>
 #include <thread>
 
 #include "platform/history_step.h"
@@ -39,14 +40,19 @@ class RecoveryLog {
   // A change after the base and the patches so far: the step's tiles after it.
   void AddPatch(const HistoryStep& step);
   // The same for a step the history has written to stepFile: its tiles after it (redo, a
-  // gesture's end) or before it (undo). The file is taken under a second name at once.
+  // gesture's end) or before it (undo). The writer takes the file under a second name.
   void AddStepFile(const QString& stepFile, bool after);
+  // Waits until the writer has taken stepFile, if it is still to: the history calls it
+  // before it removes or replaces the file (rare, and then only a moment).
+  void SettleStepFile(const QString& stepFile);
   // The tiles the gesture under way has changed so far (an empty step: none).
   void SetOpenChanges(const HistoryStep& step);
   // Whose score it is and whether it has edits that were never saved; written when changed.
   void SetSession(const QString& scoreFile, bool unsaved);
   // Waits for the writes asked for so far (tests, the benchmark).
   void Flush();
+  // Lets the writer take what the presses left it (the window's checkpoint timer, each second).
+  void Wake();
   // Removes the log: the score was closed, or the user gave the old one up.
   void Clear();
 
@@ -67,12 +73,13 @@ class RecoveryLog {
   std::mutex mutex_;
   std::condition_variable changed_;
   std::deque<std::function<void()>> jobs_;
-  bool baseDue_ = false;  // a base write is waiting or running
+  std::multiset<QString> stepFilesDue_;  // step files the writer is still to take
+  bool baseDue_ = false;                 // a base write is waiting or running
   bool busy_ = false;
   bool stopping_ = false;
   std::thread writer_;
 
-  void Post(std::function<void()> job);
+  void Post(std::function<void()> job, bool wake = true);
   void Run();
 };
 

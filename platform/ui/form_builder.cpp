@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QWheelEvent>
 #include <algorithm>
 
 #include "platform/ui/click_filter.h"
@@ -22,6 +23,14 @@
 namespace scoreink {
 
 namespace {
+
+// A wheel turned over a closed list must not change the choice behind the user's back (the
+// pointer often passes over it on the way to the score): only the open list or the keyboard
+// changes it.
+class ClosedListIgnoresWheel : public QComboBox {
+ protected:
+  void wheelEvent(QWheelEvent* event) override { event->ignore(); }
+};
 
 // Gives a control its own text and background colours where the row names them.
 void ApplyColours(QWidget* widget, const ControlLook& row) {
@@ -79,7 +88,7 @@ QWidget* MakeControl(const ControlLook& row, ControlMaker makeOther) {
       return edit;
     }
     case ControlKind::ComboBox: {
-      auto* combo = new QComboBox;
+      auto* combo = new ClosedListIgnoresWheel;
       combo->setEditable(false);
       return combo;
     }

@@ -2,6 +2,7 @@
 // asked once, and whatever the answer, no work is lost without the user saying so.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -15,6 +16,7 @@
 #include "platform/pixel_format.h"
 #include "resources/embedded_pictures.h"
 #include "score_window/shared_values.h"
+#include "symbol_editor/tform3.h"
 
 namespace scoreink::test {
 namespace {
@@ -40,6 +42,27 @@ TEST(CloseQuestion, AskedAfterAnEditAndNotAfterUndoingIt) {
   ui.Click("Btn7");
   ui.Close();  // no box is queued: one would fail the test
   EXPECT_FALSE(ui->isVisible());
+}
+
+// A visit to the symbol editor empties the history but saves nothing: closing and new still ask.
+TEST(CloseQuestion, StillAskedAfterAVisitToTheSymbolEditor) {
+  for (const char* button : {"Btn0", "Btn1"}) {
+    SCOPED_TRACE(button);
+    ScoreWindowHarness ui;
+    EditOnce(ui);
+    const QImage edited = ui.Score().copy();
+    ui.Click("Btn12");
+    ASSERT_NE(Form3, nullptr);
+    Form3->findChild<QAbstractButton*>("Btn00")->click();  // the editor's Cancel
+    FinishDeferredDeletes();
+    ASSERT_EQ(Form3, nullptr);
+
+    ui.Dialogs().AnswerBox(kIdCancel, kQuestionCaption);
+    ui.Click(button);
+    EXPECT_EQ(ui.Dialogs().Boxes().size(), 1u);
+    EXPECT_TRUE(ui->isVisible());
+    EXPECT_EQ(ui.Score(), edited);
+  }
 }
 
 // The window manager's close (or a shortcut) asks like the close button.

@@ -77,14 +77,12 @@ TEST_F(KeySignatureTest, ReplacesTheUsersInkInTheHeadColumns) {
   EXPECT_EQ(surface_.pixelIndex(100, 280), page_.pixelIndex(100, 280));
 }
 
-TEST_F(KeySignatureTest, SystemReachingPastTheBottomIsClipped) {
-  // The page holds four systems; a click in the white strip below them still redraws a head,
-  // cut off at the surface's last row.
-  const QRect written = Stamp(1090, 3);
-  EXPECT_EQ(written, QRect(0, 1040, 143, 61));
-  EXPECT_EQ(surface_.copy(0, 1040, 143, 61).convertToFormat(QImage::Format_RGB32),
-            ExpectedHead(3).copy(0, 0, 143, 61));
-  EXPECT_TRUE(Stamp(1300, 3).isEmpty()) << "a system wholly below the surface";
+TEST_F(KeySignatureTest, TheMarginBelowTheLastWholeSystemSetsNothing) {
+  // The page holds four systems (rows 0..1039); the white strip below them has no head.
+  const QImage before = surface_.copy();
+  for (int y : {1040, 1090, 1100, 1300}) EXPECT_TRUE(Stamp(y, 3).isEmpty()) << "row " << y;
+  EXPECT_EQ(surface_, before);
+  EXPECT_EQ(Stamp(1039, 3), QRect(0, 780, 143, 260)) << "the last whole system";
 }
 
 TEST_F(KeySignatureTest, InkIsTheColourOfTheStaffLineAtTheHead) {

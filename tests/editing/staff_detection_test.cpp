@@ -17,19 +17,19 @@ namespace scoreink {
 namespace {
 
 using test::DrawStaffPage;
-using test::StaffPageSpec;
+using test::StaffPageRecipe;
 
-class StaffDetection : public ::testing::TestWithParam<StaffPageSpec> {};
+class StaffDetection : public ::testing::TestWithParam<StaffPageRecipe> {};
 
 TEST_P(StaffDetection, FindsTheSpaceAndEveryLineOfEveryStaff) {
-  const StaffPageSpec& spec = GetParam();
-  const test::StaffPage page = DrawStaffPage(spec);
+  const StaffPageRecipe& recipe = GetParam();
+  const test::StaffPage page = DrawStaffPage(recipe);
   const StaffGeometry found = FindStaves(page.picture);
 
   ASSERT_EQ(found.staves.size(), page.staves.size());
-  const double spaceError = std::abs(found.staffSpace - spec.space) / spec.space;
+  const double spaceError = std::abs(found.staffSpace - recipe.space) / recipe.space;
   EXPECT_LE(spaceError, 0.03) << "found " << found.staffSpace;
-  const double tolerance = std::max(1, spec.thickness);
+  const double tolerance = std::max(1, recipe.thickness);
   double worst = 0;
   for (size_t n = 0; n < page.staves.size(); ++n) {
     const test::DrawnStaff& drawn = page.staves[n];
@@ -44,23 +44,24 @@ TEST_P(StaffDetection, FindsTheSpaceAndEveryLineOfEveryStaff) {
   std::printf(
       "[ figures  ] space %.1f thickness %d: found %.2f (%.2f %%), thickness %.0f, "
       "worst line %.2f px\n",
-      spec.space, spec.thickness, found.staffSpace, 100 * spaceError, found.lineThickness, worst);
+      recipe.space, recipe.thickness, found.staffSpace, 100 * spaceError, found.lineThickness,
+      worst);
 }
 
 // space, thickness, skew, paper, noise, jpeg, text
 INSTANTIATE_TEST_SUITE_P(Pages, StaffDetection,
-                         ::testing::Values(StaffPageSpec{8, 1, 0, 255, 0, false, false},
-                                           StaffPageSpec{8, 2, 0.6, 225, 10, true, false},
-                                           StaffPageSpec{10, 3, -1, 255, 8, false, true},
-                                           StaffPageSpec{16.4, 2, 1, 205, 15, true, true},
-                                           StaffPageSpec{20.5, 3, -0.5, 230, 12, true, false},
-                                           StaffPageSpec{24, 6, 0.8, 255, 0, false, false},
-                                           StaffPageSpec{33, 4, -1, 215, 18, false, true},
-                                           StaffPageSpec{41, 4, 0.7, 235, 10, true, true},
-                                           StaffPageSpec{60, 1, 0.3, 255, 6, false, false},
-                                           StaffPageSpec{60, 6, -1, 210, 15, true, true}),
+                         ::testing::Values(StaffPageRecipe{8, 1, 0, 255, 0, false, false},
+                                           StaffPageRecipe{8, 2, 0.6, 225, 10, true, false},
+                                           StaffPageRecipe{10, 3, -1, 255, 8, false, true},
+                                           StaffPageRecipe{16.4, 2, 1, 205, 15, true, true},
+                                           StaffPageRecipe{20.5, 3, -0.5, 230, 12, true, false},
+                                           StaffPageRecipe{24, 6, 0.8, 255, 0, false, false},
+                                           StaffPageRecipe{33, 4, -1, 215, 18, false, true},
+                                           StaffPageRecipe{41, 4, 0.7, 235, 10, true, true},
+                                           StaffPageRecipe{60, 1, 0.3, 255, 6, false, false},
+                                           StaffPageRecipe{60, 6, -1, 210, 15, true, true}),
                          [](const auto& tc) {
-                           const StaffPageSpec& s = tc.param;
+                           const StaffPageRecipe& s = tc.param;
                            return "Space" + std::to_string(int(s.space * 10)) + "Thick" +
                                   std::to_string(s.thickness) +
                                   (s.skewDegrees != 0 ? "Skewed" : "") + (s.jpeg ? "Jpeg" : "") +

@@ -55,32 +55,32 @@ const QString kLyrics = QStringLiteral(
 
 }  // namespace
 
-StaffPage DrawStaffPage(const StaffPageSpec& spec) {
-  const double s = spec.space;
+StaffPage DrawStaffPage(const StaffPageRecipe& recipe) {
+  const double s = recipe.space;
   const int width = int(60 * s);
   const int height = int(std::min(90 * s, 3000.0));
   QImage page(width, height, QImage::Format_RGB32);
-  page.fill(qRgb(spec.paper, spec.paper, spec.paper));
+  page.fill(qRgb(recipe.paper, recipe.paper, recipe.paper));
 
-  const double angle = spec.skewDegrees * std::numbers::pi / 180;
+  const double angle = recipe.skewDegrees * std::numbers::pi / 180;
   const QPointF centre(width / 2.0, height / 2.0);
   QPainter painter(&page);
-  painter.setRenderHint(QPainter::Antialiasing, spec.skewDegrees != 0);
+  painter.setRenderHint(QPainter::Antialiasing, recipe.skewDegrees != 0);
   painter.translate(centre);
-  painter.rotate(spec.skewDegrees);
+  painter.rotate(recipe.skewDegrees);
   painter.translate(-centre);
   painter.setPen(Qt::NoPen);
-  const QColor ink(spec.ink, spec.ink, spec.ink);
+  const QColor ink(recipe.ink, recipe.ink, recipe.ink);
   painter.setBrush(ink);
 
   StaffPage result;
   const double left = 3 * s;
   const double right = width - 3 * s;
-  const double t = spec.thickness;
-  double top = spec.text ? 8 * s : 5 * s;
-  if (spec.text)
+  const double t = recipe.thickness;
+  double top = recipe.text ? 8 * s : 5 * s;
+  if (recipe.text)
     DrawText(painter, QRectF(left, 2 * s, right - left, 5 * s), 2.5 * s, "Sonatina", ink);
-  for (int n = 0; top + 4 * s + 5 * s < height; ++n, top += (spec.text ? 12 : 10) * s) {
+  for (int n = 0; top + 4 * s + 5 * s < height; ++n, top += (recipe.text ? 12 : 10) * s) {
     DrawnStaff truth;
     for (int k = 0; k < 5; ++k) {
       const double y = top + k * s;  // centre of the line before the turn
@@ -113,12 +113,12 @@ StaffPage DrawStaffPage(const StaffPageSpec& spec) {
     slur.cubicTo(left + 34 * s, top + 6.5 * s, left + 42 * s, top + 6.5 * s, left + 46 * s,
                  top + 5 * s);
     painter.strokePath(slur, QPen(ink, std::max(1.0, t)));
-    if (spec.text)
+    if (recipe.text)
       DrawText(painter, QRectF(left, top + 6 * s, right - left, 3 * s), 1.4 * s, kLyrics, ink);
   }
   painter.end();
-  AddGrain(page, spec.noise, unsigned(s * 10 + spec.thickness));
-  result.picture = Finish(page, spec.jpeg);
+  AddGrain(page, recipe.noise, unsigned(s * 10 + recipe.thickness));
+  result.picture = Finish(page, recipe.jpeg);
   return result;
 }
 

@@ -9,7 +9,7 @@
 
 namespace scoreink::test {
 
-struct StaffPageSpec {
+struct StaffPageRecipe {
   double space = 12.5;  // centre of one line to the next
   int thickness = 2;
   double skewDegrees = 0;  // the whole page turned about its centre
@@ -33,7 +33,7 @@ struct StaffPage {
   std::vector<DrawnStaff> staves;
 };
 
-StaffPage DrawStaffPage(const StaffPageSpec& spec);
+StaffPage DrawStaffPage(const StaffPageRecipe& recipe);
 
 // Pages with no staff at all.
 enum class StafflessPage { Blank, GreyNoise, Text, Photo };

@@ -2,8 +2,10 @@
 // system's clef strip with the chosen sharps or flats in both staves, as one undo step.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QWheelEvent>
 
 #include "editing/key_signature.h"
 #include "palette_test_support.h"
@@ -94,6 +96,23 @@ TEST(KeySignatureClick, RepaintsOnlyTheStrip) {
   paints.Flush();
   EXPECT_FALSE(paints.painted.isEmpty());
   EXPECT_TRUE(QRegion(0, 0, 143, kSystemHeight).contains(paints.painted.boundingRect()));
+}
+
+TEST(KeySignatureClick, NeitherTheBottomMarginNorAWheelOverTheClosedListChangesAnything) {
+  ScoreWindowHarness ui;
+  ui.ChooseIndex("ComboBox1", 3);
+  auto* list = ui->findChild<QComboBox*>("ComboBox1");
+  const QPoint middle = list->rect().center();
+  QWheelEvent wheel(middle, list->mapToGlobal(middle), {}, {0, -120}, Qt::NoButton, Qt::NoModifier,
+                    Qt::NoScrollPhase, false);
+  QApplication::sendEvent(list, &wheel);
+  EXPECT_EQ(list->currentIndex(), 3) << "the wheel passing over the closed list";
+
+  const QImage before = ui.Score().copy();
+  ASSERT_GT(before.height(), 4 * kSystemHeight);
+  ui.PressOnScore({10, 4 * kSystemHeight + 20});  // white margin below the fourth system
+  ui.ReleaseOnScore({10, 4 * kSystemHeight + 20});
+  EXPECT_EQ(ui.Score(), before) << "no cut-off head in the margin";
 }
 
 }  // namespace

@@ -113,6 +113,16 @@ TEST(JpegRead, DecodesEveryVariantToRgb888) {
   }
 }
 
+// A progressive picture keeps all its coefficients while the scans come in (here 150 MB, more
+// than the decoder's own working memory): it is decoded, not called broken.
+TEST(JpegRead, LargeProgressiveFullColourPictureDecodes) {
+  const QImage rgb = Gradient(5000, 5000);
+  const PictureResult read = DecodeJpeg(test::EncodeTestJpeg(rgb, JpegVariant::Progressive444));
+  ASSERT_TRUE(read.ok()) << read.error.toStdString();
+  EXPECT_EQ(read.image.size(), rgb.size());
+  EXPECT_LT(test::DifferenceOf(read.image, rgb).mean, 3.0);
+}
+
 TEST(JpegRead, HostileProgressiveFileIsRefusedQuickly) {
   const QByteArray progressive = test::EncodeTestJpeg(Gradient(256, 256), JpegVariant::Progressive);
   const PictureResult some = DecodeJpeg(test::WithFirstScanRepeated(progressive, 100));

@@ -75,7 +75,11 @@ QByteArray EncodeTestJpeg(const QImage& rgb, JpegVariant variant, int quality) {
   jpeg_set_quality(&cinfo, quality, TRUE);
   if (variant == JpegVariant::AdobeYcck) jpeg_set_colorspace(&cinfo, JCS_YCCK);
   if (variant == JpegVariant::PlainCmyk) cinfo.write_Adobe_marker = FALSE;
-  if (variant == JpegVariant::Progressive) jpeg_simple_progression(&cinfo);
+  if (variant == JpegVariant::Progressive444)
+    for (int c = 0; c < cinfo.num_components; ++c)
+      cinfo.comp_info[c].h_samp_factor = cinfo.comp_info[c].v_samp_factor = 1;
+  if (variant == JpegVariant::Progressive || variant == JpegVariant::Progressive444)
+    jpeg_simple_progression(&cinfo);
   jpeg_start_compress(&cinfo, TRUE);
   std::vector<JSAMPLE> row(size_t(rgb.width()) * components);
   for (int y = 0; y < rgb.height(); ++y) {

@@ -6,7 +6,17 @@
 
 namespace scoreink::test {
 
-enum class JpegVariant { Colour, Grey, PlainCmyk, AdobeCmyk, AdobeYcck, Progressive };
+// Progressive444: progressive with full-resolution colour (no subsampling), whose decoder keeps
+// the most coefficients of the whole picture.
+enum class JpegVariant {
+  Colour,
+  Grey,
+  PlainCmyk,
+  AdobeCmyk,
+  AdobeYcck,
+  Progressive,
+  Progressive444
+};
 
 // Encodes an RGB888 picture; every variant decodes back to (about) the same colours.
 QByteArray EncodeTestJpeg(const QImage& rgb, JpegVariant variant, int quality = 90);

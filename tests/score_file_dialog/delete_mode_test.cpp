@@ -1,9 +1,13 @@
-// Delete mode of the score file dialog: a click deletes the file at once; a file that cannot
-// be deleted is reported and stays listed.
+// Delete mode of the score file dialog: a click moves the file to the trash at once, and
+// nothing but a single click deletes; a file that cannot be deleted is reported and stays
+// listed.
 #include <gtest/gtest.h>
 #include <QPushButton>
+#include <QStandardPaths>
+#include <QTest>
 
 #include "dialog_test_support.h"
+#include "dialogs/file_list_box.h"
 #include "harness/scratch_mount.h"
 #include "platform/ui/image_control.h"
 #include "score_window/shared_values.h"
@@ -32,6 +36,36 @@ TEST(DeleteMode, AClickDeletesWithoutAskingEvenTheOpenScoresFile) {
   EXPECT_EQ(HistoryPos(), 2);
   EXPECT_FALSE(dialog.Dialog()->Button1->isEnabled());
   EXPECT_TRUE(dialog.Dialog()->PickedFile().isEmpty());
+}
+
+TEST(DeleteMode, OnlyASingleClickDeletesAndTheFileGoesToTheTrash) {
+  PictureFolderFixture scans;
+  for (const char* name : {"a.bmp", "b.bmp", "c.bmp", "d.bmp", "e.bmp"}) scans.Add(name);
+  ScoreWindowHarness ui;
+  ScoreFileDialogDriver dialog(ui);
+  dialog.ChooseFolder(scans.Path());
+  dialog.Click("RadioButton1");
+  FileListBox* list = dialog.Dialog()->FileListBox1;
+
+  ASSERT_TRUE(dialog.ClickFile("b.bmp"));
+  const QString trash =
+      QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/Trash/files/";
+  EXPECT_TRUE(QFile::exists(trash + "b.bmp")) << "a deleted file can be brought back";
+
+  list->setFocus();
+  for (Qt::Key key : {Qt::Key_Down, Qt::Key_Up, Qt::Key_End, Qt::Key_Home})
+    QTest::keyClick(list, key);
+  list->setCurrentRow(2);
+  EXPECT_EQ(dialog.Listed(), QStringList({"a.bmp", "c.bmp", "d.bmp", "e.bmp"}))
+      << "keyboard moves and selections by the program delete nothing";
+
+  const QRect c = list->visualItemRect(list->findItems("c.bmp", Qt::MatchExactly).first());
+  // A double click as the window system gives it: a click, then a second press as a double click.
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, c.center());
+  QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, c.center());
+  EXPECT_EQ(dialog.Listed(), QStringList({"a.bmp", "d.bmp", "e.bmp"}))
+      << "a double click deletes the clicked file only, not the one sliding under the pointer";
+  EXPECT_TRUE(ui.Dialogs().Boxes().empty());
 }
 
 TEST(DeleteMode, BackInOpenModeAClickPreviewsAgain) {
