@@ -7,10 +7,10 @@
 #include <QTemporaryDir>
 
 #include "editing/surface_rules.h"
+#include "platform/blank_page.h"
 #include "platform/palette.h"
 #include "platform/pixel_format.h"
 #include "resources/embedded_pictures.h"
-#include "score_window/core/blank_page.h"
 #include "score_window/core/score_file.h"
 
 namespace scoreink {

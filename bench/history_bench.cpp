@@ -27,6 +27,10 @@
 namespace scoreink {
 namespace {
 
+// The move and copy tools as benchmark arguments: the digits of their radio buttons.
+constexpr int kMoveArg = static_cast<int>(ScoreTool::RegionMove);
+constexpr int kCopyArg = static_cast<int>(ScoreTool::RegionCopy);
+
 using bench::kBlankPage;
 using bench::kScan;
 using bench::OpMeter;
@@ -170,7 +174,7 @@ void BM_HistoryRedo(benchmark::State& state) {
 void BM_HistoryRegionMove(benchmark::State& state) {
   ScoreSession session(int(state.range(0)));
   if (!Begin(session)) return state.SkipWithError("the session did not start");
-  const bool move = state.range(1) == kToolRegionMove;
+  const bool move = state.range(1) == kMoveArg;
   session->RBtnLMClick(move ? session->RBtnLM4 : session->RBtnLM5);
   const QSize block(300, 200);
   const QPoint shift(150, 100);
@@ -230,7 +234,7 @@ const bool kRegistered = [] {
   SideBySide("BM_HistoryUndo", BM_HistoryUndo, kBlankTimes, kScanTimes);
   SideBySide("BM_HistoryRedo", BM_HistoryRedo, kBlankTimes, kScanTimes);
   SideBySide("BM_HistoryRegionMove", BM_HistoryRegionMove, kBlankTimes, kScanTimes,
-             {kToolRegionMove, kToolRegionCopy});
+             {kMoveArg, kCopyArg});
   return true;
 }();
 

@@ -17,8 +17,8 @@
 #include <cstdio>
 
 #include "bench/bench_support.h"
+#include "platform/blank_page.h"
 #include "resources/embedded_pictures.h"
-#include "score_window/core/blank_page.h"
 #include "score_window/core/print_stretched.h"
 
 namespace scoreink {

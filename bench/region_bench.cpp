@@ -21,6 +21,10 @@
 namespace scoreink {
 namespace {
 
+// The move and copy tools as benchmark arguments: the digits of their radio buttons.
+constexpr int kMoveArg = static_cast<int>(ScoreTool::RegionMove);
+constexpr int kCopyArg = static_cast<int>(ScoreTool::RegionCopy);
+
 enum Scene { kBlankPage = 0, kScan = 1 };
 
 // A 150-dpi screen and a borderless 600-dpi printer: the blank page is A4 at 150 dpi,
@@ -53,7 +57,7 @@ class RegionSession {
   TForm1& Window() { return *window_; }
 
   void ChooseTool(int tool) {
-    window_->RBtnLMClick(tool == kToolRegionMove ? window_->RBtnLM4 : window_->RBtnLM5);
+    window_->RBtnLMClick(tool == kMoveArg ? window_->RBtnLM4 : window_->RBtnLM5);
   }
   // Press and drag of a selection from (100, 100) to (100 + side, 100 + side).
   void Select(int side) {
@@ -97,19 +101,19 @@ void BM_RegionLiftAndDrop(benchmark::State& state) {
     return state.SkipWithError("a block was not dropped or not undone");
   meter.Report();
   state.SetLabel(std::string(SceneName(int(state.range(0)))) +
-                 (state.range(1) == kToolRegionMove ? ", move " : ", copy ") +
-                 std::to_string(side) + " square");
+                 (state.range(1) == kMoveArg ? ", move " : ", copy ") + std::to_string(side) +
+                 " square");
 }
 // Each lift adds a step to the history: a fixed number of them, fewer on the scan.
 BENCHMARK(BM_RegionLiftAndDrop)
-    ->ArgsProduct({{kBlankPage}, {kToolRegionMove, kToolRegionCopy}, {1000}})
-    ->Args({kBlankPage, kToolRegionCopy, 1})
+    ->ArgsProduct({{kBlankPage}, {kMoveArg, kCopyArg}, {1000}})
+    ->Args({kBlankPage, kCopyArg, 1})
     ->Iterations(50)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RegionLiftAndDrop)
-    ->ArgsProduct({{kScan}, {kToolRegionMove, kToolRegionCopy}, {1000}})
-    ->Args({kScan, kToolRegionCopy, 1})
+    ->ArgsProduct({{kScan}, {kMoveArg, kCopyArg}, {1000}})
+    ->Args({kScan, kCopyArg, 1})
     ->Iterations(20)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);

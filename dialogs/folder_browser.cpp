@@ -2,9 +2,9 @@
 
 #include <QDir>
 
+#include "platform/program_values.h"
 #include "platform/ui/message_box.h"
 #include "platform/work_files.h"
-#include "score_window/shared_values.h"
 
 namespace scoreink {
 
@@ -30,9 +30,10 @@ QString ListFolder(FileListBox& list, const QString& previous, const QString& ch
     }
     if (!told) {
       told = true;
-      AppMessageBox(QStringLiteral("作業フォルダに書き込めないので、選んだフォルダを覚えておけない\n") +
-                        QDir::toNativeSeparators(file),
-                    QStringLiteral("どうでもいいけど"), MsgButtons::Ok);
+      AppMessageBox(
+          QStringLiteral("作業フォルダに書き込めないので、選んだフォルダを覚えておけない\n") +
+              QDir::toNativeSeparators(file),
+          QStringLiteral("どうでもいいけど"), MsgButtons::Ok);
     }
     return false;
   });

@@ -9,7 +9,7 @@
 //
 //   {"ShellTreeView1", K::FolderTree, "", 4, 18, 285, 393, "", 0, kNo, kNo, 0,
 //    &TForm4::ShellTreeView1Change},
-//   {"FileListBox1", K::FileList, "", 289, 18, 150, 393, "", 0, kBlackColor, kWhiteColor, 16,
+//   {"FileListBox1", K::FileList, "", 289, 18, 150, 393, "", 0, kBlack, kWhite, 16,
 //    &TForm4::FileListBox1Click},
 //   ...
 //   BuildFormControls<TForm4>(this, kRows, {}, MakeFolderBrowserControl);

@@ -7,9 +7,9 @@
 #include <QRadioButton>
 
 #include "dialogs/folder_browser.h"
+#include "dialogs/score_host.h"
 #include "platform/ui/form_builder.h"
 #include "platform/ui/read_progress.h"
-#include "score_window/tform1.h"
 
 namespace scoreink {
 
@@ -23,11 +23,11 @@ constexpr int kFontPixels = 12;
 
 }  // namespace
 
-TForm2::TForm2(TForm1& scoreWindow)
-    : QWidget(&scoreWindow, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      score_(scoreWindow) {
+TForm2::TForm2(ScoreHost& score)
+    : QWidget(&score.HostWindow(), Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      score_(score) {
   if (!Form2) Form2 = this;
-  SetUpFormWindow(this, "Form2", kBlackColor, kClientWidth, kClientHeight, kFontPixels);
+  SetUpFormWindow(this, "Form2", kBlack, kClientWidth, kClientHeight, kFontPixels);
   BuildControls();
   BindControls();
   // Below the buttons, where nothing else lies.

@@ -6,8 +6,8 @@
 // the top right of the work area; made afresh at every opening, it releases itself after OK or
 // Cancel. The score surface takes no mouse input while the dialog is open.
 //
-// The score window hands over the score in its hidden image "Img00" before it makes the
-// dialog; Cancel puts that back.
+// The score window keeps the score it had before it makes the dialog; Cancel puts that back.
+// The dialog works on the score window through its ScoreHost operations only.
 #include <QString>
 #include <QWidget>
 
@@ -22,7 +22,7 @@ namespace scoreink {
 
 class FileListBox;
 class FolderTree;
-class TForm1;
+class ScoreHost;
 
 class TForm2 : public QWidget {
   Q_OBJECT
@@ -30,7 +30,7 @@ class TForm2 : public QWidget {
  public:
   // Builds the dialog's controls in their design state, as a window of the score window it
   // works on (which owns it); FormCreate does the rest.
-  explicit TForm2(TForm1& scoreWindow);
+  explicit TForm2(ScoreHost& score);
   ~TForm2() override;
 
   // Placement, the remembered folder in the tree and its pictures in the list; the score
@@ -62,6 +62,10 @@ class TForm2 : public QWidget {
   QPushButton* Button1 = nullptr;
   QPushButton* Button2 = nullptr;
 
+ signals:
+  // The dialog has closed (FormClose has run): the score shown is the one to go on with.
+  void Closed();
+
  protected:
   void closeEvent(QCloseEvent* event) override;
 
@@ -79,7 +83,7 @@ class TForm2 : public QWidget {
   // Closes the dialog (FormClose runs) and deletes it once the handler has returned.
   void Release();
 
-  TForm1& score_;
+  ScoreHost& score_;
   QProgressBar* readProgress_ = nullptr;  // shown while a long pick is read
   QString pickedFile_;
   bool previewShown_ = false;

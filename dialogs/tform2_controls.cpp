@@ -17,12 +17,12 @@ constexpr QRgb kNo = kParentColor;
 // clang-format off
 constexpr std::array kControls = std::to_array<ControlRow<TForm2>>({
   // name            kind            parent       left top  w    h    caption  flags  text  back  font  click
-  {"Label1",         K::Label,       "",          4,   4,   435, 13,  "", kAlignCenter, kBlackColor, kWhiteColor, 13, nullptr},
+  {"Label1",         K::Label,       "",          4,   4,   435, 13,  "", kAlignCenter, kBlack, kWhite, 13, nullptr},
   {"ShellTreeView1", K::FolderTree,  "",          4,   18,  285, 393, "", 0, kNo, kNo, 0, &TForm2::ShellTreeView1Change},
-  {"FileListBox1",   K::FileList,    "",          289, 18,  150, 367, "", kNoFrame, kBlackColor, kWhiteColor, 16, &TForm2::FileListBox1Click},
-  {"GroupBox1",      K::GroupBox,    "",          289, 386, 150, 25,  "", 0, kNo, kWhiteColor, 0, nullptr},
-  {"RadioButton0",   K::RadioButton, "GroupBox1", 4,   6,   65,  17,  "OpenFile", kChecked, kBlackColor, kNo, 12, &TForm2::RadioButton0Click},
-  {"RadioButton1",   K::RadioButton, "GroupBox1", 72,  6,   72,  17,  "DeleteFile", 0, kBlackColor, kNo, 12, &TForm2::RadioButton1Click},
+  {"FileListBox1",   K::FileList,    "",          289, 18,  150, 367, "", kNoFrame, kBlack, kWhite, 16, &TForm2::FileListBox1Click},
+  {"GroupBox1",      K::GroupBox,    "",          289, 386, 150, 25,  "", 0, kNo, kWhite, 0, nullptr},
+  {"RadioButton0",   K::RadioButton, "GroupBox1", 4,   6,   65,  17,  "OpenFile", kChecked, kBlack, kNo, 12, &TForm2::RadioButton0Click},
+  {"RadioButton1",   K::RadioButton, "GroupBox1", 72,  6,   72,  17,  "DeleteFile", 0, kBlack, kNo, 12, &TForm2::RadioButton1Click},
   {"Button1",        K::Button,      "",          248, 440, 75,  25,  "OK", kDisabled, kNo, kNo, 0, &TForm2::Button1Click},
   {"Button2",        K::Button,      "",          152, 440, 75,  25,  "Cancel", 0, kNo, kNo, 0, &TForm2::Button2Click},
 });

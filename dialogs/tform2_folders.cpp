@@ -3,10 +3,10 @@
 #include <QLabel>
 
 #include "dialogs/folder_browser.h"
+#include "dialogs/score_host.h"
 #include "dialogs/tform2.h"
+#include "platform/program_values.h"
 #include "platform/ui/image_control.h"
-#include "score_window/shared_values.h"
-#include "score_window/tform1.h"
 
 namespace scoreink {
 
@@ -26,7 +26,7 @@ void TForm2::FormCreate() {
   pickedFile_.clear();
 
   // The score cannot be edited while a preview may stand in its place.
-  score_.LockScore(TForm1::ScoreLock::FileDialog, true);
+  score_.LockForFileDialog(true);
 }
 
 void TForm2::ShellTreeView1Change(QObject*) {

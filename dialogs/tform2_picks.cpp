@@ -7,14 +7,14 @@
 #include <QRadioButton>
 
 #include "dialogs/file_list_box.h"
+#include "dialogs/score_host.h"
 #include "dialogs/score_opening.h"
 #include "dialogs/tform2.h"
 #include "platform/file_trash.h"
 #include "platform/native_path.h"
+#include "platform/program_values.h"
 #include "platform/ui/message_box.h"
 #include "platform/ui/read_progress.h"
-#include "score_window/shared_values.h"
-#include "score_window/tform1.h"
 
 namespace scoreink {
 
@@ -27,6 +27,7 @@ QString DeleteFailureMessage(const QString& path, const QString& reason) {
 
 }  // namespace
 
+// A click on a file: shows it as the score (open mode) or moves it to the trash (delete mode).
 void TForm2::FileListBox1Click(QObject*) {
   const QString path = FileListBox1->SelectedFilePath();
   // A file that has gone since the list was read is ignored (a name that is not UTF-8 is
@@ -58,7 +59,7 @@ void TForm2::OpenPicked(const QString& path) {
   // neither the score nor its history.
   std::optional<QImage> picture = CheckScorePicture(path, readProgress_, Button2);
   if (!picture || !SettleScoreBeforePick()) return;
-  ShowScorePicture(score_, std::move(*picture));
+  score_.ShowScorePicture(std::move(*picture));
   pickedFile_ = path;
   previewShown_ = true;
   Button1->setEnabled(true);
@@ -71,7 +72,7 @@ bool TForm2::SettleScoreBeforePick() {
   // when the history could not be emptied, or the user said Yes and left the save dialog.
   if (previewShown_) return true;
   const bool hadEdits = score_.HasUnsavedEdits();
-  const Settled settled = SettleScoreBeforeOpening(score_);
+  const Settled settled = score_.SettleScoreBeforeOpening();
   // Edits given up for the picked picture come back with the score on Cancel.
   scoreHadEdits_ = hadEdits && settled == Settled::GoGivingUp;
   if (settled == Settled::GoAfterSaveAs) {
@@ -82,10 +83,12 @@ bool TForm2::SettleScoreBeforePick() {
   return settled != Settled::Cancelled;
 }
 
+// "OpenFile": a click on a file shows it; the list turns white again.
 void TForm2::RadioButton0Click(QObject*) {
-  FileListBox1->SetColor(kWhiteColor);
+  FileListBox1->SetColor(kWhite);
 }
 
+// "DeleteFile": from now on a click on a file deletes it; the list turns red to say so.
 void TForm2::RadioButton1Click(QObject*) {
   FileListBox1->SetColor(kRed);
 }

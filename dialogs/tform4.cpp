@@ -5,11 +5,11 @@
 #include <QPushButton>
 
 #include "dialogs/folder_browser.h"
+#include "dialogs/import_area.h"
+#include "platform/program_values.h"
 #include "platform/ui/form_builder.h"
 #include "platform/ui/image_control.h"
 #include "platform/ui/read_progress.h"
-#include "score_window/shared_values.h"
-#include "symbol_editor/tform3.h"
 
 namespace scoreink {
 
@@ -24,8 +24,9 @@ constexpr int kStartThreshold = 60;
 
 }  // namespace
 
-TForm4::TForm4(TForm3& editor)
-    : QWidget(&editor, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+TForm4::TForm4(ImportArea& editor)
+    : QWidget(&editor.EditorWindow(),
+              Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       editor_(editor) {
   if (!Form4) Form4 = this;
   SetUpFormWindow(this, "Form4", kNavy, kClientWidth, kClientHeight, kFontPixels);
@@ -55,8 +56,7 @@ void TForm4::BindControls() {
 
 void TForm4::FormCreate() {
   // The import area is the dialog's until it closes.
-  editor_.ImportOpen = true;
-  editor_.Img1->setEnabled(false);
+  editor_.LendImportArea(true);
 
   // At the top right of the work area, over the editor's "OpenFile".
   move(WorkAreaWidth - width(), 0);
@@ -82,14 +82,13 @@ void TForm4::ShellTreeView1Change(QObject*) {
   Label1->setText(shown);
 }
 
+// "OK": the black-and-white picture shown becomes the editor's import.
 void TForm4::Button1Click(QObject*) {
-  // The latest split becomes the accepted import, the clean copy of the region copies.
-  editor_.ImgBK->SetPicture(editor_.Img1->Picture());
-  editor_.ApplyZoom(1);
-  ShowImportControls(true);
+  editor_.AcceptImport();
   Leave();
 }
 
+// "Cancel": the editor's import area goes back to what it was before the dialog opened.
 void TForm4::Button2Click(QObject*) {
   // While a pick is being read, Cancel stops the reading and leaves the dialog open.
   if (StopReadInProgress()) return;
@@ -104,24 +103,7 @@ void TForm4::Release() {
 }
 
 void TForm4::RestoreImport() {
-  if (!editor_.ImgBK->HasPicture()) {
-    // Nothing had been accepted: the import area goes back to empty with its hint.
-    ShowImportControls(false);
-    editor_.Img1->ClearPicture();
-    return;
-  }
-  editor_.Img1->SetPicture(editor_.ImgBK->Picture());
-  editor_.ApplyZoom(1);
-}
-
-void TForm4::ShowImportControls(bool show) {
-  for (int n = 10; n <= 11; ++n)
-    if (QWidget* control = editor_.Control(QStringLiteral("BtnZoomUpDn%1").arg(n)))
-      control->setVisible(show);
-  for (int n = 1; n <= 4; ++n)
-    if (QWidget* control = editor_.Control(QStringLiteral("LBL%1").arg(n)))
-      control->setVisible(show);
-  editor_.LBL7->setVisible(!show);
+  editor_.RestoreAcceptedImport();
 }
 
 void TForm4::Leave() {
@@ -135,8 +117,7 @@ void TForm4::FormClose(QObject*) {
   if (closed_) return;
   closed_ = true;
   if (Form4 == this) Form4 = nullptr;
-  editor_.ImportOpen = false;
-  editor_.Img1->setEnabled(true);
+  editor_.LendImportArea(false);
 }
 
 void TForm4::closeEvent(QCloseEvent* event) {

@@ -23,7 +23,7 @@ namespace scoreink {
 class FileListBox;
 class FolderTree;
 class ImageControl;
-class TForm3;
+class ImportArea;
 
 class TForm4 : public QWidget {
   Q_OBJECT
@@ -31,7 +31,7 @@ class TForm4 : public QWidget {
  public:
   // Builds the dialog's controls in their design state, as a window of the symbol editor it
   // works on (which owns it); FormCreate does the rest.
-  explicit TForm4(TForm3& editor);
+  explicit TForm4(ImportArea& editor);
   ~TForm4() override;
 
   // The editor's import area disabled, placement, the remembered folder in the tree and its
@@ -45,8 +45,6 @@ class TForm4 : public QWidget {
   void ImportPicked(bool newPick);
   // Puts the slider's knob at the place of a threshold of 0 to 255.
   void PlaceKnob(int value);
-  // Shows (or hides) the editor's controls of an accepted import, and hides (or shows) its hint.
-  void ShowImportControls(bool show);
 
   // Handlers, named after the control and event.
   void ShellTreeView1Change(QObject* sender);
@@ -90,7 +88,7 @@ class TForm4 : public QWidget {
   // Closes (FormClose runs) and deletes the dialog once the handler has returned.
   void Leave();
 
-  TForm3& editor_;
+  ImportArea& editor_;
   QProgressBar* readProgress_ = nullptr;  // shown while a long pick is read
   bool creating_ = false;
   bool leaving_ = false;

@@ -19,13 +19,13 @@ constexpr QRgb kNo = kParentColor;
 // clang-format off
 constexpr std::array kControls = std::to_array<ControlRow<TForm4>>({
   // name            kind            parent  left top  w    h    caption  flags  text  back  font  click
-  {"Label1",         K::Label,       "",     4,   4,   435, 13,  "", kAlignCenter, kBlackColor, kWhiteColor, 13, nullptr},
+  {"Label1",         K::Label,       "",     4,   4,   435, 13,  "", kAlignCenter, kBlack, kWhite, 13, nullptr},
   {"ShellTreeView1", K::FolderTree,  "",     4,   18,  285, 393, "", 0, kNo, kNo, 0, &TForm4::ShellTreeView1Change},
-  {"FileListBox1",   K::FileList,    "",     289, 18,  150, 393, "", kNoFrame, kBlackColor, kWhiteColor, 16, &TForm4::FileListBox1Click},
+  {"FileListBox1",   K::FileList,    "",     289, 18,  150, 393, "", kNoFrame, kBlack, kWhite, 16, &TForm4::FileListBox1Click},
   {"Image1",         K::Image,       "",     4,   424, 70,  105, "", kStretch, kNo, kNo, 0, nullptr},
-  {"TBL2",           K::Label,       "",     90,  432, 164, 12,  "白黒塗り分け時の明度基準変更", kHidden, kWhiteColor, kNo, 12, nullptr},
-  {"TBL1",           K::Label,       "",     90,  456, 20,  12,  "60", kAlignRight | kHidden, kBlackColor, kWhiteColor, 0, nullptr},
-  {"TBL0",           K::Label,       "",     112, 456, 140, 12,  "", kHidden, kNo, kWhiteColor, 0, nullptr},
+  {"TBL2",           K::Label,       "",     90,  432, 164, 12,  "白黒塗り分け時の明度基準変更", kHidden, kWhite, kNo, 12, nullptr},
+  {"TBL1",           K::Label,       "",     90,  456, 20,  12,  "60", kAlignRight | kHidden, kBlack, kWhite, 0, nullptr},
+  {"TBL0",           K::Label,       "",     112, 456, 140, 12,  "", kHidden, kNo, kWhite, 0, nullptr},
   {"TBB0",           K::Button,      "",     160, 450, 20,  25,  "", kHidden, kNo, kNo, 0, nullptr},
   {"Button1",        K::Button,      "",     360, 450, 75,  25,  "OK", kDisabled, kNo, kNo, 0, &TForm4::Button1Click},
   {"Button2",        K::Button,      "",     272, 450, 75,  25,  "Cancel", 0, kNo, kNo, 0, &TForm4::Button2Click},

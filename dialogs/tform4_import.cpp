@@ -8,6 +8,7 @@
 #include "dialogs/core/import_picture.h"
 #include "dialogs/core/packed_split.h"
 #include "dialogs/file_list_box.h"
+#include "dialogs/import_area.h"
 #include "dialogs/tform4.h"
 #include "platform/native_path.h"
 #include "platform/picture_messages.h"
@@ -17,7 +18,6 @@
 #include "platform/ui/image_control.h"
 #include "platform/ui/message_box.h"
 #include "platform/ui/read_progress.h"
-#include "symbol_editor/tform3.h"
 
 namespace scoreink {
 
@@ -35,6 +35,7 @@ QString OutOfMemoryMessage(const QString& path) {
 
 }  // namespace
 
+// A click on a picture: shown small and, split into black and white, in the import area.
 void TForm4::FileListBox1Click(QObject*) {
   ImportPicked(true);
 }
@@ -51,13 +52,12 @@ void TForm4::ImportPicked(bool newPick) {
   // A split shown and not yet accepted makes room for the new one, kept at one bit a pixel
   // until the new one has come: a broken or stopped reading brings it back unchanged.
   std::optional<QImage> setAside;
-  const QImage& shown = editor_.Img1->Picture();
-  if (editor_.Img1->HasPicture() && shown.cacheKey() != editor_.ImgBK->Picture().cacheKey()) {
-    setAside = PackSplit(shown);
-    if (setAside) editor_.Img1->ClearPicture();
+  if (const QImage* shown = editor_.UnacceptedSplit()) {
+    setAside = PackSplit(*shown);
+    if (setAside) editor_.ClearImport();
   }
   const auto bringBack = [&] {
-    if (setAside) editor_.Img1->SetPicture(UnpackSplit(*setAside));
+    if (setAside) editor_.PutImport(UnpackSplit(*setAside));
   };
 
   // Read before anything else changes: a broken file leaves the preview, the slider and the
@@ -96,8 +96,7 @@ void TForm4::ImportPicked(bool newPick) {
                              static_cast<QWidget*>(TBL1), static_cast<QWidget*>(TBL2)})
       control->show();
   }
-  editor_.Img1->SetPicture(imported.split);
-  editor_.ApplyZoom(1);
+  editor_.ShowImport(imported.split);
   Button1->setEnabled(true);
 }
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "editing/palette_rows.h"
 #include "platform/palette.h"
+#include "platform/palette_rows.h"
 #include "platform/pixel_format.h"
 
 namespace scoreink {

@@ -12,10 +12,10 @@ int LeftLimitFor(int penWidth) {
   return penWidth <= 2 ? penWidth + 25 : penWidth / 2 + 26;
 }
 
-void PrepareGesturePen(Canvas& canvas, int toolMode, int penWidth, QRgb penColor, QPoint press) {
+void PrepareGesturePen(Canvas& canvas, ScoreTool tool, int penWidth, QRgb penColor, QPoint press) {
   canvas.SetBrushStyle(BrushStyle::Clear);
   canvas.SetPenStyle(PenStyle::Solid);
-  if (toolMode >= kToolRegionDelete) {
+  if (IsRegionTool(tool)) {
     canvas.SetPenWidth(1);
     canvas.SetPenColor(kBlack);
   } else {
@@ -25,35 +25,35 @@ void PrepareGesturePen(Canvas& canvas, int toolMode, int penWidth, QRgb penColor
   canvas.MoveTo(press.x(), press.y());
 }
 
-void DrawToolShape(Canvas& canvas, int toolMode, int lineKind, QPoint start, QPoint end,
+void DrawToolShape(Canvas& canvas, ScoreTool tool, LineVariant lineKind, QPoint start, QPoint end,
                    bool preview) {
-  switch (toolMode) {
-    case kToolFreeDraw:
+  switch (tool) {
+    case ScoreTool::FreeDraw:
       canvas.SetPenMode(PenMode::Copy);
       canvas.LineTo(end.x(), end.y());
       return;
-    case kToolLine:
-      if (lineKind == kLineFree) {
+    case ScoreTool::Line:
+      if (lineKind == LineVariant::Free) {
         canvas.SetPenMode(preview ? PenMode::NotXor : PenMode::Copy);
         canvas.MoveTo(start.x(), start.y());
         canvas.LineTo(end.x(), end.y());
-      } else if (!preview && lineKind == kLineVertical) {
+      } else if (!preview && lineKind == LineVariant::Vertical) {
         canvas.SetPenMode(PenMode::Copy);
         canvas.LineTo(start.x(), end.y());
-      } else if (!preview && lineKind == kLineHorizontal) {
+      } else if (!preview && lineKind == LineVariant::Horizontal) {
         canvas.SetPenMode(PenMode::Copy);
         canvas.LineTo(end.x(), start.y());
       }
       return;
-    case kToolTie:
+    case ScoreTool::Tie:
       if (!preview) {
         canvas.SetPenMode(PenMode::Copy);
         DrawTie(canvas, start.x(), end.x(), end.y(), lineKind);
       }
       return;
-    case kToolRegionDelete:
-    case kToolRegionMove:
-    case kToolRegionCopy:
+    case ScoreTool::RegionDelete:
+    case ScoreTool::RegionMove:
+    case ScoreTool::RegionCopy:
       if (preview) {
         // The corners may come in any order; the rectangle is the same either way.
         canvas.SetPenMode(PenMode::NotXor);
@@ -62,21 +62,21 @@ void DrawToolShape(Canvas& canvas, int toolMode, int lineKind, QPoint start, QPo
                          std::max(start.x(), end.x()), std::max(start.y(), end.y()));
       }
       return;
-    default:  // symbol mode draws nothing
+    case ScoreTool::Symbol:  // symbol mode draws nothing
       return;
   }
 }
 
-std::optional<std::array<QPoint, 4>> TiePoints(int x1, int x2, int y, int lineKind) {
+std::optional<std::array<QPoint, 4>> TiePoints(int x1, int x2, int y, LineVariant arc) {
   const int span = x2 - x1;
   if (span <= 0) return std::nullopt;
   const int d = std::min(span / 4, 20);
-  const int cy = lineKind == kTieLower ? y + d : y - d;
+  const int cy = arc == LineVariant::LowerArc ? y + d : y - d;
   return std::array<QPoint, 4>{QPoint(x1, y), QPoint(x1, cy), QPoint(x2, cy), QPoint(x2, y)};
 }
 
-void DrawTie(Canvas& canvas, int x1, int x2, int y, int lineKind) {
-  const auto points = TiePoints(x1, x2, y, lineKind);
+void DrawTie(Canvas& canvas, int x1, int x2, int y, LineVariant arc) {
+  const auto points = TiePoints(x1, x2, y, arc);
   if (!points) return;
   canvas.PolyBezier(*points);
   canvas.MoveTo(x2, y);

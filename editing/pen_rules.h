@@ -1,7 +1,6 @@
 #pragma once
 // What the pen tools draw: the left pen limit, the press set-up of the canvas, the shape of
 // each tool between the press point and the current point, ties, and the eraser's repaint.
-// ToolMode and LineKind values are those of editing/tool_modes.h.
 #include <QImage>
 #include <QPoint>
 #include <QRect>
@@ -9,8 +8,9 @@
 #include <array>
 #include <optional>
 
+#include "editing/tool_modes.h"
+#include "platform/blank_page.h"
 #include "platform/canvas.h"
-#include "score_window/core/blank_page.h"
 
 namespace scoreink {
 
@@ -18,12 +18,14 @@ namespace scoreink {
 // width div 2 + 26 above (1..10 give 26, 27, 27, 28, 28, 29, 29, 30, 30, 31). Presses left of
 // it are key-signature clicks.
 int LeftLimitFor(int penWidth);
+// The pen width of a new or newly opened score, and of the pen after symbol mode.
+inline constexpr int kStartPenWidth = 2;
 // The left limit of the region tools, whatever the pen width.
 inline constexpr int kRegionLeftLimit = 26;
 
 // Sets up the canvas for a gesture starting at `press`: clear brush, solid pen; width 1 and
-// black for the region tools (toolMode >= 3), else penWidth and penColor; pen moved to press.
-void PrepareGesturePen(Canvas& canvas, int toolMode, int penWidth, QRgb penColor, QPoint press);
+// black for the region tools, else penWidth and penColor; pen moved to press.
+void PrepareGesturePen(Canvas& canvas, ScoreTool tool, int penWidth, QRgb penColor, QPoint press);
 
 // Draws one step of a gesture with the pen the press set up:
 //   free draw:         Copy; line from the pen position to end (preview and final alike).
@@ -34,17 +36,17 @@ void PrepareGesturePen(Canvas& canvas, int toolMode, int penWidth, QRgb penColor
 //   region tools:      preview only, NotXor; hollow rectangle with corners start and end.
 //   symbol mode:       nothing.
 // A NotXor preview drawn twice leaves the picture as it was (rubber band).
-void DrawToolShape(Canvas& canvas, int toolMode, int lineKind, QPoint start, QPoint end,
+void DrawToolShape(Canvas& canvas, ScoreTool tool, LineVariant lineKind, QPoint start, QPoint end,
                    bool preview);
 
 // The four Bezier points of a tie from x1 to x2 with both ends on row y, or nothing when
 // x2 - x1 <= 0. d = (x2 - x1) div 4, at most 20; the control points sit on row y + d for the
-// lower arc (lineKind 1), y - d otherwise.
-std::optional<std::array<QPoint, 4>> TiePoints(int x1, int x2, int y, int lineKind);
+// lower arc, y - d for the upper one.
+std::optional<std::array<QPoint, 4>> TiePoints(int x1, int x2, int y, LineVariant arc);
 
 // Draws the tie of TiePoints as one cubic with the canvas's current pen and leaves the pen
 // position at (x2, y). Draws nothing, and leaves the pen alone, when there is no tie.
-void DrawTie(Canvas& canvas, int x1, int x2, int y, int lineKind);
+void DrawTie(Canvas& canvas, int x1, int x2, int y, LineVariant arc);
 
 // Extent of a white (eraser) stroke in surface pixels, edges inclusive.
 struct EraseBox {

@@ -11,7 +11,7 @@
 #include <QRect>
 #include <QSize>
 
-#include "score_window/core/blank_page.h"
+#include "platform/blank_page.h"
 
 namespace scoreink {
 

@@ -38,7 +38,8 @@ class Canvas {
   void SetPenWidth(int width) { penWidth_ = width < 1 ? 1 : width; }
   void SetPenMode(PenMode mode) { penMode_ = mode; }
   void SetPenStyle(PenStyle style) { penStyle_ = style; }
-  // Setting a brush colour makes a clear brush solid, as the old canvas did.
+  // Setting a brush colour makes a clear brush solid: the fill after a pen press, which left
+  // the brush clear, fills in that colour.
   void SetBrushColor(QRgb color) {
     brushColor_ = color;
     brushStyle_ = BrushStyle::Solid;

@@ -75,15 +75,15 @@ int TForm1::AskSaveChanges() {
 bool TForm1::SaveScore(bool askName) {
   QString name = CurrentScoreFile;
   if (askName) {
-    name = ChooseSaveName(
-        CurrentScoreFile, WorkFolder,
-        [this](const QString& initial) {
-          return RunSaveDialog(this, initial, QString::fromLatin1(kScoreFileFilter), PictureFolder,
-                               WorkFolder);
-        },
-        AppMessageBox,
-        {CurrentWorkPlaces.BlockFile(), CurrentWorkPlaces.SymbolFolder(), WorkFolder,
-         CurrentWorkPlaces.RecoveryFolder()});
+    name =
+        ChooseSaveName(CurrentScoreFile, WorkFolder,
+                       [this](const QString& initial) {
+                         return RunSaveDialog(this, initial, QString::fromLatin1(kScoreFileFilter),
+                                              PictureFolder, WorkFolder);
+                       },
+                       AppMessageBox,
+                       {CurrentWorkPlaces.BlockFile(), CurrentWorkPlaces.SymbolFolder(), WorkFolder,
+                        CurrentWorkPlaces.RecoveryFolder()});
   }
   if (name.isEmpty()) return false;
 
@@ -108,6 +108,10 @@ bool TForm1::SaveScore(bool askName) {
   return true;
 }
 
+void TForm1::EnableOverwriteSave(bool enabled) {
+  Btn4->setEnabled(enabled);
+}
+
 bool TForm1::ConfirmClose() {
   if (closeSettled == this) {
     closeSettled = nullptr;
@@ -118,6 +122,7 @@ bool TForm1::ConfirmClose() {
   return SaveBeforeLeaving(*this);
 }
 
+// "閉じる": closes the program, after asking about unsaved edits.
 void TForm1::Btn0Click(QObject*) {
   FocusSink();
   if (!SaveBeforeLeaving(*this)) return;
@@ -126,6 +131,7 @@ void TForm1::Btn0Click(QObject*) {
   closeSettled = nullptr;
 }
 
+// "新規作成": a new blank page, after asking about unsaved edits.
 void TForm1::Btn1Click(QObject*) {
   FocusSink();
   if (!SaveBeforeLeaving(*this)) return;
@@ -140,9 +146,7 @@ void TForm1::Btn1Click(QObject*) {
     ResetStaffFit();
   }
 
-  PenWidth = 2;
-  LeftLimit = 27;
-  SetLabelInteger(Label1, 2);
+  ResetPen();
   SetLabelInteger(Label3, 100);
   ApplyScoreZoom();
 
@@ -154,40 +158,45 @@ void TForm1::Btn1Click(QObject*) {
   SharedHistory().Adopt(Surface());
   CarryUnsavedEdits(false);
   UpdateRecoverySession();
-  Btn4->setEnabled(false);
+  EnableOverwriteSave(false);
 
   if (GroupBox1->isHidden()) LeavePaletteMode();
   // A score that was not made from the template had hidden the template-only tools.
-  RBtnLM3->show();
-  RBtnLM4->show();
-  ComboBox1->show();
-  Label6->show();
-  Label7->show();
+  ShowTemplateTools(true);
 }
 
+// "OpenFile": the score file dialog, to open a score or scan, or delete files.
 void TForm1::Btn2Click(QObject*) {
   FocusSink();
   // One dialog at a time. Copying the surface again while one is open would put its preview
   // into the copy and lose the score behind it.
-  if (Form2) {
-    Form2->raise();
-    Form2->activateWindow();
+  if (fileDialog_) {
+    fileDialog_->raise();
+    fileDialog_->activateWindow();
     return;
   }
   // The score file dialog shows its previews in the score view and puts this copy back when
   // the user cancels.
   Img00->SetPicture(Surface());
   // Owned by this window; it releases itself after OK or Cancel.
-  auto* dialog = new TForm2(*this);
-  dialog->FormCreate();
-  dialog->show();
+  fileDialog_ = new TForm2(*this);
+  connect(fileDialog_, &TForm2::Closed, this, [this] {
+    fileDialog_ = nullptr;
+    // The score shown now decides the template-only tools.
+    ApplyTemplateTest();
+    LockScore(ScoreLock::FileDialog, false);
+  });
+  fileDialog_->FormCreate();
+  fileDialog_->show();
 }
 
+// "保存": saves the score under a name the user gives.
 void TForm1::Btn3Click(QObject*) {
   FocusSink();
-  if (SaveScore(true)) Btn4->setEnabled(true);
+  if (SaveScore(true)) EnableOverwriteSave(true);
 }
 
+// "上書保存": saves the score over the file it came from.
 void TForm1::Btn4Click(QObject*) {
   FocusSink();
   if (!HasUnsavedEdits()) {

@@ -15,8 +15,8 @@ bool EscapeScoreGesture(TForm1& window) {
   // A gesture of the line, tie or region tools pressed on the score (the overlay is hidden
   // then; dragging a lifted block is no rubber band). Its preview drawn once more takes it
   // back, as the release would; with the gesture over, the release does nothing.
-  const bool rubberBand = window.Dragging && window.ToolMode >= kToolLine &&
-                          window.ToolMode <= kToolRegionCopy && window.Image2->isHidden();
+  const bool rubberBand =
+      window.Dragging && DrawsRubberBand(window.ToolMode) && window.Image2->isHidden();
   if (rubberBand) {
     const SurfaceEdit edit(*window.Image1);
     window.ScoreCanvas.ResetDirty();
@@ -26,7 +26,7 @@ bool EscapeScoreGesture(TForm1& window) {
     window.Dragging = false;
     return true;
   }
-  if (window.ToolMode == kToolSymbol) {
+  if (window.ToolMode == ScoreTool::Symbol) {
     // A press or an overlay drag under way ends here, so that its release places nothing.
     window.Dragging = false;
     return PressButton(window.BtnXX);

@@ -36,6 +36,7 @@ QString PrintOnePage(const QImage& score) {
 
 }  // namespace
 
+// "印刷": prints the score on one page of the default printer.
 void TForm1::Btn11Click(QObject*) {
   FocusSink();  // a floating symbol or block is stamped and printed with the score
   const QString failure = PrintOnePage(Surface());

@@ -48,7 +48,7 @@ void TForm1::ShowRecoveredScore(const RecoveryLog::Found& found) {
   SetLabelInteger(Label3, 100);
   ApplyScoreZoom();
   CurrentScoreFile = found.scoreFile;
-  Btn4->setEnabled(!CurrentScoreFile.isEmpty());
+  EnableOverwriteSave(!CurrentScoreFile.isEmpty());
   ShowTemplateTools(IsTemplateScore(Surface(), ScoreBlankPage()));
   CarryUnsavedEdits(true);
 }
@@ -87,13 +87,17 @@ void TForm1::StopRecovery() {
 void TForm1::ShowTemplateTools(bool isTemplate) {
   RBtnLM3->setVisible(isTemplate);
   RBtnLM4->setVisible(isTemplate);
-  ComboBox1->setVisible(isTemplate);
-  Label6->setVisible(isTemplate);
-  Label7->setVisible(isTemplate);
+  ShowKeySignatureControls(isTemplate);
   TemplateScore = isTemplate;
   // A hidden tool must not stay the chosen one: region delete and move would paint the blank
   // staff into a picture that was not made from it.
   if (!isTemplate && (RBtnLM3->isChecked() || RBtnLM4->isChecked())) RBtnLM0->setChecked(true);
+}
+
+void TForm1::ShowKeySignatureControls(bool show) {
+  ComboBox1->setVisible(show);
+  Label6->setVisible(show);
+  Label7->setVisible(show);
 }
 
 }  // namespace scoreink

@@ -9,10 +9,8 @@
 
 #include "dialogs/core/file_mask.h"
 #include "dialogs/score_opening.h"
-#include "dialogs/tform2.h"
 #include "score_window/desktop_habits.h"
 #include "score_window/tform1.h"
-#include "symbol_editor/tform3.h"
 
 namespace scoreink {
 
@@ -28,11 +26,6 @@ QString DraggedPicture(const QMimeData* data) {
   if (!file.isFile() || !FileMask(QString::fromLatin1(kImageFileMask)).Matches(file.fileName()))
     return {};
   return file.absoluteFilePath();
-}
-
-// The dialog and the editor work on the score while they are open.
-bool ScoreBusyElsewhere() {
-  return Form2 != nullptr || Form3 != nullptr;
 }
 
 class ScoreFileDrop : public QObject {
@@ -51,7 +44,7 @@ class ScoreFileDrop : public QObject {
       case QEvent::DragEnter:
       case QEvent::DragMove: {
         auto* drag = static_cast<QDragMoveEvent*>(event);
-        if (!ScoreBusyElsewhere() && !DraggedPicture(drag->mimeData()).isEmpty())
+        if (!window_.ScoreWorkedOnElsewhere() && !DraggedPicture(drag->mimeData()).isEmpty())
           drag->acceptProposedAction();
         else
           drag->ignore();
@@ -60,7 +53,7 @@ class ScoreFileDrop : public QObject {
       case QEvent::Drop: {
         auto* drop = static_cast<QDropEvent*>(event);
         const QString path = DraggedPicture(drop->mimeData());
-        if (path.isEmpty() || ScoreBusyElsewhere()) {
+        if (path.isEmpty() || window_.ScoreWorkedOnElsewhere()) {
           drop->ignore();
           return true;
         }
@@ -86,14 +79,15 @@ void AcceptScoreFileDrops(TForm1& window) {
 }
 
 bool OpenDroppedScore(TForm1& window, const QString& path) {
-  if (ScoreBusyElsewhere()) return false;
+  // The dialog and the editor work on the score while they are open.
+  if (window.ScoreWorkedOnElsewhere()) return false;
   // As every command does: what floats is stamped into the score the question is about.
   window.FocusSink();
   std::optional<QImage> picture = CheckScorePicture(path);
-  if (!picture || SettleScoreBeforeOpening(window) == Settled::Cancelled) return false;
-  ShowScorePicture(window, std::move(*picture));
-  AdoptOpenedScore(window, path);
-  ApplyTemplateTest(window);
+  if (!picture || window.SettleScoreBeforeOpening() == Settled::Cancelled) return false;
+  window.ShowScorePicture(std::move(*picture));
+  window.AdoptOpenedScore(path);
+  window.ApplyTemplateTest();
   return true;
 }
 

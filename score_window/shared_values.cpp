@@ -1,16 +1,11 @@
 #include "score_window/shared_values.h"
 
+#include "editing/pen_rules.h"
+
 namespace scoreink {
 
-QString ExeFolder;
-QString WorkFolder;
-QString PictureFolder;
-QString CurrentScoreFile;
-int WorkAreaWidth = 0;
-int WorkAreaHeight = 0;
-int PenWidth = 2;
-int LeftLimit = 27;
+int PenWidth = kStartPenWidth;
+int LeftLimit = LeftLimitFor(kStartPenWidth);
 bool TemplateScore = true;
-WorkPlaces CurrentWorkPlaces;
 
 }  // namespace scoreink

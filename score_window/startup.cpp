@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QLineEdit>
 
+#include "editing/tool_modes.h"
 #include "platform/edit_history.h"
 #include "platform/executable_folder.h"
 #include "platform/rewrite_keeper.h"
@@ -38,7 +39,7 @@ void TellRestoredRewrites(const QStringList& restored) {
 }  // namespace
 
 bool TForm1::FormCreate() {
-  // 1. Folders, and the work folder to ourselves: a second copy started from the same
+  // The folders, and the work folder to ourselves: a second copy started from the same
   // folder would otherwise empty the snapshots of the first.
   const WorkPlaces places = ResolveWorkPlaces(ExecutableFolder());
   lock_ = std::make_unique<WorkFolderLock>(places.dataFolder);
@@ -70,60 +71,59 @@ bool TForm1::FormCreate() {
   SetRewriteKeepFolder(UserDataFolder() + "Rewrites");
   TellRestoredRewrites(RestoreInterruptedRewrites());
 
-  // 2. The desktop work area; the screen and printer facts also size the blank page.
+  // The desktop work area; the screen and printer facts also size the blank page.
   const DeviceFacts facts = ReadDeviceFacts();
   WorkAreaWidth = facts.screen.workArea.width();
   WorkAreaHeight = facts.screen.workArea.height();
 
-  // 3. At the screen's origin, not the work area's, with the work area's size.
+  // The window sits at the screen's origin, not the work area's, with the work area's size.
   setGeometry(0, 0, WorkAreaWidth, WorkAreaHeight);
 
-  // 4.
+  // The controls placed for that size.
   LayOut();
 
-  // 5. The custom symbols, when the store exists (beside the program or in the user's folder).
+  // The custom symbols, when the store exists (beside the program or in the user's folder).
   if (SymbolStoreExists(SymbolStoreOf(CurrentWorkPlaces)))
     for (int n = 1; n <= kSymbolSlotCount; ++n) LoadSymbolSlot(n);
 
-  // 6.
+  // The key signatures to choose from, the first chosen.
   for (const char* name : KeySignatureNames) ComboBox1->addItem(QString::fromUtf8(name));
   ComboBox1->setCurrentIndex(0);
 
-  // 7.
+  // The folder the file dialogs open in.
   PictureFolder = LoadPictureFolder(CurrentWorkPlaces.PixDirFiles(), CurrentWorkPlaces.PixDirFile(),
                                     CurrentWorkPlaces.DefaultPictureFolder());
 
-  // 8. The first score: a blank page.
+  // The first score: a blank page.
   blankPage_ = BlankPageOfDevices(facts);
   QImage page;
   BuildBlankPage(page, blankPage_);
   Image1->SetPicture(page);
 
-  // 9.
+  // Shown at the zoom of "Label3", its staves looked for.
   ApplyScoreZoom();
   ResetStaffFit();
 
-  // 10.
+  // A new score from the template, with the pen at its start width.
   Dragging = false;
   CurrentScoreFile.clear();
   TemplateScore = true;
-  PenWidth = 2;
-  LeftLimit = 27;
+  ResetPen();
 
-  // 11. An empty history in an empty work folder.
+  // An empty history in an empty work folder.
   SharedHistory().ResetHistory(true);
   SharedHistory().Adopt(Surface());
 
-  // 12.
+  // Nothing floats.
   Image2->ClearPicture();
   ImgXX->ClearPicture();
 
-  // 13.
+  // Free draw in black.
   PenColor = kBlack;
-  ToolMode = 0;
-  LineKind = 0;
+  ToolMode = ScoreTool::FreeDraw;
+  LineKind = LineVariant::Free;
 
-  // 14. The score a crash left unsaved, if the user wants it back; then its recovery copy.
+  // The score a crash left unsaved, if the user wants it back; then its recovery copy.
   StartRecovery();
 
   Edit0->setFocus(Qt::OtherFocusReason);

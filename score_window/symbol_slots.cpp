@@ -14,4 +14,8 @@ void TForm1::LoadSymbolSlot(int n) {
   if (auto* slot = Control<ImageControl>(SymbolSlotImageName(n))) slot->SetPicture(read.image);
 }
 
+void TForm1::ShowSymbolSlot(int n, const QImage& picture) {
+  if (auto* slot = Control<ImageControl>(SymbolSlotImageName(n))) slot->SetPicture(picture);
+}
+
 }  // namespace scoreink

@@ -7,19 +7,22 @@
 // Controls are found by their object names as well as through the members below; handlers
 // shared by a group of controls tell the sender apart by the digits that end its name.
 #include <QImage>
-#include <QTimer>
 #include <QPoint>
 #include <QPointF>
+#include <QPointer>
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 #include <memory>
 #include <optional>
 
+#include "dialogs/score_host.h"
+#include "editing/pen_rules.h"
 #include "editing/staff_detection.h"
+#include "platform/blank_page.h"
 #include "platform/canvas.h"
 #include "platform/palette.h"
 #include "platform/recovery_log.h"
-#include "score_window/core/blank_page.h"
 
 class QButtonGroup;
 class QCheckBox;
@@ -35,17 +38,11 @@ class QScrollArea;
 namespace scoreink {
 
 class ImageControl;
+class TForm2;
+class TForm3;
 class WorkFolderLock;
 
-// Extent of a white stroke in surface pixels.
-struct EraseExtent {
-  int left = 0;
-  int right = 0;
-  int top = 0;
-  int bottom = 0;
-};
-
-class TForm1 : public QWidget {
+class TForm1 : public QWidget, public ScoreHost {
   Q_OBJECT
 
  public:
@@ -74,6 +71,29 @@ class TForm1 : public QWidget {
   void LeavePaletteMode();
   // Shows custom symbol slot n (1..15) of the symbol store in its palette image.
   void LoadSymbolSlot(int n);
+  // Shows a picture just written into custom symbol slot n in its palette image.
+  void ShowSymbolSlot(int n, const QImage& picture);
+
+  // The pen at its start width (the label "Label1" says so) and the pen tools' left limit with
+  // it.
+  void ResetPen();
+  // "上書保存" writes to the score's own file; off for a score that has none.
+  void EnableOverwriteSave(bool enabled);
+
+  // The named operations the score file dialog works with (see ScoreHost).
+  QWidget& HostWindow() override { return *this; }
+  Settled SettleScoreBeforeOpening() override;
+  void ShowScorePicture(QImage picture) override;
+  void AdoptOpenedScore(const QString& path) override;
+  void RestoreKeptScore(bool carryEdits) override;
+  void ForgetKeptScore() override;
+  void LockForFileDialog(bool locked) override;
+  // Ends symbol mode and shows the template-only tools (region delete and move, the key
+  // signature) exactly when the score shown was made from the blank page; a hidden tool does
+  // not stay chosen.
+  void ApplyTemplateTest();
+  // The score file dialog or the symbol editor is open and works on the score.
+  bool ScoreWorkedOnElsewhere() const;
 
   // Reads the screen and printer facts again and sizes the blank page from them.
   void RefreshBlankPage();
@@ -120,10 +140,10 @@ class TForm1 : public QWidget {
   // emptied, and those carried over an emptying that was no save (a visit to the symbol
   // editor, another picture looked at in the score file dialog and then given up). The window
   // title marks them.
-  bool HasUnsavedEdits() const;
+  bool HasUnsavedEdits() const override;
   // Carries the score's unsaved edits over an emptying of the history, or (false) forgets
   // them once they are saved or the score is replaced.
-  void CarryUnsavedEdits(bool carried);
+  void CarryUnsavedEdits(bool carried) override;
   // 0 when there is nothing to save, else the answer to the save question (6, 7 or 2).
   int AskSaveChanges();
   // Shows or hides the tools that only a score made from the template offers (region delete
@@ -186,17 +206,16 @@ class TForm1 : public QWidget {
   void Image2MouseUp(Qt::MouseButton button, int x, int y);
 
   // State shared by the score tools.
-  int ToolMode = 0;  // -1 symbol; 0 free draw; 1 line; 2 tie; 3 delete; 4 move; 5 copy
-  int LineKind = 0;  // line: 0 free, 1 vertical, 2 horizontal; tie: 1 lower, 2 upper
+  ScoreTool ToolMode = ScoreTool::FreeDraw;
+  LineVariant LineKind = LineVariant::Free;  // of the line and tie tools
   bool Dragging = false;
   QPoint StartPt;  // press point of the gesture, surface pixels
   QPoint EndPt;    // latest point of the gesture, surface pixels
   QRgb PenColor = kBlack;
-  EraseExtent EraseBox;
   // Draws on the score surface.
   Canvas ScoreCanvas{nullptr};
 
-  // Controls on the window.
+  // Controls on the window that its helpers and tests drive (the others are private).
   ImageControl* Img00 = nullptr;
   ImageControl* ImgScoreDef = nullptr;
   QScrollArea* ScrollBox1 = nullptr;
@@ -206,26 +225,20 @@ class TForm1 : public QWidget {
   QFrame* Panel1 = nullptr;
   QFrame* Panel2 = nullptr;
   // The tool panel.
-  QPushButton* Btn0 = nullptr;
   QPushButton* Btn1 = nullptr;
   QPushButton* Btn2 = nullptr;
   QPushButton* Btn3 = nullptr;
   QPushButton* Btn4 = nullptr;
   QPushButton* Btn5 = nullptr;
-  QPushButton* Btn6 = nullptr;
   QPushButton* Btn7 = nullptr;
   QPushButton* Btn8 = nullptr;
   QPushButton* Btn9 = nullptr;
   QPushButton* Btn10 = nullptr;
   QPushButton* Btn11 = nullptr;
   QLabel* Label1 = nullptr;
-  QLabel* Label2 = nullptr;
   QLabel* Label3 = nullptr;
-  QLabel* Label4 = nullptr;
-  QLabel* Label5 = nullptr;
   QLabel* Label6 = nullptr;
   QLabel* Label7 = nullptr;
-  QLabel* Label8 = nullptr;
   QLabel* Label9 = nullptr;
   QComboBox* ComboBox1 = nullptr;
   QLineEdit* Edit1 = nullptr;
@@ -233,7 +246,6 @@ class TForm1 : public QWidget {
   QGroupBox* GroupBox1 = nullptr;
   QGroupBox* GroupBox2 = nullptr;
   QRadioButton* RBtnLM0 = nullptr;
-  QRadioButton* RBtnLM1 = nullptr;
   QRadioButton* RBtnLM2 = nullptr;
   QRadioButton* RBtnLM3 = nullptr;
   QRadioButton* RBtnLM4 = nullptr;
@@ -248,8 +260,6 @@ class TForm1 : public QWidget {
   ImageControl* ImgXX = nullptr;
   QPushButton* BtnXX = nullptr;
   QPushButton* Btn12 = nullptr;
-  QCheckBox* CheckBox1 = nullptr;
-  QLabel* Label10 = nullptr;
 
  signals:
   // The window has closed (FormClose has run).
@@ -268,11 +278,28 @@ class TForm1 : public QWidget {
   void LayOut();
   // Keeps the scrolled content as large as the images it holds.
   void FitScrollContent();
+  // The pen width shown in "Label1" and used by the pen tools, the left limit left alone.
+  void ShowPenWidth(int width);
+  // Shows or hides the key-signature chooser with its labels.
+  void ShowKeySignatureControls(bool show);
   void ShowRecoveredScore(const RecoveryLog::Found& found);
   // The selected symbol as it floats: fitted to the staves while "CheckBox1" is on.
   QImage FloatingSymbol() const;
   // The overlay's top with a fitted note head moved onto the nearest line or space.
   int SnappedTop(QPoint overlayTopLeft) const;
+
+  // What a white stroke has covered so far.
+  EraseBox Erased;
+  // Controls only the window's own handlers use.
+  QPushButton* Btn0 = nullptr;
+  QPushButton* Btn6 = nullptr;
+  QLabel* Label2 = nullptr;
+  QLabel* Label4 = nullptr;
+  QLabel* Label5 = nullptr;
+  QLabel* Label8 = nullptr;
+  QRadioButton* RBtnLM1 = nullptr;
+  QCheckBox* CheckBox1 = nullptr;
+  QLabel* Label10 = nullptr;
 
   BlankPage blankPage_;
   std::unique_ptr<WorkFolderLock> lock_;
@@ -295,6 +322,9 @@ class TForm1 : public QWidget {
   StaffGeometry staves_;
   bool selectedIsHead_ = false;
   std::optional<QPointF> floatingHead_;
+  // The windows this one opened, while they are open.
+  QPointer<TForm2> fileDialog_;
+  QPointer<TForm3> symbolEditor_;
 };
 
 // The score window while it exists, else null.

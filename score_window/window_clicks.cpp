@@ -20,18 +20,22 @@ void TForm1::Edit0Enter(QObject*) {
   CommitPending();
 }
 
+// A click on the window's background stamps what floats.
 void TForm1::FormClick(QObject*) {
   CommitPending();
 }
 
+// A click beside the score stamps what floats.
 void TForm1::ScrollBox1Click(QObject*) {
   CommitPending();
 }
 
+// A click on the tool panel's background stamps what floats.
 void TForm1::Panel1Click(QObject*) {
   CommitPending();
 }
 
+// A double click on the tool panel does nothing more than its two clicks.
 void TForm1::Panel1DblClick(QObject*) {}
 
 void TForm1::ComboBox1Change(QObject*) {

@@ -36,6 +36,7 @@ void TForm1::ApplyScoreZoom() {
   FitScrollContent();
 }
 
+// "↓" and "↑" beside the zoom: shows the score smaller or larger.
 void TForm1::Btn9Or10Click(QObject* sender) {
   const bool zoomIn = LastDigit(sender) == 0;
   FocusSink();

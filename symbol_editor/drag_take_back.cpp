@@ -14,7 +14,7 @@ bool TForm3::TakeBackSelection() {
 
 bool TForm3::TakeBackFigure() {
   // A free line is drawn for good as it goes: it has no rubber band to take back.
-  if (!Dragging || !UsePen || ShapeKind == 0) return false;
+  if (!Dragging || !UsePen || ShapeKind == EditorShape::FreeLine) return false;
   Dragging = false;
   DrawShape(StartPt, CurPt, true);  // the feedback figure drawn once more goes away
   return true;

@@ -20,8 +20,6 @@ namespace {
 constexpr int kMinPenWidth = 1;
 constexpr int kMaxPenWidth = 6;
 
-enum Shape : quint8 { kFreeLine = 0, kStraightLine = 1, kRectangle = 2, kEllipse = 3 };
-
 }  // namespace
 
 QPoint TForm3::BitmapPoint(const ImageControl* image, int x, int y) {
@@ -59,27 +57,27 @@ void TForm3::Img0MouseUp(Qt::MouseButton button, int x, int y) {
 }
 
 void TForm3::DrawShape(QPoint start, QPoint end, bool feedback) {
-  DrawCanvas.SetPenMode(ShapeKind != kFreeLine && feedback ? PenMode::NotXor : PenMode::Copy);
+  DrawCanvas.SetPenMode(ShapeKind != EditorShape::FreeLine && feedback ? PenMode::NotXor
+                                                                       : PenMode::Copy);
   switch (ShapeKind) {
-    case kFreeLine:
+    case EditorShape::FreeLine:
       DrawCanvas.LineTo(end.x(), end.y());
       break;
-    case kStraightLine:
+    case EditorShape::StraightLine:
       DrawCanvas.MoveTo(start.x(), start.y());
       DrawCanvas.LineTo(end.x(), end.y());
       break;
-    case kRectangle:
+    case EditorShape::Rectangle:
       DrawCanvas.Rectangle(start.x(), start.y(), end.x(), end.y());
       break;
-    case kEllipse:
+    case EditorShape::Ellipse:
       DrawCanvas.Ellipse(start.x(), start.y(), end.x(), end.y());
-      break;
-    default:
       break;
   }
   ShowCanvasWork(DrawCanvas, Img0);
 }
 
+// A click on the drawing with "Brush" chosen fills the area around it.
 void TForm3::Img0Click(QObject*) {
   if (UsePen) return;
   // A drag with the brush is no click: only a press and release about the same place fill.
@@ -95,11 +93,13 @@ void TForm3::Img0Click(QObject*) {
   SetMoveBase();
 }
 
+// "Free", "直線", "四角", "円": the figure a drag on the drawing draws.
 void TForm3::RBtn0to3Click(QObject* sender) {
   FocusSink();
-  ShapeKind = static_cast<quint8>(LastDigit(sender));
+  ShapeKind = static_cast<EditorShape>(LastDigit(sender));
 }
 
+// "Pen" draws figures, "Brush" fills at a click.
 void TForm3::RBtn4Or5Click(QObject* sender) {
   FocusSink();
   UsePen = LastDigit(sender) != 4;
@@ -110,6 +110,7 @@ void TForm3::RBtn4Or5Click(QObject* sender) {
     control->setVisible(UsePen);
 }
 
+// "↓" and "↑" beside the pen width: a thinner or thicker pen (1 to 6).
 void TForm3::Btn9Or10Click(QObject* sender) {
   FocusSink();
   const bool up = LastDigit(sender) == 0;
@@ -117,6 +118,7 @@ void TForm3::Btn9Or10Click(QObject* sender) {
   PenWidth = static_cast<quint8>(LabelInteger(LBL8));
 }
 
+// The black and white colour boxes: draw in black, or in white.
 void TForm3::ColEdtClick(QObject* sender) {
   FocusSink();
   // The boxes are swatches: the colour is their background.

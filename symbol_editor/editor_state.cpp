@@ -6,9 +6,9 @@
 
 #include "platform/edit_history.h"
 #include "platform/pixel_format.h"
+#include "platform/program_values.h"
 #include "platform/ui/control_values.h"
 #include "platform/ui/image_control.h"
-#include "score_window/shared_values.h"
 #include "symbol_editor/core/symbol_bounds.h"
 #include "symbol_editor/tform3.h"
 
@@ -27,8 +27,8 @@ void TForm3::FormCreate() {
   SetMoveBase();
   ImgBK->ClearPicture();
 
-  ImportOpen = false;
-  ShapeKind = 0;
+  importLent_ = false;
+  ShapeKind = EditorShape::FreeLine;
   PenWidth = 2;
   UsePen = true;
   Dragging = false;
@@ -55,6 +55,7 @@ void TForm3::NewBlankSymbol() {
   ApplyZoom(0);
 }
 
+// "Clear": starts the drawing again from white.
 void TForm3::Btn12Click(QObject*) {
   FocusSink();
   RecordChange();
@@ -63,6 +64,7 @@ void TForm3::Btn12Click(QObject*) {
   SetMoveBase();
 }
 
+// "Cancel": leaves the editor without registering anything.
 void TForm3::Btn00Click(QObject*) {
   // Nothing is registered: the editor's snapshots go with the work folder.
   SharedHistory().ResetHistory(true);

@@ -1,10 +1,11 @@
 // Undo ("戻す") and redo ("進む") of the drawing, over the history shared with the score window.
-#include "editing/handlers/history_messages.h"
 #include "platform/edit_history.h"
+#include "platform/ui/history_messages.h"
 #include "symbol_editor/tform3.h"
 
 namespace scoreink {
 
+// "戻す": takes the last change of the drawing back.
 void TForm3::Btn14Click(QObject*) {
   FocusSink();
   const EditHistory::Step step = SharedHistory().Undo(Drawing());
@@ -12,6 +13,7 @@ void TForm3::Btn14Click(QObject*) {
   TellUndoStep(step);
 }
 
+// "進む": does the change taken back last again.
 void TForm3::Btn15Click(QObject*) {
   FocusSink();
   const EditHistory::Step step = SharedHistory().Redo(Drawing());

@@ -6,22 +6,22 @@
 
 namespace scoreink {
 
-void OpenImportDialog(TForm3& editor) {
+void OpenImportDialog(TForm3& editor, QPointer<TForm4>& dialog) {
   // Owned by the editor; it releases itself after OK or Cancel.
-  auto* dialog = new TForm4(editor);
+  dialog = new TForm4(editor);
   dialog->FormCreate();
   dialog->show();
 }
 
-void RaiseImportDialog(TForm3&) {
-  if (!Form4) return;
-  Form4->show();
-  Form4->raise();
-  Form4->activateWindow();
+void RaiseImportDialog(const QPointer<TForm4>& dialog) {
+  if (!dialog) return;
+  dialog->show();
+  dialog->raise();
+  dialog->activateWindow();
 }
 
-void CloseImportDialog(TForm3&) {
-  if (Form4) Form4->Release();
+void CloseImportDialog(const QPointer<TForm4>& dialog) {
+  if (dialog) dialog->Release();
 }
 
 }  // namespace scoreink

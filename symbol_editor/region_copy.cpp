@@ -10,11 +10,12 @@
 
 namespace scoreink {
 
+// "OpenFile": the image import dialog, to bring a picture into the import area.
 void TForm3::Btn11Click(QObject*) {
   FocusSink();
-  if (ImportOpen) {
+  if (importLent_) {
     // One dialog at a time: it works on the one clean copy of the import.
-    RaiseImportDialog(*this);
+    RaiseImportDialog(importDialog_);
     return;
   }
   if (Img1->HasPicture()) {
@@ -23,7 +24,7 @@ void TForm3::Btn11Click(QObject*) {
     ApplyZoom(1);
     ImgBK->SetPicture(Img1->Picture());
   }
-  OpenImportDialog(*this);
+  OpenImportDialog(*this, importDialog_);
 }
 
 void TForm3::Img1MouseDown(Qt::MouseButton button, int x, int y) {

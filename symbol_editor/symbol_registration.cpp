@@ -3,16 +3,15 @@
 #include <optional>
 
 #include "platform/edit_history.h"
+#include "platform/program_values.h"
 #include "platform/ui/busy_cursor.h"
-#include "platform/ui/image_control.h"
 #include "platform/ui/message_box.h"
-#include "score_window/shared_values.h"
-#include "score_window/tform1.h"
 #include "symbol_editor/core/symbol_store.h"
 #include "symbol_editor/tform3.h"
 
 namespace scoreink {
 
+// "OK(登録)": the drawing becomes a symbol of the palette's second row, and the editor closes.
 void TForm3::Btn13Click(QObject*) {
   std::optional<BusyCursor> busy(std::in_place);
   FocusSink();
@@ -37,9 +36,7 @@ void TForm3::Btn13Click(QObject*) {
 
   SharedHistory().ResetHistory(true);
   // The palette shows what the file holds, as the next start-up will.
-  if (Form1)
-    if (auto* image = Form1->Control<ImageControl>(SymbolSlotImageName(slot)))
-      image->SetPicture(written.written);
+  emit SymbolRegistered(slot, written.written);
   busy.reset();
   Release();
 }

@@ -7,9 +7,9 @@
 #include <QPushButton>
 #include <QScrollArea>
 
-#include "editing/handlers/history_messages.h"
 #include "platform/edit_history.h"
 #include "platform/ui/form_builder.h"
+#include "platform/ui/history_messages.h"
 #include "platform/ui/image_control.h"
 #include "symbol_editor/editor_controls.h"
 #include "symbol_editor/import_dialog_opener.h"
@@ -19,6 +19,7 @@ namespace scoreink {
 TForm3* Form3 = nullptr;
 
 TForm3::TForm3(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
+  if (!Form3) Form3 = this;
   SetUpFormWindow(this, "Form3", kGray, kEditorDesignWidth, kEditorDesignHeight, kEditorFontPixels);
 
   BuildControls();
@@ -68,7 +69,7 @@ void TForm3::FocusSink() {
 void TForm3::Release() {
   if (released_) return;
   released_ = true;
-  if (ImportOpen) CloseImportDialog(*this);
+  if (importLent_) CloseImportDialog(importDialog_);
   if (Form3 == this) Form3 = nullptr;
   hide();
   emit Released();

@@ -14,9 +14,11 @@
 // shared by a group of controls tell the sender apart by the digits that end its name.
 #include <QImage>
 #include <QPoint>
+#include <QPointer>
 #include <QRgb>
 #include <QWidget>
 
+#include "dialogs/import_area.h"
 #include "platform/canvas.h"
 #include "platform/edit_history.h"
 #include "platform/palette.h"
@@ -31,8 +33,13 @@ class QScrollArea;
 namespace scoreink {
 
 class ImageControl;
+class TForm4;
 
-class TForm3 : public QWidget {
+// The pen figures of the drawing area, numbered as the radio buttons "RBtn0".."RBtn3" end. A
+// free line is drawn for good as it goes; the others show a feedback figure while dragged.
+enum class EditorShape : quint8 { FreeLine = 0, StraightLine = 1, Rectangle = 2, Ellipse = 3 };
+
+class TForm3 : public QWidget, public ImportArea {
   Q_OBJECT
 
  public:
@@ -77,6 +84,18 @@ class TForm3 : public QWidget {
   QImage& Drawing();
   void DrawingChanged();
 
+  // The image import dialog is open and has the import area.
+  bool ImportOpen() const { return importLent_; }
+  // The named operations the image import dialog works with (see ImportArea).
+  QWidget& EditorWindow() override { return *this; }
+  void LendImportArea(bool lent) override;
+  const QImage* UnacceptedSplit() const override;
+  void ClearImport() override;
+  void PutImport(const QImage& split) override;
+  void ShowImport(const QImage& split) override;
+  void AcceptImport() override;
+  void RestoreAcceptedImport() override;
+
   template <class T = QWidget>
   T* Control(const QString& name) const {
     return findChild<T*>(name);
@@ -105,23 +124,15 @@ class TForm3 : public QWidget {
   void Btn00Click(QObject* sender);
 
   // State of the tools.
-  QPoint StartPt;           // press point of the current drag, bitmap pixels of its area
-  QPoint CurPt;             // latest point of the current drag
-  quint8 ShapeKind = 0;     // 0 free line, 1 straight line, 2 rectangle, 3 ellipse
+  EditorShape ShapeKind = EditorShape::FreeLine;
   quint8 PenWidth = 2;      // 1..6 bitmap pixels
   bool UsePen = true;       // false: "Brush" is chosen and a click fills
   bool Dragging = false;    // a left drag in either area
   QRgb DrawColor = kBlack;  // kBlack or kWhite
   int MoveDX = 0;           // offsets of the shown drawing against the move base
   int MoveDY = 0;
-  // The image import dialog is open; it sets and clears this itself.
-  bool ImportOpen = false;
 
-  // Draw on the drawing and on the import area's picture.
-  Canvas DrawCanvas{nullptr};
-  Canvas ImportCanvas{nullptr};
-
-  // Controls.
+  // Controls that the editor's helpers and tests drive (the others are private).
   ImageControl* Img0 = nullptr;
   ImageControl* Img1 = nullptr;
   ImageControl* ImgTMP = nullptr;
@@ -139,9 +150,11 @@ class TForm3 : public QWidget {
   QPushButton* Btn10 = nullptr;
   QPushButton* Btn11 = nullptr;
   QGroupBox* GroupBox1 = nullptr;
-  QGroupBox* GroupBox2 = nullptr;
 
  signals:
+  // "OK(登録)" has written the drawing into custom symbol slot n (1..15) of the symbol store;
+  // picture is what the file holds.
+  void SymbolRegistered(int n, const QImage& picture);
   // The editor has been left (Cancel, registration, or the score window closing).
   void Released();
 
@@ -167,8 +180,22 @@ class TForm3 : public QWidget {
   void RepairImportArea(bool copied);
   // Keeps the scrolled content of the import area as large as its picture.
   void FitImportContent();
+  // Shows (or hides) the controls of an accepted import, and hides (or shows) the hint.
+  void ShowImportControls(bool show);
+
+  // The current drag: its press point, in bitmap pixels of its area, and its latest point.
+  QPoint StartPt;
+  QPoint CurPt;
+  // Draw on the drawing and on the import area's picture.
+  Canvas DrawCanvas{nullptr};
+  Canvas ImportCanvas{nullptr};
+  QGroupBox* GroupBox2 = nullptr;
 
   bool released_ = false;
+  // The image import dialog has the import area.
+  bool importLent_ = false;
+  // The image import dialog this window opened, while it exists.
+  QPointer<TForm4> importDialog_;
   // Control points of the latest left press and release on the drawing: a click fills at
   // the point of the click itself.
   QPoint drawingPressPos_;

@@ -40,6 +40,7 @@ const EdgeStep* StepOf(std::span<const EdgeStep> steps, int digit) {
 
 }  // namespace
 
+// "↓" and "↑" above an area: shows the drawing or the import smaller or larger.
 void TForm3::BtnZoomUpDnClick(QObject* sender) {
   const int code = TrailingNumber(sender);  // "BtnZoomUpDn" + area + (0 out, 1 in)
   FocusSink();
@@ -50,6 +51,7 @@ void TForm3::BtnZoomUpDnClick(QObject* sender) {
   ApplyZoom(index);
 }
 
+// The arrows of the left cross: move the drawing by one pixel.
 void TForm3::Btn1to4Click(QObject* sender) {
   const int d = LastDigit(sender);
   FocusSink();
@@ -69,6 +71,7 @@ void TForm3::ShiftImage(bool vertical, bool forward) {
   if (!shifted.isNull()) Img0->SetPicture(shifted);
 }
 
+// The arrows of the right cross: cut one pixel off an edge of the drawing.
 void TForm3::Btn5to8Click(QObject* sender) {
   const int d = LastDigit(sender);
   FocusSink();

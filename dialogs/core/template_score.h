@@ -6,7 +6,7 @@
 #include <QImage>
 #include <QRect>
 
-#include "score_window/core/blank_page.h"
+#include "platform/blank_page.h"
 
 namespace scoreink {
 

@@ -2,8 +2,8 @@
 // press on the score started.
 #include <QSize>
 
-#include "editing/handlers/history_messages.h"
 #include "platform/edit_history.h"
+#include "platform/ui/history_messages.h"
 #include "platform/ui/image_control.h"
 #include "score_window/tform1.h"
 
@@ -20,6 +20,7 @@ void ShowLoadedSurface(TForm1& window, QSize before) {
 
 }  // namespace
 
+// "戻す": takes the last edit of the score back.
 void TForm1::Btn7Click(QObject*) {
   FocusSink();  // a floating item is stamped first, so the undo takes it back as well
   const QSize before = Surface().size();
@@ -28,6 +29,7 @@ void TForm1::Btn7Click(QObject*) {
   TellUndoStep(step);
 }
 
+// "進む": does the edit taken back last again.
 void TForm1::Btn8Click(QObject*) {
   FocusSink();
   const QSize before = Surface().size();

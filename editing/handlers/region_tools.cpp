@@ -7,16 +7,16 @@
 // records none.
 #include <QFile>
 
-#include "editing/handlers/history_messages.h"
-#include "editing/handlers/score_notes.h"
 #include "editing/handlers/surface_edit.h"
 #include "editing/region_block.h"
 #include "editing/surface_rules.h"
 #include "editing/tool_modes.h"
 #include "platform/edit_history.h"
 #include "platform/lifted_block.h"
+#include "platform/ui/history_messages.h"
 #include "platform/ui/image_control.h"
 #include "platform/ui/message_box.h"
+#include "platform/ui/score_notes.h"
 #include "score_window/shared_values.h"
 #include "score_window/tform1.h"
 
@@ -42,7 +42,7 @@ bool TForm1::LiftBlock() {
     AppMessageBox(note, QStringLiteral("どうでもいいけど"), MsgButtons::Ok);
   if (blockStampedAtPress_) RecordGesture(Surface());
 
-  if (ToolMode == kToolRegionMove)
+  if (ToolMode == ScoreTool::RegionMove)
     RestoreFromTemplate(block.x(), block.y(), block.x() + block.width(),
                         block.y() + block.height());
   // From here on the selection names the block as lifted, cut to the score.

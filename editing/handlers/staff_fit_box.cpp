@@ -19,6 +19,7 @@ void TForm1::ResetStaffFit() {
   Label10->setText(StaffFactorText(staves_));
 }
 
+// "譜表に合わせる": symbols are fitted to the staves of the score, or shown as drawn.
 void TForm1::CheckBox1Click(QObject*) {
   // What floats was placed under the old setting and is stamped as it is; the next placement
   // takes the new one.
@@ -31,7 +32,7 @@ QImage TForm1::FloatingSymbol() const {
 }
 
 int TForm1::SnappedTop(QPoint overlayTopLeft) const {
-  if (!floatingHead_ || ToolMode != kToolSymbol) return overlayTopLeft.y();
+  if (!floatingHead_ || ToolMode != ScoreTool::Symbol) return overlayTopLeft.y();
   return SnappedOverlayTop(staves_, overlayTopLeft, *floatingHead_, Image1->geometry(),
                            Image1->Picture().size());
 }

@@ -4,14 +4,13 @@
 // DrawToolShape (pen tools), StampKeySignature and PlaceSymbolOverlay (symbols) and LiftBlock
 // and DropBlock (region tools). Drawing goes straight into the 8-bit surface; the view
 // repaints only the rectangle each step changed.
-#include <algorithm>
 
-#include "editing/handlers/history_messages.h"
 #include "editing/handlers/surface_edit.h"
 #include "editing/pen_rules.h"
 #include "editing/surface_rules.h"
 #include "editing/tool_modes.h"
 #include "platform/edit_history.h"
+#include "platform/ui/history_messages.h"
 #include "platform/ui/image_control.h"
 #include "score_window/shared_values.h"
 #include "score_window/tform1.h"
@@ -32,7 +31,7 @@ void TForm1::Image1MouseDown(Qt::MouseButton button, int x, int y) {
   const bool committed = CommitPending();
   if (button != Qt::LeftButton) return;
   const bool keySignatureClick = at.x() < LeftLimit;
-  const bool setsKeySignature = keySignatureClick && ToolMode >= 0 && TemplateScore;
+  const bool setsKeySignature = keySignatureClick && ToolMode != ScoreTool::Symbol && TemplateScore;
   // A stamped block needs no snapshot: the one taken when it was lifted still holds the
   // picture from before the move or copy, so one undo reverts all of it. A key signature set
   // by the same press is an edit of its own, though, and gets its own undo step.
@@ -45,19 +44,14 @@ void TForm1::Image1MouseDown(Qt::MouseButton button, int x, int y) {
   blockStampedAtPress_ = committed;
   PrepareGesturePen(ScoreCanvas, ToolMode, PenWidth, PenColor, at);
   Dragging = true;
-  if (PenColor == kWhite) EraseBox = {at.x(), at.x(), at.y(), at.y()};
+  if (PenColor == kWhite) Erased = EraseBox::At(at);
   StartPt = EndPt = at;
 }
 
 void TForm1::Image1MouseMove(int x, int y) {
   if (!Dragging) return;
   const QPoint at = ClampGesturePoint(SurfacePointOf(*Image1, x, y), LeftLimit, Surface().size());
-  if (PenColor == kWhite) {
-    EraseBox.left = std::min(EraseBox.left, at.x());
-    EraseBox.right = std::max(EraseBox.right, at.x());
-    EraseBox.top = std::min(EraseBox.top, at.y());
-    EraseBox.bottom = std::max(EraseBox.bottom, at.y());
-  }
+  if (PenColor == kWhite) Erased.Include(at);
   const SurfaceEdit edit(*Image1);
   ScoreCanvas.ResetDirty();
   // The first call takes back the previous rubber band; free draw adds nothing with it.
@@ -70,7 +64,7 @@ void TForm1::Image1MouseMove(int x, int y) {
 void TForm1::Image1MouseUp(Qt::MouseButton button, int x, int y) {
   if (button != Qt::LeftButton || !Dragging) return;
   Dragging = false;
-  if (ToolMode == kToolSymbol) {
+  if (ToolMode == ScoreTool::Symbol) {
     PlaceSymbolOverlay(x, y);
     return;
   }
@@ -79,12 +73,12 @@ void TForm1::Image1MouseUp(Qt::MouseButton button, int x, int y) {
   const QPoint at = ClampReleasePoint(SurfacePointOf(*Image1, x, y), LeftLimit);
   const QPoint lastPreview = EndPt;
   EndPt = at;
-  if (ToolMode <= kToolTie) {
+  if (IsPenTool(ToolMode)) {
     const SurfaceEdit edit(*Image1);
     ScoreCanvas.ResetDirty();
     // A free line released elsewhere than its last rubber band (past the edge of the score,
     // where the moves were clamped) would leave that band behind: take it back first.
-    if (ToolMode == kToolLine && LineKind == kLineFree && lastPreview != EndPt)
+    if (ToolMode == ScoreTool::Line && LineKind == LineVariant::Free && lastPreview != EndPt)
       DrawToolShape(ScoreCanvas, ToolMode, LineKind, StartPt, lastPreview, true);
     DrawToolShape(ScoreCanvas, ToolMode, LineKind, StartPt, EndPt, false);
     edit.Show(ScoreCanvas.Dirty());
@@ -101,14 +95,14 @@ void TForm1::Image1MouseUp(Qt::MouseButton button, int x, int y) {
     edit.Show(ScoreCanvas.Dirty());
   }
   if (StartPt.x() == EndPt.x() || StartPt.y() == EndPt.y()) return;
-  if (ToolMode == kToolRegionDelete)
+  if (ToolMode == ScoreTool::RegionDelete)
     RestoreFromTemplate(StartPt.x(), StartPt.y(), EndPt.x(), EndPt.y());
   else
     LiftBlock();
 }
 
 bool TForm1::CommitPending() {
-  if (ToolMode == kToolRegionMove || ToolMode == kToolRegionCopy) return DropBlock();
+  if (LiftsRegion(ToolMode)) return DropBlock();
   DropSymbol();
   return false;
 }

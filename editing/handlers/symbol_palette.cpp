@@ -19,6 +19,7 @@
 
 namespace scoreink {
 
+// A symbol of the palette strip: the next clicks on the score place it.
 void TForm1::ImgVClick(QObject* sender) {
   CommitPending();
   auto* symbol = qobject_cast<ImageControl*>(sender);
@@ -33,7 +34,7 @@ void TForm1::ImgVClick(QObject* sender) {
                     (symbol->objectName().startsWith(QLatin1String("OPImg")) &&
                      IsNoteHeadShape(symbol->Picture()));
   BtnXX->show();
-  ToolMode = -1;
+  ToolMode = ScoreTool::Symbol;
 
   // The pen and key-signature controls have no use while a symbol is selected; the pen width,
   // the left limit and the pen colour keep their values.
@@ -82,11 +83,10 @@ void TForm1::Image2MouseUp(Qt::MouseButton button, int, int) {
   if (button == Qt::LeftButton) Dragging = false;
 }
 
+// "→選択解除": leaves symbol mode and brings the pen tools back.
 void TForm1::BtnXXClick(QObject*) {
   FocusSink();
-  PenWidth = 2;
-  LeftLimit = 27;
-  SetLabelInteger(Label1, 2);
+  ResetPen();
   LeavePaletteMode();
 }
 
@@ -97,11 +97,7 @@ void TForm1::LeavePaletteMode() {
   BtnXX->hide();
   // Checking it runs the tool handler for free draw, which shows the pen controls again.
   RBtnLM0->setChecked(true);
-  if (TemplateScore) {
-    Label6->show();
-    Label7->show();
-    ComboBox1->show();
-  }
+  if (TemplateScore) ShowKeySignatureControls(true);
 }
 
 }  // namespace scoreink

@@ -16,6 +16,8 @@
 #include <functional>
 #include <span>
 
+#include "platform/palette.h"
+
 class QObject;
 
 namespace scoreink {
@@ -53,13 +55,11 @@ enum ControlFlag : unsigned {
   kAlignCenter = 1u << 11,
 };
 
-// The colours of the designs.
+// The colours of the designs besides black and white (kBlack and kWhite of the palette).
 inline constexpr QRgb kSilver = 0xFFC0C0C0u;
 inline constexpr QRgb kGray = 0xFF808080u;
 inline constexpr QRgb kNavy = 0xFF000080u;
 inline constexpr QRgb kRed = 0xFFFF0000u;
-inline constexpr QRgb kWhiteColor = 0xFFFFFFFFu;
-inline constexpr QRgb kBlackColor = 0xFF000000u;
 // No colour of its own: the control takes its parent's.
 inline constexpr QRgb kParentColor = 0;
 

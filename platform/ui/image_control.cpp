@@ -177,7 +177,7 @@ void ImageControl::mouseReleaseEvent(QMouseEvent* event) {
   const bool click = event->button() == Qt::LeftButton && pressInside_ && rect().contains(p);
   if (event->button() == Qt::LeftButton) pressInside_ = false;
   emit MouseUp(event->button(), p.x(), p.y());
-  // The click comes after the release, as the old image control reported it.
+  // The click comes after the release, so that a click's handler finds the release handled.
   if (click) emit Clicked();
   event->accept();
 }

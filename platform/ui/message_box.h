@@ -4,15 +4,9 @@
 #include <QString>
 #include <functional>
 
+#include "platform/message_answers.h"
+
 namespace scoreink {
-
-enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel };
-
-// Results as the program has always used them.
-inline constexpr int kIdOk = 1;
-inline constexpr int kIdCancel = 2;
-inline constexpr int kIdYes = 6;
-inline constexpr int kIdNo = 7;
 
 // Shows the box (or asks the installed handler) and returns kIdOk, kIdCancel, kIdYes or kIdNo.
 // Closing the box without a button gives kIdCancel where Cancel is offered, else kIdNo for

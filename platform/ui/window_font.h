@@ -1,7 +1,7 @@
 #pragma once
 // The face every window of the program uses. The windows were designed for "ＭＳ Ｐゴシック";
-// on Linux IPA P Gothic stands in for it, and the old name is registered as a substitute so
-// that asking for it gives the same face.
+// on Linux IPA P Gothic stands in for it, and that design name is registered as a substitute
+// so that asking for it gives the same face.
 #include <QFont>
 
 namespace scoreink {

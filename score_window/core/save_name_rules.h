@@ -9,7 +9,7 @@
 #include <functional>
 #include <optional>
 
-#include "platform/ui/message_box.h"
+#include "platform/message_answers.h"
 
 namespace scoreink {
 

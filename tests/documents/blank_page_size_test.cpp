@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "harness/case_names.h"
-#include "score_window/core/blank_page.h"
+#include "platform/blank_page.h"
 
 namespace scoreink {
 namespace {

@@ -154,9 +154,9 @@ TEST(ChooseSaveName, RefusesThePlacesOfTheProgramsOwnFiles) {
                            root + "/Recovery"};
   const Shown kOwnFile{"プログラムが自分で使うファイルなので、この名前はダメ",
                        "いろいろ事情があって", MsgButtons::Ok};
-  for (const QString& pick : {root + "/CCTmp.BMP", root + "/OpPIX/3.bmp",
-                              root + "/OpPIX/../OpPIX/12.bmp", root + "/TmpWork/sub/x.bmp",
-                              root + "/Recovery/base.bmp"}) {
+  for (const QString& pick :
+       {root + "/CCTmp.BMP", root + "/OpPIX/3.bmp", root + "/OpPIX/../OpPIX/12.bmp",
+        root + "/TmpWork/sub/x.bmp", root + "/Recovery/base.bmp"}) {
     SCOPED_TRACE(pick.toStdString());
     ScriptedUser user({pick});
     EXPECT_EQ(user.Choose("", root + "/TmpWork", own), "");

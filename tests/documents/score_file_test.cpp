@@ -1,7 +1,6 @@
 // Writing a score: the formats on disk, and a failed save that must never cost the file it
 // was replacing.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
@@ -16,6 +15,7 @@
 namespace scoreink {
 namespace {
 
+using test::ProtectedFolder;
 using test::ScratchMount;
 
 QImage SmallScore() {
@@ -145,33 +145,20 @@ TEST(SaveScoreFile, FullDiskKeepsTheOldFileIntact) {
 }
 
 TEST(SaveScoreFile, WriteProtectedFolderKeepsTheOldFileIntact) {
-  QTemporaryDir plain;
-  ScratchMount disk("size=1m");
-  QString folder;
-  if (::geteuid() != 0) {
-    folder = plain.path();
-  } else if (disk.mounted()) {
-    folder = disk.path();
-  } else {
+  ProtectedFolder folder;
+  if (!folder.usable())
     GTEST_SKIP() << "root ignores folder permissions and no read-only mount is possible";
-  }
-  const QString path = folder + "/score.bmp";
+  const QString path = folder.path() + "/score.bmp";
   const QByteArray old = "the score saved yesterday";
   WriteOldFile(path, old);
-  if (folder == disk.path()) {
-    ASSERT_TRUE(disk.MakeReadOnly());
-  } else {
-    ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner));
-    ASSERT_TRUE(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
-  }
+  ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner));
+  ASSERT_TRUE(folder.Protect());
 
   const WriteResult result = SaveScoreFile(SmallScore(), path);
 
   EXPECT_FALSE(result.ok());
   EXPECT_TRUE(result.error.contains("score.bmp")) << result.error.toStdString();
   EXPECT_EQ(ReadAll(path), old);
-  if (folder == plain.path())
-    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 }  // namespace

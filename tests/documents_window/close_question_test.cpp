@@ -240,7 +240,7 @@ TEST(NewScore, StartsAFreshBlankPageAndPutsThePanelBack) {
   EXPECT_TRUE(ui->Label9->isHidden());
   EXPECT_FALSE(ui->ImgXX->HasPicture());
   EXPECT_TRUE(ui->RBtnLM0->isChecked());
-  EXPECT_EQ(ui->ToolMode, 0);
+  EXPECT_EQ(ui->ToolMode, ScoreTool::FreeDraw);
   for (QWidget* shown : {static_cast<QWidget*>(ui->RBtnLM3), static_cast<QWidget*>(ui->RBtnLM4),
                          static_cast<QWidget*>(ui->ComboBox1), static_cast<QWidget*>(ui->Label6),
                          static_cast<QWidget*>(ui->Label7)})

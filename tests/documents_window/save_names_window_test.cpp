@@ -146,8 +146,7 @@ TEST(SaveButtonOwnFiles, AreRefusedAndNothingIsWritten) {
     ui.Dialogs().AnswerBox(kIdOk, "いろいろ事情があって");
     ui.Click("Btn3");
     ASSERT_EQ(ui.Dialogs().Boxes().size(), 1u);
-    EXPECT_EQ(ui.Dialogs().Boxes()[0].text,
-              "プログラムが自分で使うファイルなので、この名前はダメ");
+    EXPECT_EQ(ui.Dialogs().Boxes()[0].text, "プログラムが自分で使うファイルなので、この名前はダメ");
     EXPECT_FALSE(QFileInfo::exists(ui.Folder().File("CCTmp.bmp")));
     EXPECT_EQ(ReadAll(symbol), "a custom symbol");
     EXPECT_TRUE(CurrentScoreFile.isEmpty());
@@ -168,9 +167,7 @@ TEST(StartUp, PutsBackAFileWhoseRewriteInPlaceWasCutOff) {
     ASSERT_TRUE(kept.Keep(score, "the score of today, whole"));
     ASSERT_TRUE(WriteAll(score, "the score of"));  // killed here
   };
-  options.answers = [](ScriptedDialogs& dialogs) {
-    dialogs.AnswerBox(kIdOk, "どうでもいいけど");
-  };
+  options.answers = [](ScriptedDialogs& dialogs) { dialogs.AnswerBox(kIdOk, "どうでもいいけど"); };
   ScoreWindowHarness ui(options);
   EXPECT_EQ(ReadAll(score), "the score saved yesterday");
   ASSERT_EQ(ui.Dialogs().Boxes().size(), 1u);

@@ -5,10 +5,10 @@
 #include "editing/surface_rules.h"
 #include "editing_test_pictures.h"
 #include "harness/case_names.h"
+#include "platform/blank_page.h"
 #include "platform/palette.h"
 #include "platform/pixel_format.h"
 #include "resources/embedded_pictures.h"
-#include "score_window/core/blank_page.h"
 
 namespace scoreink {
 namespace {

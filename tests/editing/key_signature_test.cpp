@@ -4,9 +4,9 @@
 
 #include "editing/key_signature.h"
 #include "editing_test_pictures.h"
+#include "platform/blank_page.h"
 #include "platform/palette.h"
 #include "platform/pixel_format.h"
-#include "score_window/core/blank_page.h"
 
 namespace scoreink {
 namespace {

@@ -20,15 +20,16 @@ TEST(LeftLimitFor, FollowsThePenWidth) {
 TEST(TiePoints, BothEndsOnTheReleaseRowControlPointsDBelowOrAbove) {
   using Points = std::array<QPoint, 4>;
   const struct {
-    int x1, x2, y, kind;
+    int x1, x2, y;
+    LineVariant kind;
     Points expected;
   } cases[] = {
-      {100, 190, 60, kTieLower, Points{{{100, 60}, {100, 80}, {190, 80}, {190, 60}}}},
-      {100, 190, 60, kTieUpper, Points{{{100, 60}, {100, 40}, {190, 40}, {190, 60}}}},
-      {100, 140, 60, kTieLower, Points{{{100, 60}, {100, 70}, {140, 70}, {140, 60}}}},
-      {100, 103, 60, kTieLower, Points{{{100, 60}, {100, 60}, {103, 60}, {103, 60}}}},
-      {0, 80, 30, kTieUpper, Points{{{0, 30}, {0, 10}, {80, 10}, {80, 30}}}},
-      {0, 79, 30, kTieUpper, Points{{{0, 30}, {0, 11}, {79, 11}, {79, 30}}}},
+      {100, 190, 60, LineVariant::LowerArc, Points{{{100, 60}, {100, 80}, {190, 80}, {190, 60}}}},
+      {100, 190, 60, LineVariant::UpperArc, Points{{{100, 60}, {100, 40}, {190, 40}, {190, 60}}}},
+      {100, 140, 60, LineVariant::LowerArc, Points{{{100, 60}, {100, 70}, {140, 70}, {140, 60}}}},
+      {100, 103, 60, LineVariant::LowerArc, Points{{{100, 60}, {100, 60}, {103, 60}, {103, 60}}}},
+      {0, 80, 30, LineVariant::UpperArc, Points{{{0, 30}, {0, 10}, {80, 10}, {80, 30}}}},
+      {0, 79, 30, LineVariant::UpperArc, Points{{{0, 30}, {0, 11}, {79, 11}, {79, 30}}}},
   };
   for (const auto& c : cases) {
     const auto points = TiePoints(c.x1, c.x2, c.y, c.kind);
@@ -38,8 +39,8 @@ TEST(TiePoints, BothEndsOnTheReleaseRowControlPointsDBelowOrAbove) {
 }
 
 TEST(TiePoints, NoTieUnlessReleasedRightOfThePress) {
-  EXPECT_FALSE(TiePoints(100, 100, 60, kTieLower).has_value());
-  EXPECT_FALSE(TiePoints(100, 40, 60, kTieUpper).has_value());
+  EXPECT_FALSE(TiePoints(100, 100, 60, LineVariant::LowerArc).has_value());
+  EXPECT_FALSE(TiePoints(100, 40, 60, LineVariant::UpperArc).has_value());
 }
 
 class PenTest : public ::testing::Test {
@@ -51,8 +52,9 @@ class PenTest : public ::testing::Test {
 };
 
 TEST_F(PenTest, TieIsOneCurveThroughItsPointsEndingThePenAtItsEnd) {
-  PrepareGesturePen(canvas_, kToolTie, 1, kBlack, {100, 80});
-  DrawToolShape(canvas_, kToolTie, kTieLower, {100, 80}, {190, 60}, /*preview=*/false);
+  PrepareGesturePen(canvas_, ScoreTool::Tie, 1, kBlack, {100, 80});
+  DrawToolShape(canvas_, ScoreTool::Tie, LineVariant::LowerArc, {100, 80}, {190, 60},
+                /*preview=*/false);
   EXPECT_TRUE(Black(100, 60));
   EXPECT_TRUE(Black(190, 60));
   EXPECT_TRUE(Black(145, 75) || Black(145, 74)) << "the middle lies 3d/4 below the ends";
@@ -64,8 +66,8 @@ TEST_F(PenTest, TieIsOneCurveThroughItsPointsEndingThePenAtItsEnd) {
 }
 
 TEST_F(PenTest, UpperTieBulgesUpward) {
-  PrepareGesturePen(canvas_, kToolTie, 1, kBlack, {100, 80});
-  DrawTie(canvas_, 100, 190, 60, kTieUpper);
+  PrepareGesturePen(canvas_, ScoreTool::Tie, 1, kBlack, {100, 80});
+  DrawTie(canvas_, 100, 190, 60, LineVariant::UpperArc);
   EXPECT_TRUE(Black(145, 45) || Black(145, 46));
   for (int x = 0; x < 300; ++x) {
     EXPECT_FALSE(Black(x, 61)) << "nothing below an upper arc";
@@ -74,42 +76,44 @@ TEST_F(PenTest, UpperTieBulgesUpward) {
 }
 
 TEST_F(PenTest, TieReleasedLeftOfThePressDrawsNothing) {
-  PrepareGesturePen(canvas_, kToolTie, 2, kBlack, {100, 80});
-  DrawToolShape(canvas_, kToolTie, kTieLower, {100, 80}, {60, 60}, false);
+  PrepareGesturePen(canvas_, ScoreTool::Tie, 2, kBlack, {100, 80});
+  DrawToolShape(canvas_, ScoreTool::Tie, LineVariant::LowerArc, {100, 80}, {60, 60}, false);
   EXPECT_TRUE(Blank());
 }
 
 TEST_F(PenTest, VerticalLineRunsFromThePressDownTheReleaseRow) {
-  PrepareGesturePen(canvas_, kToolLine, 1, kBlack, {50, 30});
-  DrawToolShape(canvas_, kToolLine, kLineVertical, {50, 30}, {80, 90}, /*preview=*/true);
+  PrepareGesturePen(canvas_, ScoreTool::Line, 1, kBlack, {50, 30});
+  DrawToolShape(canvas_, ScoreTool::Line, LineVariant::Vertical, {50, 30}, {80, 90},
+                /*preview=*/true);
   EXPECT_TRUE(Blank()) << "no feedback while dragging";
-  DrawToolShape(canvas_, kToolLine, kLineVertical, {50, 30}, {80, 90}, false);
+  DrawToolShape(canvas_, ScoreTool::Line, LineVariant::Vertical, {50, 30}, {80, 90}, false);
   for (int y = 30; y < 90; ++y) EXPECT_TRUE(Black(50, y)) << y;
   EXPECT_FALSE(Black(50, 90)) << "a one-pixel line leaves out its end";
   for (int y = 0; y < 200; ++y) EXPECT_FALSE(Black(80, y));
 }
 
 TEST_F(PenTest, HorizontalLineRunsAlongThePressRow) {
-  PrepareGesturePen(canvas_, kToolLine, 1, kBlack, {50, 30});
-  DrawToolShape(canvas_, kToolLine, kLineHorizontal, {50, 30}, {80, 90}, false);
+  PrepareGesturePen(canvas_, ScoreTool::Line, 1, kBlack, {50, 30});
+  DrawToolShape(canvas_, ScoreTool::Line, LineVariant::Horizontal, {50, 30}, {80, 90}, false);
   for (int x = 50; x < 80; ++x) EXPECT_TRUE(Black(x, 30)) << x;
   for (int x = 0; x < 300; ++x) EXPECT_FALSE(Black(x, 90));
 }
 
 TEST_F(PenTest, RubberBandsVanishWhenDrawnAgain) {
-  for (const int tool : {kToolLine, kToolRegionDelete, kToolRegionMove, kToolRegionCopy}) {
+  for (const ScoreTool tool :
+       {ScoreTool::Line, ScoreTool::RegionDelete, ScoreTool::RegionMove, ScoreTool::RegionCopy}) {
     QImage before = surface_.copy();
     PrepareGesturePen(canvas_, tool, 3, kBlack, {40, 20});
-    DrawToolShape(canvas_, tool, kLineFree, {40, 20}, {120, 90}, true);
-    EXPECT_NE(surface_, before) << "tool " << tool;
-    DrawToolShape(canvas_, tool, kLineFree, {40, 20}, {120, 90}, true);
-    EXPECT_EQ(surface_, before) << "tool " << tool;
+    DrawToolShape(canvas_, tool, LineVariant::Free, {40, 20}, {120, 90}, true);
+    EXPECT_NE(surface_, before) << "tool " << static_cast<int>(tool);
+    DrawToolShape(canvas_, tool, LineVariant::Free, {40, 20}, {120, 90}, true);
+    EXPECT_EQ(surface_, before) << "tool " << static_cast<int>(tool);
   }
 }
 
 TEST_F(PenTest, RegionRectangleIsHollowAndOnePixelWide) {
-  PrepareGesturePen(canvas_, kToolRegionDelete, 5, kBlack, {120, 90});
-  DrawToolShape(canvas_, kToolRegionDelete, kLineFree, {120, 90}, {40, 20}, true);
+  PrepareGesturePen(canvas_, ScoreTool::RegionDelete, 5, kBlack, {120, 90});
+  DrawToolShape(canvas_, ScoreTool::RegionDelete, LineVariant::Free, {120, 90}, {40, 20}, true);
   EXPECT_TRUE(Black(40, 20));
   EXPECT_TRUE(Black(40, 50));
   EXPECT_FALSE(Black(41, 50)) << "width 1 whatever the pen width";
@@ -117,21 +121,21 @@ TEST_F(PenTest, RegionRectangleIsHollowAndOnePixelWide) {
 }
 
 TEST_F(PenTest, FreeDrawJoinsEverySampledPoint) {
-  PrepareGesturePen(canvas_, kToolFreeDraw, 1, kBlack, {40, 40});
-  DrawToolShape(canvas_, kToolFreeDraw, 0, {40, 40}, {40, 40}, true);
-  DrawToolShape(canvas_, kToolFreeDraw, 0, {40, 40}, {60, 40}, true);
-  DrawToolShape(canvas_, kToolFreeDraw, 0, {40, 40}, {60, 40}, true);
-  DrawToolShape(canvas_, kToolFreeDraw, 0, {40, 40}, {60, 70}, true);
-  DrawToolShape(canvas_, kToolFreeDraw, 0, {40, 40}, {60, 70}, false);
+  PrepareGesturePen(canvas_, ScoreTool::FreeDraw, 1, kBlack, {40, 40});
+  DrawToolShape(canvas_, ScoreTool::FreeDraw, LineVariant::Free, {40, 40}, {40, 40}, true);
+  DrawToolShape(canvas_, ScoreTool::FreeDraw, LineVariant::Free, {40, 40}, {60, 40}, true);
+  DrawToolShape(canvas_, ScoreTool::FreeDraw, LineVariant::Free, {40, 40}, {60, 40}, true);
+  DrawToolShape(canvas_, ScoreTool::FreeDraw, LineVariant::Free, {40, 40}, {60, 70}, true);
+  DrawToolShape(canvas_, ScoreTool::FreeDraw, LineVariant::Free, {40, 40}, {60, 70}, false);
   EXPECT_TRUE(Black(50, 40));
   EXPECT_TRUE(Black(60, 55));
   EXPECT_EQ(canvas_.PenPos(), QPoint(60, 70));
 }
 
 TEST_F(PenTest, SymbolModeDrawsNothing) {
-  PrepareGesturePen(canvas_, kToolSymbol, 2, kBlack, {40, 40});
-  DrawToolShape(canvas_, kToolSymbol, 0, {40, 40}, {100, 100}, true);
-  DrawToolShape(canvas_, kToolSymbol, 0, {40, 40}, {100, 100}, false);
+  PrepareGesturePen(canvas_, ScoreTool::Symbol, 2, kBlack, {40, 40});
+  DrawToolShape(canvas_, ScoreTool::Symbol, LineVariant::Free, {40, 40}, {100, 100}, true);
+  DrawToolShape(canvas_, ScoreTool::Symbol, LineVariant::Free, {40, 40}, {100, 100}, false);
   EXPECT_TRUE(Blank());
 }
 

@@ -10,8 +10,8 @@
 
 #include "editing/staff_detection.h"
 #include "harness/staff_pictures.h"
+#include "platform/blank_page.h"
 #include "resources/embedded_pictures.h"
-#include "score_window/core/blank_page.h"
 
 namespace scoreink {
 namespace {

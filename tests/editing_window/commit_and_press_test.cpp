@@ -156,7 +156,7 @@ TEST(Press, LeftOfThePenLimitRecordsTheEditButDrawsNothing) {
 TEST(Press, InSymbolModeLeftOfTheLimitOnlyStampsTheSymbolAndRecords) {
   ScoreWindowHarness ui;
   const QImage blank = BlankScore(ui.Window());
-  ui->ToolMode = kToolSymbol;
+  ui->ToolMode = ScoreTool::Symbol;
   FloatSymbol(ui.Window(), NoteHead(), {300, 150});
   ui.PressOnScore({26, 100});
   ui.ReleaseOnScore({26, 100});

@@ -99,7 +99,7 @@ TEST(PenDrawing, TiesCurveBelowOrAboveTheReleaseRow) {
   ScoreWindowHarness ui;
   const QImage blank = BlankScore(ui.Window());
   ui.Click("RBtnLM2");
-  EXPECT_EQ(ui->LineKind, kTieLower);
+  EXPECT_EQ(ui->LineKind, LineVariant::LowerArc);
   ui.PressOnScore({100, 80});
   ui.MoveOnScore({150, 70});
   EXPECT_TRUE(SamePicture(ui.Score(), blank)) << "no feedback while dragging";

@@ -15,7 +15,7 @@ namespace {
 
 struct PanelLook {
   const char* tool;
-  int toolMode;
+  ScoreTool toolMode;
   bool penControls;  // Label1, Label8, Btn5, Btn6
   bool blackBox;     // Edit1
   bool whiteBox;     // Edit2
@@ -25,13 +25,13 @@ struct PanelLook {
 
 TEST(PenPanel, EachToolShowsItsOwnControls) {
   const PanelLook looks[] = {
-      {"RBtnLM1", kToolLine, true, true, false, true, 27},
-      {"RBtnLM3", kToolRegionDelete, false, false, false, false, 26},
-      {"RBtnLM0", kToolFreeDraw, true, true, true, false, 27},
-      {"RBtnLM2", kToolTie, true, true, false, true, 27},
-      {"RBtnLM4", kToolRegionMove, false, false, false, false, 26},
-      {"RBtnLM5", kToolRegionCopy, false, false, false, false, 26},
-      {"RBtnLM0", kToolFreeDraw, true, true, true, false, 27},
+      {"RBtnLM1", ScoreTool::Line, true, true, false, true, 27},
+      {"RBtnLM3", ScoreTool::RegionDelete, false, false, false, false, 26},
+      {"RBtnLM0", ScoreTool::FreeDraw, true, true, true, false, 27},
+      {"RBtnLM2", ScoreTool::Tie, true, true, false, true, 27},
+      {"RBtnLM4", ScoreTool::RegionMove, false, false, false, false, 26},
+      {"RBtnLM5", ScoreTool::RegionCopy, false, false, false, false, 26},
+      {"RBtnLM0", ScoreTool::FreeDraw, true, true, true, false, 27},
   };
   ScoreWindowHarness ui;
   for (const PanelLook& look : looks) {
@@ -54,12 +54,12 @@ TEST(PenPanel, LineAndTieVariantsFollowTheToolWithTheirCaptions) {
   EXPECT_EQ(ui->RBtnSB2->text(), "横一直線");
   EXPECT_TRUE(ui->RBtnSB0->isVisible());
   EXPECT_TRUE(ui->RBtnSB0->isChecked());
-  EXPECT_EQ(ui->LineKind, kLineFree);
+  EXPECT_EQ(ui->LineKind, LineVariant::Free);
 
   ui.Click("RBtnSB1");
-  EXPECT_EQ(ui->LineKind, kLineVertical);
+  EXPECT_EQ(ui->LineKind, LineVariant::Vertical);
   ui.Click("RBtnSB2");
-  EXPECT_EQ(ui->LineKind, kLineHorizontal);
+  EXPECT_EQ(ui->LineKind, LineVariant::Horizontal);
 
   // The tie keeps the chosen variant when it is not the free line...
   ui.Click("RBtnLM2");
@@ -67,24 +67,24 @@ TEST(PenPanel, LineAndTieVariantsFollowTheToolWithTheirCaptions) {
   EXPECT_EQ(ui->RBtnSB2->text(), "上弦");
   EXPECT_FALSE(ui->RBtnSB0->isVisible());
   EXPECT_TRUE(ui->RBtnSB2->isChecked());
-  EXPECT_EQ(ui->LineKind, kTieUpper);
+  EXPECT_EQ(ui->LineKind, LineVariant::UpperArc);
 
   // ... and the line tool starts again as a free line, whatever was chosen before.
   ui.Click("RBtnLM1");
   EXPECT_TRUE(ui->RBtnSB0->isChecked());
   EXPECT_FALSE(ui->RBtnSB2->isChecked());
-  EXPECT_EQ(ui->LineKind, kLineFree);
+  EXPECT_EQ(ui->LineKind, LineVariant::Free);
   EXPECT_EQ(ui->RBtnSB1->text(), "縦一直線");
 
   // With the free line checked, the tie starts as the lower arc.
   ui.Click("RBtnLM2");
   EXPECT_TRUE(ui->RBtnSB1->isChecked());
   EXPECT_FALSE(ui->RBtnSB0->isChecked());
-  EXPECT_EQ(ui->LineKind, kTieLower);
+  EXPECT_EQ(ui->LineKind, LineVariant::LowerArc);
 
   ui.Click("RBtnLM1");
   EXPECT_TRUE(ui->RBtnSB0->isChecked());
-  EXPECT_EQ(ui->LineKind, kLineFree);
+  EXPECT_EQ(ui->LineKind, LineVariant::Free);
 }
 
 TEST(PenPanel, WidthStepsFromOneToTenAndMovesTheLeftLimit) {

@@ -26,11 +26,11 @@ void ExpectAccidentBox(ScoreWindowHarness& ui) {
 }
 
 TEST(RegionChain, EachMoveOfAChainIsItsOwnUndoStep) {
-  for (const int tool : {kToolRegionMove, kToolRegionCopy}) {
-    SCOPED_TRACE(tool);
+  for (const ScoreTool tool : {ScoreTool::RegionMove, ScoreTool::RegionCopy}) {
+    SCOPED_TRACE(static_cast<int>(tool));
     ScoreWindowHarness ui;
     const QImage blank = BlankScore(ui.Window());
-    const bool move = tool == kToolRegionMove;
+    const bool move = tool == ScoreTool::RegionMove;
     InkNoteHead(ui.Score(), {310, 210});
     InkNoteHead(ui.Score(), {110, 610});
     const QImage s0 = ui.Score().copy();
@@ -96,7 +96,7 @@ TEST(RegionChain, AKeySignatureSetByThePressThatStampsABlockIsItsOwnUndoStep) {
 
 struct BandCase {
   const char* name;
-  int tool;
+  ScoreTool tool;
   bool chained;                // a block floats when the selection starts
   std::vector<QPoint> path;    // press, moves, release at the last point
   std::optional<QRect> blank;  // what a delete puts back
@@ -105,27 +105,27 @@ struct BandCase {
 TEST(RegionBand, NeverStaysBehindWhereverTheReleaseIs) {
   const std::vector<BandCase> cases = {
       {"copy chained, released past the right edge",
-       kToolRegionCopy,
+       ScoreTool::RegionCopy,
        true,
        {{700, 300}, {760, 320}, {800, 350}, {800, 350}},
        std::nullopt},
       {"copy chained, released past the bottom edge",
-       kToolRegionCopy,
+       ScoreTool::RegionCopy,
        true,
        {{300, 1050}, {330, 1090}, {340, 1200}, {340, 1200}},
        std::nullopt},
       {"delete released away from its last move",
-       kToolRegionDelete,
+       ScoreTool::RegionDelete,
        false,
        {{100, 100}, {300, 300}, {200, 200}},
        QRect(QPoint(100, 100), QPoint(199, 199))},
       {"move released on the press column",
-       kToolRegionMove,
+       ScoreTool::RegionMove,
        false,
        {{100, 100}, {300, 300}, {100, 250}},
        std::nullopt},
       {"copy chained, released on the press row",
-       kToolRegionCopy,
+       ScoreTool::RegionCopy,
        true,
        {{100, 100}, {300, 300}, {250, 100}},
        std::nullopt},
@@ -135,9 +135,9 @@ TEST(RegionBand, NeverStaysBehindWhereverTheReleaseIs) {
     ScoreWindowHarness ui;
     const QImage blank = BlankScore(ui.Window());
     InkArea(ui.Score(), QRect(100, 100, 700, 1001));  // the band shows on ink and paper alike
-    ui.Click(c.tool == kToolRegionMove   ? "RBtnLM4"
-             : c.tool == kToolRegionCopy ? "RBtnLM5"
-                                         : "RBtnLM3");
+    ui.Click(c.tool == ScoreTool::RegionMove   ? "RBtnLM4"
+             : c.tool == ScoreTool::RegionCopy ? "RBtnLM5"
+                                               : "RBtnLM3");
     if (c.chained) {
       ui.DragOnScore({600, 600}, {640, 640});
       DragBlockTo(ui, {600, 700});

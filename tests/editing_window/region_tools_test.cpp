@@ -152,7 +152,7 @@ TEST(RegionMove, SwitchingToFreeDrawStampsTheFloatingBlockFirst) {
   ui.DragOnScore(region.topLeft(), region.topLeft() + QPoint(30, 20));
   DragBlockTo(ui, {400, 500});
   ui.Click("RBtnLM0");
-  EXPECT_EQ(ui->ToolMode, kToolFreeDraw);
+  EXPECT_EQ(ui->ToolMode, ScoreTool::FreeDraw);
   EXPECT_TRUE(ui->Image2->isHidden());
   EXPECT_TRUE(SamePicture(ui.Score(), Carried(before, blank, region, {400, 500}, true)));
   ui.Click("Btn7");
@@ -253,7 +253,7 @@ const ZoomCase kZoomCases[] = {
      {760, 1090}},
 };
 
-class RegionAtZoom : public ::testing::TestWithParam<std::tuple<ZoomCase, int>> {};
+class RegionAtZoom : public ::testing::TestWithParam<std::tuple<ZoomCase, ScoreTool>> {};
 
 TEST_P(RegionAtZoom, TheBlockFloatsAndLandsWhereTheZoomMapsIt) {
   const auto& [c, tool] = GetParam();
@@ -264,7 +264,7 @@ TEST_P(RegionAtZoom, TheBlockFloatsAndLandsWhereTheZoomMapsIt) {
   const QImage before = ui.Score().copy();
 
   ZoomTo(ui, c.zoom);
-  ui.Click(tool == kToolRegionMove ? "RBtnLM4" : "RBtnLM5");
+  ui.Click(tool == ScoreTool::RegionMove ? "RBtnLM4" : "RBtnLM5");
   ui.DragOnScore(c.selectFrom, c.selectTo);
   ASSERT_TRUE(ui->Image2->isVisible());
   EXPECT_EQ(ui->Image2->Picture().size(), c.region.size());
@@ -273,18 +273,20 @@ TEST_P(RegionAtZoom, TheBlockFloatsAndLandsWhereTheZoomMapsIt) {
   DragBlockTo(ui, c.dragTo);
   ui.PressOnScore({40, 40}, Qt::RightButton);
   EXPECT_EQ(ui.Score().size(), before.size());
-  EXPECT_TRUE(
-      SamePicture(ui.Score(), Carried(before, blank, c.region, c.dropAt, tool == kToolRegionMove)));
+  EXPECT_TRUE(SamePicture(
+      ui.Score(), Carried(before, blank, c.region, c.dropAt, tool == ScoreTool::RegionMove)));
 }
 
 std::string ZoomCaseName(const ::testing::TestParamInfo<RegionAtZoom::ParamType>& info) {
   const ZoomCase& c = std::get<0>(info.param);
-  return std::string(c.name) + (std::get<1>(info.param) == kToolRegionMove ? "_Move" : "_Copy");
+  return std::string(c.name) +
+         (std::get<1>(info.param) == ScoreTool::RegionMove ? "_Move" : "_Copy");
 }
 
 INSTANTIATE_TEST_SUITE_P(Zooms, RegionAtZoom,
                          ::testing::Combine(::testing::ValuesIn(kZoomCases),
-                                            ::testing::Values(kToolRegionMove, kToolRegionCopy)),
+                                            ::testing::Values(ScoreTool::RegionMove,
+                                                              ScoreTool::RegionCopy)),
                          ZoomCaseName);
 
 }  // namespace

@@ -6,10 +6,10 @@
 #include <QImage>
 #include <QPoint>
 
+#include "platform/blank_page.h"
 #include "platform/canvas.h"
 #include "platform/palette.h"
 #include "platform/ui/image_control.h"
-#include "score_window/core/blank_page.h"
 #include "score_window/tform1.h"
 
 namespace scoreink::test {

@@ -53,7 +53,7 @@ TEST(ImportDialogWindow, OpensOverTheEditorWithEveryControlOfItsDesign) {
 
   EXPECT_EQ(dialog.Label1->text(), im.Pictures());
   EXPECT_EQ(ListedNames(dialog.FileListBox1), QStringList({"a.jpg", "b.bmp"}));
-  EXPECT_TRUE(im.Editor().ImportOpen);
+  EXPECT_TRUE(im.Editor().ImportOpen());
   EXPECT_FALSE(im.Editor().Img1->isEnabled()) << "no mouse input on the import area";
   EXPECT_FALSE(dialog.KnobDragging);
 }
@@ -97,7 +97,7 @@ TEST(ImportDialogWindow, ClosedByTheWindowSystemItActsAsCancel) {
   im.Pick("b.bmp");
   im.Dialog().close();
   EXPECT_FALSE(im.IsOpen());
-  EXPECT_FALSE(im.Editor().ImportOpen);
+  EXPECT_FALSE(im.Editor().ImportOpen());
   EXPECT_TRUE(im.Editor().Img1->isEnabled());
   EXPECT_FALSE(im.Editor().Img1->HasPicture()) << "nothing had been accepted";
 }

@@ -229,7 +229,7 @@ TEST(ImportOkAndCancel, OkAcceptsTheSplitAndShowsTheImportControls) {
   TForm3& editor = im.Editor();
   EXPECT_EQ(editor.ImgBK->Picture(), split);
   EXPECT_EQ(editor.Img1->Picture(), split);
-  EXPECT_FALSE(editor.ImportOpen);
+  EXPECT_FALSE(editor.ImportOpen());
   EXPECT_TRUE(editor.Img1->isEnabled());
   ExpectImportControls(editor, true);
 }

@@ -28,7 +28,7 @@ TEST(PaletteMode, ASymbolClickLeavesNoToolCheckedAndHidesThePenAndKeyControls) {
 
   ui.Click("Img07");
 
-  EXPECT_EQ(ui->ToolMode, -1);
+  EXPECT_EQ(ui->ToolMode, ScoreTool::Symbol);
   EXPECT_EQ(ui->RBtnLMGroup->checkedButton(), nullptr);
   EXPECT_TRUE(ui->RBtnLMGroup->exclusive()) << "one tool at a time once a tool is chosen again";
   EXPECT_EQ(ui->ImgXX->Picture(), ui.Find<ImageControl>("Img07")->Picture());
@@ -41,14 +41,14 @@ TEST(PaletteMode, ASymbolClickLeavesNoToolCheckedAndHidesThePenAndKeyControls) {
 
   ui.Click("Img11");  // another symbol simply replaces the selection
   EXPECT_EQ(ui->ImgXX->Picture(), ui.Find<ImageControl>("Img11")->Picture());
-  EXPECT_EQ(ui->ToolMode, -1);
+  EXPECT_EQ(ui->ToolMode, ScoreTool::Symbol);
 }
 
 TEST(PaletteMode, EmptyCustomSlotsIgnoreTheClickAfterStampingWhatFloats) {
   ScoreWindowHarness ui;
   const QImage blank = ui.Score().copy();
   ui.Click("OPImg01");
-  EXPECT_EQ(ui->ToolMode, 0);
+  EXPECT_EQ(ui->ToolMode, ScoreTool::FreeDraw);
   EXPECT_TRUE(ui->RBtnLM0->isChecked());
   EXPECT_TRUE(ui->BtnXX->isHidden());
 
@@ -58,7 +58,7 @@ TEST(PaletteMode, EmptyCustomSlotsIgnoreTheClickAfterStampingWhatFloats) {
   EXPECT_TRUE(ui->Image2->isHidden()) << "the floating symbol is stamped first";
   EXPECT_NE(ui.Score(), blank);
   EXPECT_EQ(ui->ImgXX->Picture(), ui.Find<ImageControl>("Img01")->Picture());
-  EXPECT_EQ(ui->ToolMode, -1);
+  EXPECT_EQ(ui->ToolMode, ScoreTool::Symbol);
 }
 
 TEST(PaletteMode, AFilledCustomSlotIsPlacedAndOnlyItsPureBlackIsStamped) {
@@ -90,7 +90,7 @@ TEST(PaletteMode, DeselectStampsPutsThePenPanelBackAndTheWidthToTwo) {
   EXPECT_EQ(ui->Label1->text(), "2");
   EXPECT_EQ(PenWidth, 2);
   EXPECT_EQ(LeftLimit, 27);
-  EXPECT_EQ(ui->ToolMode, 0);
+  EXPECT_EQ(ui->ToolMode, ScoreTool::FreeDraw);
   EXPECT_TRUE(ui->RBtnLM0->isChecked());
   EXPECT_FALSE(ui->ImgXX->HasPicture());
   EXPECT_TRUE(ui->BtnXX->isHidden());

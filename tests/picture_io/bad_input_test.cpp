@@ -1,7 +1,6 @@
 // Files that are not what their names say, empty, cut off, random or missing: each gives a
 // message that names the file and says what is wrong, and nothing else happens.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <QBuffer>
 #include <QDir>
@@ -9,6 +8,7 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
+#include "harness/permissions_bind.h"
 #include "jpeg_test_files.h"
 #include "picture_test_support.h"
 #include "platform/picture_io.h"
@@ -103,7 +103,8 @@ TEST(PictureLoad, UnreadableFileGivesAClearMessage) {
   const QString locked = dir.filePath("locked.bmp");
   test::WriteFileBytes(locked, SmallBmp());
   QFile::setPermissions(locked, QFileDevice::WriteOwner);
-  if (geteuid() == 0) GTEST_SKIP() << "file permissions do not bind the super-user";
+  const test::PermissionsBind bind;
+  if (!bind.active()) GTEST_SKIP() << "root cannot give up its powers over permissions here";
   const PictureResult unreadable = LoadPicture(locked);
   EXPECT_FALSE(unreadable.ok());
   EXPECT_TRUE(unreadable.error.contains(QStringLiteral("許可がない")))

@@ -1,7 +1,5 @@
 #include "picture_test_support.h"
 
-#include <sys/mount.h>
-
 #include <QFile>
 
 namespace scoreink::test {
@@ -59,23 +57,6 @@ bool SameColors(const QImage& a, const QImage& b) {
     for (int x = 0; x < a.width(); ++x)
       if ((a.pixel(x, y) & 0xFFFFFF) != (b.pixel(x, y) & 0xFFFFFF)) return false;
   return true;
-}
-
-ScopedTmpfs::ScopedTmpfs(const QString& options) {
-  mounted_ = ::mount("tmpfs", QFile::encodeName(dir_.path()).constData(), "tmpfs", 0,
-                     options.toLatin1().constData()) == 0;
-}
-
-ScopedTmpfs::~ScopedTmpfs() {
-  if (mounted_) ::umount(QFile::encodeName(dir_.path()).constData());
-}
-
-bool ScopedTmpfs::Remount(const QString& options) {
-  const QByteArray data = options.toLatin1();
-  unsigned long flags = MS_REMOUNT;
-  if (options.split(',').contains(QStringLiteral("ro"))) flags |= MS_RDONLY;
-  return ::mount("tmpfs", QFile::encodeName(dir_.path()).constData(), "tmpfs", flags,
-                 data.constData()) == 0;
 }
 
 }  // namespace scoreink::test

@@ -4,7 +4,6 @@
 #include <QByteArray>
 #include <QImage>
 #include <QString>
-#include <QTemporaryDir>
 
 namespace scoreink::test {
 
@@ -30,20 +29,5 @@ BmpFields BmpFieldsOf(const QByteArray& bytes);
 
 // True when every pixel of a and b has the same colour (formats may differ).
 bool SameColors(const QImage& a, const QImage& b);
-
-// A small file system mounted for one test (tmpfs); null-mounted when the process may not
-// mount, and the test is then skipped. Unmounted at the end of the test.
-class ScopedTmpfs {
- public:
-  ScopedTmpfs(const QString& options);
-  ~ScopedTmpfs();
-  bool mounted() const { return mounted_; }
-  QString path() const { return dir_.path(); }
-  bool Remount(const QString& options);
-
- private:
-  QTemporaryDir dir_;
-  bool mounted_ = false;
-};
 
 }  // namespace scoreink::test

@@ -1,13 +1,15 @@
 // Saving where the file cannot be written (a full disk, a read-only folder or file) is an
 // error with a clear message, never a success, and whatever file was there stays whole.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <functional>
 
+#include "harness/permissions_bind.h"
+#include "harness/scratch_mount.h"
 #include "picture_test_support.h"
 #include "platform/picture_io.h"
 #include "platform/replacing_file_write.h"
@@ -46,7 +48,7 @@ QStringList FilesIn(const QString& folder) {
 TEST(PictureSave, FullDiskIsAnErrorAndKeepsTheOldFile) {
   for (const SaverCase& c : kSavers) {
     SCOPED_TRACE(c.name);
-    test::ScopedTmpfs disk(QStringLiteral("size=64k"));
+    test::ScratchMount disk(QStringLiteral("size=64k"));
     if (!disk.mounted()) GTEST_SKIP() << "mounting a small tmpfs is not permitted here";
     const QString path = disk.path() + QLatin1Char('/') + QLatin1String(c.fileName);
     const QImage small = test::Rgb888Sample(16, 16);
@@ -68,7 +70,7 @@ TEST(PictureSave, FullDiskIsAnErrorAndKeepsTheOldFile) {
 // In a folder that takes no new files the old file is overwritten where it lies; a disk too
 // full for the new bytes must leave it whole, and a rewrite that fits must fit exactly.
 TEST(PictureSave, InPlaceRewriteOnAFullDiskKeepsTheOldFile) {
-  test::ScopedTmpfs disk(QStringLiteral("size=64k"));
+  test::ScratchMount disk(QStringLiteral("size=64k"));
   if (!disk.mounted()) GTEST_SKIP() << "mounting a small tmpfs is not permitted here";
   const QString path = disk.path() + QStringLiteral("/score.bmp");
   ASSERT_TRUE(SaveBmp(test::Rgb888Sample(16, 16), path).ok());
@@ -92,12 +94,12 @@ TEST(PictureSave, InPlaceRewriteOnAFullDiskKeepsTheOldFile) {
 TEST(PictureSave, ReadOnlyFileSystemIsAnErrorAndKeepsTheOldFile) {
   for (const SaverCase& c : kSavers) {
     SCOPED_TRACE(c.name);
-    test::ScopedTmpfs disk(QStringLiteral("size=1m"));
+    test::ScratchMount disk(QStringLiteral("size=1m"));
     if (!disk.mounted()) GTEST_SKIP() << "mounting a tmpfs is not permitted here";
     const QString existing = disk.path() + QLatin1Char('/') + QLatin1String(c.fileName);
     ASSERT_TRUE(c.save(test::Rgb888Sample(8, 8), existing).ok());
     const QByteArray before = test::FileBytes(existing);
-    ASSERT_TRUE(disk.Remount(QStringLiteral("ro")));
+    ASSERT_TRUE(disk.MakeReadOnly());
 
     const WriteResult overwrite = c.save(test::Rgb888Sample(20, 20), existing);
     EXPECT_FALSE(overwrite.ok());
@@ -114,7 +116,8 @@ TEST(PictureSave, ReadOnlyFileSystemIsAnErrorAndKeepsTheOldFile) {
 // A folder that refuses new files: no new picture can go there, but a writable file in it
 // is still rewritten in place.
 TEST(PictureSave, ReadOnlyFolderRefusesNewFilesButRewritesWritableOnes) {
-  if (geteuid() == 0) GTEST_SKIP() << "folder permissions do not bind the super-user";
+  const test::PermissionsBind bind;
+  if (!bind.active()) GTEST_SKIP() << "root cannot give up its powers over permissions here";
   QTemporaryDir dir;
   const QString existing = dir.filePath("kept.bmp");
   ASSERT_TRUE(SaveBmp(test::Rgb888Sample(8, 8), existing).ok());

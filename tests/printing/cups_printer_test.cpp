@@ -6,11 +6,11 @@
 #include <QTemporaryDir>
 
 #include "harness/score_window_harness.h"
+#include "platform/blank_page.h"
 #include "platform/ui/device_facts_reader.h"
 #include "platform/ui/print_job.h"
 #include "print_test_support.h"
 #include "private_cups.h"
-#include "score_window/core/blank_page.h"
 
 namespace scoreink::test {
 namespace {

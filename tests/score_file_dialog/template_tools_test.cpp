@@ -80,10 +80,10 @@ TEST(TemplateTools, AHiddenRegionToolDoesNotStayTheChosenTool) {
   scans.Add("scan.bmp", 800, 1100);
   ScoreWindowHarness ui;
   ui.Click("RBtnLM4");
-  ASSERT_EQ(ui->ToolMode, 4);
+  ASSERT_EQ(ui->ToolMode, ScoreTool::RegionMove);
   OpenWithOk(ui, scans.Path(), "scan.bmp");
   EXPECT_TRUE(ui->RBtnLM0->isChecked());
-  EXPECT_EQ(ui->ToolMode, 0);
+  EXPECT_EQ(ui->ToolMode, ScoreTool::FreeDraw);
 }
 
 TEST(TemplateTools, ARegionToolThatStaysShownStaysChosen) {
@@ -93,7 +93,7 @@ TEST(TemplateTools, ARegionToolThatStaysShownStaysChosen) {
   ui.Click("RBtnLM3");
   OpenWithOk(ui, scans.Path(), "blank.bmp");
   EXPECT_TRUE(ui->RBtnLM3->isChecked());
-  EXPECT_EQ(ui->ToolMode, 3);
+  EXPECT_EQ(ui->ToolMode, ScoreTool::RegionDelete);
 }
 
 }  // namespace

@@ -89,8 +89,8 @@ TEST(ScoreWindowStartup, StartsInFreeDrawWithTheDesignStateOfThePanel) {
   EXPECT_FALSE(ui->Image2->HasPicture());
   EXPECT_FALSE(ui->ImgXX->HasPicture());
 
-  EXPECT_EQ(ui->ToolMode, 0);
-  EXPECT_EQ(ui->LineKind, 0);
+  EXPECT_EQ(ui->ToolMode, ScoreTool::FreeDraw);
+  EXPECT_EQ(ui->LineKind, LineVariant::Free);
   EXPECT_FALSE(ui->Dragging);
   EXPECT_EQ(ui->PenColor, kBlack);
   EXPECT_EQ(PenWidth, 2);

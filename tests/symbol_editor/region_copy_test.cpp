@@ -1,8 +1,8 @@
 // The region a selection in the import area copies, and the drawing made from it.
 #include <gtest/gtest.h>
 
-#include "symbol_editor/core/region_copy.h"
 #include "harness/symbol_pictures.h"
+#include "symbol_editor/core/region_copy.h"
 
 namespace scoreink::test {
 namespace {

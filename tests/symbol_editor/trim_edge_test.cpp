@@ -1,9 +1,9 @@
 // Trimming one edge of the symbol drawing: what is kept, and the 5-pixel floor.
 #include <gtest/gtest.h>
 
+#include "harness/symbol_pictures.h"
 #include "platform/palette.h"
 #include "symbol_editor/core/trim_edge.h"
-#include "harness/symbol_pictures.h"
 
 namespace scoreink::test {
 namespace {

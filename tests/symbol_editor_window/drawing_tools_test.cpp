@@ -198,7 +198,7 @@ TEST(SymbolEditorBrush, ChoosingTheBrushHidesThePenControlsAndKeepsTheFigure) {
   EXPECT_EQ(ed->LBL9->text(), "Penの太さ、色");
   EXPECT_FALSE(ed->GroupBox1->isHidden());
   EXPECT_FALSE(ed->LBL8->isHidden());
-  EXPECT_EQ(ed->ShapeKind, 3);
+  EXPECT_EQ(ed->ShapeKind, EditorShape::Ellipse);
   EXPECT_EQ(HistoryPos(), 1);
 }
 

@@ -124,12 +124,12 @@ TEST(SymbolEditorWindow, OpensOnABlank30By30DrawingAt400PercentWithFreePenInBlac
   EXPECT_EQ(editor.LBL8->text(), "2");
   EXPECT_TRUE(ed.Driver().Find<QRadioButton>("RBtn0")->isChecked());
   EXPECT_TRUE(ed.Driver().Find<QRadioButton>("RBtn5")->isChecked());
-  EXPECT_EQ(editor.ShapeKind, 0);
+  EXPECT_EQ(editor.ShapeKind, EditorShape::FreeLine);
   EXPECT_EQ(editor.PenWidth, 2);
   EXPECT_TRUE(editor.UsePen);
   EXPECT_FALSE(editor.Dragging);
   EXPECT_EQ(editor.DrawColor, kBlack);
-  EXPECT_FALSE(editor.ImportOpen);
+  EXPECT_FALSE(editor.ImportOpen());
   EXPECT_EQ(editor.ImgTMP->Picture(), ed.Drawing());
   EXPECT_FALSE(editor.ImgBK->HasPicture());
   EXPECT_FALSE(editor.Img1->HasPicture());

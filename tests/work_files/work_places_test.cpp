@@ -1,8 +1,5 @@
 // Where the work files live: beside the executable, or in the per-user data folder when the
 // executable's folder cannot be written.
-#include <sys/mount.h>
-#include <unistd.h>
-
 #include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <QDir>
@@ -11,38 +8,12 @@
 #include <QTemporaryDir>
 
 #include "harness/scoped_data_home.h"
+#include "harness/scratch_mount.h"
 #include "platform/executable_folder.h"
 #include "platform/work_files.h"
 
 namespace scoreink {
 namespace {
-
-// Makes a folder that cannot be written. Permission bits do not stop root, so as root a
-// read-only file system is mounted over it instead.
-class ReadOnlyFolder {
- public:
-  explicit ReadOnlyFolder(const QString& path) : path_(path) {
-    if (geteuid() != 0) {
-      ready_ =
-          QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup |
-                                          QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
-    } else {
-      mounted_ =
-          mount("tmpfs", path.toLocal8Bit().constData(), "tmpfs", MS_RDONLY, "size=64k") == 0;
-      ready_ = mounted_;
-    }
-  }
-  ~ReadOnlyFolder() {
-    if (mounted_) umount(path_.toLocal8Bit().constData());
-    QFile::setPermissions(path_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-  }
-  bool ready() const { return ready_; }
-
- private:
-  QString path_;
-  bool mounted_ = false;
-  bool ready_ = false;
-};
 
 using test::ScopedDataHome;
 
@@ -61,8 +32,9 @@ TEST(WorkPlacesTest, AWritableExecutableFolderHoldsEverything) {
 
 TEST(WorkPlacesTest, AReadOnlyExecutableFolderMovesTheWorkFilesToTheUserDataFolder) {
   QTemporaryDir exe, dataHome;
-  ReadOnlyFolder readOnly(exe.path());
-  if (!readOnly.ready()) GTEST_SKIP() << "cannot make a read-only folder here";
+  test::ProtectedFolder readOnly(exe.path());
+  if (!readOnly.usable() || !readOnly.Protect())
+    GTEST_SKIP() << "cannot make a read-only folder here";
   ScopedDataHome home(dataHome.path());
   const QString base = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
   ASSERT_TRUE(base.startsWith(dataHome.path() + "/"));

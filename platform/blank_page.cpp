@@ -1,4 +1,4 @@
-#include "score_window/core/blank_page.h"
+#include "platform/blank_page.h"
 
 #include <algorithm>
 #include <cmath>
@@ -7,8 +7,8 @@
 #include <limits>
 #include <vector>
 
-#include "editing/palette_rows.h"
 #include "platform/palette.h"
+#include "platform/palette_rows.h"
 #include "platform/pixel_format.h"
 
 namespace scoreink {
@@ -30,7 +30,7 @@ int MarginOnScreen(int printerOffset, int screenDpi, int printerDpi) {
 }  // namespace
 
 int MillimetresToPixels(int mm, int dpi) {
-  // The product is a 32-bit integer (wrapping as it always did); the division is in extended
+  // The product is a 32-bit integer (wrapping on overflow); the division is in extended
   // precision by 25.39999, not 25.4, so the page keeps its long-standing size.
   const auto product = static_cast<std::int32_t>(std::int64_t(mm) * std::int64_t(dpi));
   const long double quotient = static_cast<long double>(product) / 25.39999L;

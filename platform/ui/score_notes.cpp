@@ -1,4 +1,4 @@
-#include "editing/handlers/score_notes.h"
+#include "platform/ui/score_notes.h"
 
 #include <QString>
 

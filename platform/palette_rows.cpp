@@ -1,4 +1,4 @@
-#include "editing/palette_rows.h"
+#include "platform/palette_rows.h"
 
 #include <cstring>
 

@@ -1,7 +1,7 @@
-#include "editing/handlers/history_messages.h"
+#include "platform/ui/history_messages.h"
 
-#include "editing/handlers/score_notes.h"
 #include "platform/ui/message_box.h"
+#include "platform/ui/score_notes.h"
 
 namespace scoreink {
 

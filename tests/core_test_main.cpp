@@ -1,0 +1,16 @@
+// Test entry of the programs that test the core alone: one QGuiApplication per test process
+// (pictures and fonts need no widgets), headless unless a display is asked for.
+#include <gtest/gtest.h>
+#include <QFile>
+#include <QGuiApplication>
+#include <QTemporaryDir>
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // The per-user data folder of every test is a folder of its own, never the real one.
+  QTemporaryDir userData;
+  qputenv("XDG_DATA_HOME", QFile::encodeName(userData.path()));
+  ::testing::InitGoogleTest(&argc, argv);
+  QGuiApplication app(argc, argv);
+  return RUN_ALL_TESTS();
+}
