@@ -29,14 +29,13 @@
 #include <thread>
 #include <vector>
 
-#include <jpeglib.h>
-
 #include "bench/bench_support.h"
 #include "dialogs/core/picked_picture.h"
 #include "dialogs/file_list_box.h"
 #include "dialogs/folder_tree.h"
 #include "dialogs/tform2.h"
 #include "dialogs/tform4.h"
+#include "harness/repeated_scan_jpeg.h"
 #include "platform/bmp_header.h"
 #include "platform/read_watch.h"
 #include "platform/ui/image_control.h"
@@ -61,37 +60,9 @@ PictureFile MadeOnce(const QString& name, const std::function<void(const QString
   return file;
 }
 
-// White, grey, one DC scan and 63 scans of one AC coefficient (jpegtran -scans), and the last
-// scan's bytes repeated until the file has `scans` scans.
+// The 64-scan file at the bench's side, its last scan repeated until it has `scans` scans.
 QByteArray SixtyFourScanJpeg(int scans) {
-  jpeg_compress_struct cinfo;
-  jpeg_error_mgr errors;
-  cinfo.err = jpeg_std_error(&errors);
-  jpeg_create_compress(&cinfo);
-  unsigned char* buffer = nullptr;
-  unsigned long size = 0;
-  jpeg_mem_dest(&cinfo, &buffer, &size);
-  cinfo.image_width = cinfo.image_height = kSide;
-  cinfo.input_components = 1;
-  cinfo.in_color_space = JCS_GRAYSCALE;
-  jpeg_set_defaults(&cinfo);
-  std::vector<jpeg_scan_info> script(64);
-  for (int k = 0; k < 64; ++k) script[size_t(k)] = {1, {0, 0, 0, 0}, k, k, 0, 0};
-  cinfo.scan_info = script.data();
-  cinfo.num_scans = 64;
-  jpeg_start_compress(&cinfo, TRUE);
-  std::vector<JSAMPLE> white(kSide, 255);
-  for (int y = 0; y < kSide; ++y) {
-    JSAMPROW row = white.data();
-    jpeg_write_scanlines(&cinfo, &row, 1);
-  }
-  jpeg_finish_compress(&cinfo);
-  jpeg_destroy_compress(&cinfo);
-  QByteArray file(reinterpret_cast<const char*>(buffer), qsizetype(size));
-  std::free(buffer);
-  const qsizetype last = file.lastIndexOf("\xFF\xDA");
-  const qsizetype end = file.lastIndexOf("\xFF\xD9");
-  return file.left(end) + file.mid(last, end - last).repeated(scans - 64) + file.mid(end);
+  return test::RepeatedScanJpeg(kSide, kSide, scans - 64);
 }
 
 void WriteBytes(const QString& path, const QByteArray& bytes) {
