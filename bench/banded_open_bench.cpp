@@ -20,6 +20,7 @@
 #include <chrono>
 
 #include "bench/bench_support.h"
+#include "bench/dialog_pick.h"
 #include "dialogs/file_list_box.h"
 #include "dialogs/folder_tree.h"
 #include "dialogs/tform2.h"
@@ -58,16 +59,6 @@ qint64 TrimmedResident() {
   return bench::StatusBytes("VmRSS:");
 }
 
-// A file dialog's list pointed at the scan's folder, the scan selected.
-template <class Dialog>
-bool SelectScan(Dialog* dialog, const QString& folder) {
-  if (!dialog || !dialog->ShellTreeView1->SelectFolder(folder) ||
-      dialog->FileListBox1->count() != 1)
-    return false;
-  dialog->FileListBox1->setCurrentRow(0);
-  return true;
-}
-
 void FinishDeferredDeletes() {
   QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
@@ -79,7 +70,7 @@ class ScanOpener {
   ScanOpener(bench::BenchWindow& window, Opening opening, const QString& folder)
       : window_(window), opening_(opening), folder_(folder) {
     if (opening_ == kImportDialog) {
-      window_->Btn12Click(window_->Btn12);
+      window_->Btn12Click(window_->Control<QPushButton>("Btn12"));
       editor_ = Form3;
     }
   }
@@ -93,47 +84,50 @@ class ScanOpener {
     Close();
     if (opening_ == kImportDialog) {
       if (!editor_) return false;
-      editor_->Btn11Click(editor_->Btn11);
-      return SelectScan(Form4, folder_);
+      editor_->Btn11Click(editor_->Control<QPushButton>("Btn11"));
+      return bench::SelectOnlyPicture(Form4, folder_);
     }
-    window_->Btn2Click(window_->Btn2);
-    return SelectScan(Form2, folder_);
+    window_->Btn2Click(window_->Control<QPushButton>("Btn2"));
+    return bench::SelectOnlyPicture(Form2, folder_);
   }
 
   void Pick() {
     switch (opening_) {
       case kScoreFileDialog:
-        Form2->FileListBox1Click(Form2->FileListBox1);
+        Form2->FileListBox1Click(Form2->Control<FileListBox>("FileListBox1"));
         break;
       case kFormerWholePage: {
         // Read whole, then converted: the steps of the pick before pictures were read in bands.
-        PictureResult loaded = LoadPicture(Form2->FileListBox1->SelectedFilePath());
+        PictureResult loaded =
+            LoadPicture(Form2->Control<FileListBox>("FileListBox1")->SelectedFilePath());
         QImage picture = ConvertedTo(loaded.image, PixelFormat::Bits8);
         loaded.image = QImage();
-        window_->Image1->SetPicture(picture);
+        window_->Control<ImageControl>("Image1")->SetPicture(picture);
         break;
       }
       case kImportDialog:
-        Form4->FileListBox1Click(Form4->FileListBox1);
+        Form4->FileListBox1Click(Form4->Control<FileListBox>("FileListBox1"));
         break;
     }
   }
 
   bool Shown() const {
-    if (opening_ == kImportDialog) return editor_->Img1->Picture().size() == kScanSize;
+    if (opening_ == kImportDialog)
+      return editor_->Control<ImageControl>("Img1")->Picture().size() == kScanSize;
     return window_->Surface().size() == kScanSize && window_.boxes() == 0;
   }
 
   qint64 PictureBytes() const {
-    if (opening_ == kImportDialog) return editor_->Img1->Picture().sizeInBytes();
+    if (opening_ == kImportDialog)
+      return editor_->Control<ImageControl>("Img1")->Picture().sizeInBytes();
     return window_->Surface().sizeInBytes();
   }
 
  private:
   // Cancel: the score (or the import area) goes back to what it was, the picture is freed.
   void Close() {
-    if (Form2) Form2->Button2Click(Form2->Button2);
-    if (Form4) Form4->Button2Click(Form4->Button2);
+    if (Form2) Form2->Button2Click(Form2->Control<QPushButton>("Button2"));
+    if (Form4) Form4->Button2Click(Form4->Control<QPushButton>("Button2"));
     FinishDeferredDeletes();
   }
 

@@ -29,7 +29,7 @@ using bench::BenchWindow;
 void ShowPage(BenchWindow& window, int which) {
   if (which == 1) {
     static const QImage scan = bench::PaperPage8(4960, 7016, true);
-    window->Image1->SetPicture(scan);
+    window->Control<ImageControl>("Image1")->SetPicture(scan);
   }
   window->ApplyScoreZoom();
 }
@@ -100,12 +100,13 @@ void BM_WindowDropSymbol(benchmark::State& state) {
   ShowPage(window, int(state.range(0)));
   const QImage symbol = PaletteSymbolImage(1);
   for (auto _ : state) {
-    window->Image2->setGeometry(QRect(QPoint(400, 500), symbol.size()));
-    window->Image2->SetPicture(symbol);
-    window->Image2->show();
+    window->Control<ImageControl>("Image2")->setGeometry(QRect(QPoint(400, 500), symbol.size()));
+    window->Control<ImageControl>("Image2")->SetPicture(symbol);
+    window->Control<ImageControl>("Image2")->show();
     window->DropSymbol();
   }
-  if (window->Image2->isVisible()) state.SkipWithError("the symbol was not stamped");
+  if (window->Control<ImageControl>("Image2")->isVisible())
+    state.SkipWithError("the symbol was not stamped");
   state.SetLabel(PageName(int(state.range(0))));
 }
 BENCHMARK(BM_WindowDropSymbol)->Arg(0)->Arg(1);

@@ -103,7 +103,9 @@ void BM_HistoryStroke(benchmark::State& state) {
 // it there, and a click on the tool panel that stamps it, all timed.
 void BM_HistoryStamp(benchmark::State& state) {
   ScoreSession session(int(state.range(0)));
-  auto* noteHead = session->findChild<ImageControl*>("Img01");
+  auto* noteHead = session->Control<ImageControl>("Img01");
+  auto* panel = session->Control<QFrame>("Panel1");
+  auto* overlay = session->Control<ImageControl>("Image2");
   if (!Begin(session) || !noteHead) return state.SkipWithError("the session did not start");
   const int first = HistoryPos();
   OpMeter meter(state);
@@ -116,9 +118,9 @@ void BM_HistoryStamp(benchmark::State& state) {
       session->ImgVClick(noteHead);
       session->Image1MouseDown(Qt::LeftButton, at.x(), at.y());
       session->Image1MouseUp(Qt::LeftButton, at.x(), at.y());
-      session->Panel1Click(session->Panel1);
+      session->Panel1Click(panel);
     });
-    stamped = stamped && session->Image2->isHidden();
+    stamped = stamped && overlay->isHidden();
   }
   if (!session.Ok() || !stamped || HistoryPos() != first + state.iterations())
     return state.SkipWithError("a symbol was not stamped as one step");
@@ -175,7 +177,9 @@ void BM_HistoryRegionMove(benchmark::State& state) {
   ScoreSession session(int(state.range(0)));
   if (!Begin(session)) return state.SkipWithError("the session did not start");
   const bool move = state.range(1) == kMoveArg;
-  session->RBtnLMClick(move ? session->RBtnLM4 : session->RBtnLM5);
+  session->RBtnLMClick(session->Control<QRadioButton>(move ? "RBtnLM4" : "RBtnLM5"));
+  auto* panel = session->Control<QFrame>("Panel1");
+  auto* overlay = session->Control<ImageControl>("Image2");
   const QSize block(300, 200);
   const QPoint shift(150, 100);
   const int first = HistoryPos();
@@ -197,9 +201,9 @@ void BM_HistoryRegionMove(benchmark::State& state) {
       for (int i = 1; i <= 10; ++i)
         session->Image2MouseMove(centre.x() + step.x(), centre.y() + step.y());
       session->Image2MouseUp(Qt::LeftButton, centre.x(), centre.y());
-      session->Panel1Click(session->Panel1);
+      session->Panel1Click(panel);
     });
-    dropped = dropped && session->Image2->isHidden();
+    dropped = dropped && overlay->isHidden();
   }
   if (!session.Ok() || !dropped || HistoryPos() != first + state.iterations())
     return state.SkipWithError("a block was not moved as one step");

@@ -30,6 +30,7 @@
 #include <vector>
 
 #include "bench/bench_support.h"
+#include "bench/dialog_pick.h"
 #include "dialogs/core/picked_picture.h"
 #include "dialogs/file_list_box.h"
 #include "dialogs/folder_tree.h"
@@ -120,26 +121,18 @@ void FinishDeferredDeletes() {
   QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-template <class Dialog>
-bool SelectOnly(Dialog* dialog, const QString& folder) {
-  if (!dialog || !dialog->ShellTreeView1->SelectFolder(folder) ||
-      dialog->FileListBox1->count() != 1)
-    return false;
-  dialog->FileListBox1->setCurrentRow(0);
-  return true;
-}
-
 void BM_HostileJpegRefused(benchmark::State& state) {
   const PictureFile& file = Hostile500Scans();
   bench::BenchWindow window;
   if (!window.started()) return state.SkipWithError("the score window did not start");
-  window->Btn2Click(window->Btn2);
-  if (!SelectOnly(Form2, file.folder)) return state.SkipWithError("the file is not listed");
+  window->Btn2Click(window->Control<QPushButton>("Btn2"));
+  if (!bench::SelectOnlyPicture(Form2, file.folder))
+    return state.SkipWithError("the file is not listed");
   double longest = 0;
   int boxes = window.boxes();
   for (auto _ : state) {
     const auto start = std::chrono::steady_clock::now();
-    Form2->FileListBox1Click(Form2->FileListBox1);
+    Form2->FileListBox1Click(Form2->Control<FileListBox>("FileListBox1"));
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     state.SetIterationTime(seconds);
@@ -148,7 +141,7 @@ void BM_HostileJpegRefused(benchmark::State& state) {
   }
   state.counters["refused_ms"] = longest * 1000;
   state.counters["file_KB"] = double(QFile(file.path).size()) / 1024;
-  Form2->Button2Click(Form2->Button2);
+  Form2->Button2Click(Form2->Control<QPushButton>("Button2"));
   FinishDeferredDeletes();
 }
 BENCHMARK(BM_HostileJpegRefused)->Iterations(3)->UseManualTime()->Unit(benchmark::kMillisecond);
@@ -179,8 +172,9 @@ void BM_FirstProgressOf1GBBmp(benchmark::State& state) {
   {
     // The same file picked in the score file dialog: when its bar shows.
     bench::BenchWindow window;
-    window->Btn2Click(window->Btn2);
-    if (!SelectOnly(Form2, file.folder)) return state.SkipWithError("the file is not listed");
+    window->Btn2Click(window->Control<QPushButton>("Btn2"));
+    if (!bench::SelectOnlyPicture(Form2, file.folder))
+      return state.SkipWithError("the file is not listed");
     QElapsedTimer clock;
     QTimer look;
     look.setInterval(1);
@@ -190,9 +184,9 @@ void BM_FirstProgressOf1GBBmp(benchmark::State& state) {
     });
     clock.start();
     look.start();
-    Form2->FileListBox1Click(Form2->FileListBox1);
+    Form2->FileListBox1Click(Form2->Control<FileListBox>("FileListBox1"));
     look.stop();
-    Form2->Button2Click(Form2->Button2);
+    Form2->Button2Click(Form2->Control<QPushButton>("Button2"));
     FinishDeferredDeletes();
   }
   state.counters["first_report_ms"] = first * 1000;
@@ -211,40 +205,41 @@ void BM_Open16384(benchmark::State& state) {
   if (!window.started()) return state.SkipWithError("the score window did not start");
   TForm3* editor = nullptr;
   if (import) {
-    window->Btn12Click(window->Btn12);
+    window->Btn12Click(window->Control<QPushButton>("Btn12"));
     editor = Form3;
   }
   qint64 peak = 0, steady = 0;
   double cpu = 0;
   for (auto _ : state) {
     if (import) {
-      editor->Btn11Click(editor->Btn11);
-      if (!SelectOnly(Form4, file.folder)) return state.SkipWithError("not listed");
+      editor->Btn11Click(editor->Control<QPushButton>("Btn11"));
+      if (!bench::SelectOnlyPicture(Form4, file.folder)) return state.SkipWithError("not listed");
     } else {
-      window->Btn2Click(window->Btn2);
-      if (!SelectOnly(Form2, file.folder)) return state.SkipWithError("not listed");
+      window->Btn2Click(window->Control<QPushButton>("Btn2"));
+      if (!bench::SelectOnlyPicture(Form2, file.folder)) return state.SkipWithError("not listed");
     }
     TrimmedResident();
     if (!bench::ResetPeakResident()) return state.SkipWithError("no peak resident size");
     const auto start = std::chrono::steady_clock::now();
     const double cpuBefore = bench::ThreadCpuSeconds();
     if (import)
-      Form4->FileListBox1Click(Form4->FileListBox1);
+      Form4->FileListBox1Click(Form4->Control<FileListBox>("FileListBox1"));
     else
-      Form2->FileListBox1Click(Form2->FileListBox1);
+      Form2->FileListBox1Click(Form2->Control<FileListBox>("FileListBox1"));
     cpu += bench::ThreadCpuSeconds() - cpuBefore;
     state.SetIterationTime(
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
     peak = std::max(peak, bench::StatusBytes("VmHWM:"));
     steady = std::max(steady, TrimmedResident());
-    const QSize shown = import ? editor->Img1->Picture().size() : window->Surface().size();
+    const QSize shown =
+        import ? editor->Control<ImageControl>("Img1")->Picture().size() : window->Surface().size();
     if (shown != QSize(kSide, kSide) || window.boxes() > 0)
       return state.SkipWithError("the pick did not bring the picture in");
     // Cancel: the score or the import area goes back, the picture is freed.
     if (import)
-      Form4->Button2Click(Form4->Button2);
+      Form4->Button2Click(Form4->Control<QPushButton>("Button2"));
     else
-      Form2->Button2Click(Form2->Button2);
+      Form2->Button2Click(Form2->Control<QPushButton>("Button2"));
     FinishDeferredDeletes();
   }
   if (editor) editor->Btn00Click(editor);

@@ -35,15 +35,16 @@ void BM_ImportPickScan(benchmark::State& state) {
     state.SkipWithError("the score window did not start");
     return;
   }
-  window->Btn12Click(window->Btn12);
+  window->Btn12Click(window->Control<QPushButton>("Btn12"));
   TForm3* editor = Form3;
-  if (editor) editor->Btn11Click(editor->Btn11);
+  if (editor) editor->Btn11Click(editor->Control<QPushButton>("Btn11"));
   TForm4* dialog = Form4;
   bench::TimePicks(state, dialog, scan.folder, window, [editor] {
-    return editor->Img1->Picture().size() == QSize(kScanWidth, kScanHeight);
+    return editor->Control<ImageControl>("Img1")->Picture().size() ==
+           QSize(kScanWidth, kScanHeight);
   });
   if (!dialog) return;
-  dialog->Button2Click(dialog->Button2);
+  dialog->Button2Click(dialog->Control<QPushButton>("Button2"));
   editor->Btn00Click(editor);
 }
 

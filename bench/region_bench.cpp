@@ -8,6 +8,7 @@
 // block sizes.
 #include <benchmark/benchmark.h>
 
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -47,17 +48,19 @@ class RegionSession {
   explicit RegionSession(int scene) : window_(Facts()) {
     ok_ = window_.started();
     if (!ok_) return;
-    if (scene == kScan) window_->Image1->SetPicture(bench::PaperPage8(4960, 7016, true));
-    SetLabelInteger(window_->Label3, 100);
+    if (scene == kScan)
+      window_->Control<ImageControl>("Image1")->SetPicture(bench::PaperPage8(4960, 7016, true));
+    SetLabelInteger(window_->Control<QLabel>("Label3"), 100);
     window_->ApplyScoreZoom();
     SharedHistory().ResetHistory(true);
+    undo_ = window_->Control<QPushButton>("Btn7");
   }
 
   bool Ok() const { return ok_ && window_.boxes() == 0; }
   TForm1& Window() { return *window_; }
 
   void ChooseTool(int tool) {
-    window_->RBtnLMClick(tool == kMoveArg ? window_->RBtnLM4 : window_->RBtnLM5);
+    window_->RBtnLMClick(window_->Control<QRadioButton>(tool == kMoveArg ? "RBtnLM4" : "RBtnLM5"));
   }
   // Press and drag of a selection from (100, 100) to (100 + side, 100 + side).
   void Select(int side) {
@@ -69,12 +72,13 @@ class RegionSession {
   // The undo button: the picture and the history as they were before the selection.
   bool Undo() {
     const int before = HistoryPos();
-    window_->Btn7Click(window_->Btn7);
+    window_->Btn7Click(undo_);
     return HistoryPos() == before - 1;
   }
 
  private:
   bench::BenchWindow window_;
+  QPushButton* undo_ = nullptr;
   bool ok_ = false;
 };
 

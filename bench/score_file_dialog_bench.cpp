@@ -36,13 +36,13 @@ void BM_DialogPickPreview(benchmark::State& state) {
     state.SkipWithError("the score window did not start");
     return;
   }
-  window->Btn2Click(window->Btn2);
+  window->Btn2Click(window->Control<QPushButton>("Btn2"));
   TForm2* dialog = Form2;
   bench::TimePicks(state, dialog, scan.folder, window, [&window] {
     return window->Surface().size() == QSize(kScanWidth, kScanHeight);
   });
   if (!dialog) return;
-  dialog->Button2Click(dialog->Button2);
+  dialog->Button2Click(dialog->Control<QPushButton>("Button2"));
 }
 
 // djpeg decodes the same file and throws the pixels away.

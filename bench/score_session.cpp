@@ -1,5 +1,6 @@
 #include "bench/score_session.h"
 
+#include <QLabel>
 #include <QPushButton>
 #include <cmath>
 #include <numbers>
@@ -20,6 +21,10 @@ const char* SceneName(int scene) {
 
 ScoreSession::ScoreSession(int scene) {
   ok_ = window_.started() && (scene != kScan || OpenScan());
+  if (ok_) {
+    undo_ = window_->Control<QPushButton>("Btn7");
+    redo_ = window_->Control<QPushButton>("Btn8");
+  }
 }
 
 bool ScoreSession::OpenScan() {
@@ -27,10 +32,10 @@ bool ScoreSession::OpenScan() {
     PictureResult loaded = LoadPicture(A4ScanJpeg().path);
     if (!loaded.ok()) return false;
     SetPixelFormat(loaded.image, PixelFormat::Bits8);
-    window_->Image1->SetPicture(loaded.image);
+    window_->Control<ImageControl>("Image1")->SetPicture(loaded.image);
   }
   TemplateScore = false;
-  SetLabelInteger(window_->Label3, 100);
+  SetLabelInteger(window_->Control<QLabel>("Label3"), 100);
   window_->ApplyScoreZoom();
   SharedHistory().ResetHistory(true);
   SharedHistory().Adopt(window_->Surface());  // as the score file dialog's OK does
@@ -49,13 +54,13 @@ void ScoreSession::Stroke(const std::vector<QPoint>& points) {
 
 bool ScoreSession::Undo() {
   const int before = HistoryPos();
-  window_->Btn7Click(window_->Btn7);
+  window_->Btn7Click(undo_);
   return HistoryPos() == before - 1 && Ok();
 }
 
 bool ScoreSession::Redo() {
   const int before = HistoryPos();
-  window_->Btn8Click(window_->Btn8);
+  window_->Btn8Click(redo_);
   return HistoryPos() == before + 1 && Ok();
 }
 

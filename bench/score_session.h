@@ -40,6 +40,8 @@ class ScoreSession {
   bool OpenScan();
 
   BenchWindow window_;
+  QPushButton* undo_ = nullptr;
+  QPushButton* redo_ = nullptr;
   bool ok_ = false;
 };
 

@@ -43,8 +43,8 @@ class EditorSession {
     editor_ = Form3;
     if (!editor_) return;
     const QImage picture = BlackAndWhite(ImportSize(import));
-    editor_->Img1->SetPicture(picture);
-    editor_->ImgBK->SetPicture(picture);
+    editor_->Control<ImageControl>("Img1")->SetPicture(picture);
+    editor_->Control<ImageControl>("ImgBK")->SetPicture(picture);
     editor_->ApplyZoom(1);
   }
   ~EditorSession() {

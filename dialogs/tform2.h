@@ -11,6 +11,8 @@
 #include <QString>
 #include <QWidget>
 
+#include "platform/ui/form_builder.h"
+
 class QCloseEvent;
 class QGroupBox;
 class QLabel;
@@ -53,14 +55,11 @@ class TForm2 : public QWidget {
   // The score window shows a picked file, not the score it had when the dialog opened.
   bool PreviewShown() const { return previewShown_; }
 
-  QLabel* Label1 = nullptr;
-  FolderTree* ShellTreeView1 = nullptr;
-  FileListBox* FileListBox1 = nullptr;
-  QGroupBox* GroupBox1 = nullptr;
-  QRadioButton* RadioButton0 = nullptr;
-  QRadioButton* RadioButton1 = nullptr;
-  QPushButton* Button1 = nullptr;
-  QPushButton* Button2 = nullptr;
+  // Finds a control by its object name.
+  template <class T = QWidget>
+  T* Control(const QString& name) const {
+    return FormControl<T>(this, name);
+  }
 
  signals:
   // The dialog has closed (FormClose has run): the score shown is the one to go on with.
@@ -83,6 +82,15 @@ class TForm2 : public QWidget {
   // Closes the dialog (FormClose runs) and deletes it once the handler has returned.
   void Release();
 
+  // The dialog's controls; others find them by name (Control).
+  QLabel* Label1 = nullptr;
+  FolderTree* ShellTreeView1 = nullptr;
+  FileListBox* FileListBox1 = nullptr;
+  QGroupBox* GroupBox1 = nullptr;
+  QRadioButton* RadioButton0 = nullptr;
+  QRadioButton* RadioButton1 = nullptr;
+  QPushButton* Button1 = nullptr;
+  QPushButton* Button2 = nullptr;
   ScoreHost& score_;
   QProgressBar* readProgress_ = nullptr;  // shown while a long pick is read
   QString pickedFile_;

@@ -13,6 +13,8 @@
 #include <QString>
 #include <QWidget>
 
+#include "platform/ui/form_builder.h"
+
 class QCloseEvent;
 class QLabel;
 class QProgressBar;
@@ -63,18 +65,13 @@ class TForm4 : public QWidget {
   void Release();
 
   // A left press on the knob is being dragged.
-  bool KnobDragging = false;
+  bool KnobHeld() const { return KnobDragging; }
 
-  QLabel* Label1 = nullptr;
-  FolderTree* ShellTreeView1 = nullptr;
-  FileListBox* FileListBox1 = nullptr;
-  ImageControl* Image1 = nullptr;
-  QLabel* TBL0 = nullptr;
-  QLabel* TBL1 = nullptr;
-  QLabel* TBL2 = nullptr;
-  QPushButton* TBB0 = nullptr;
-  QPushButton* Button1 = nullptr;
-  QPushButton* Button2 = nullptr;
+  // Finds a control by its object name.
+  template <class T = QWidget>
+  T* Control(const QString& name) const {
+    return FormControl<T>(this, name);
+  }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -88,6 +85,19 @@ class TForm4 : public QWidget {
   // Closes (FormClose runs) and deletes the dialog once the handler has returned.
   void Leave();
 
+  // The dialog's controls; others find them by name (Control).
+  QLabel* Label1 = nullptr;
+  FolderTree* ShellTreeView1 = nullptr;
+  FileListBox* FileListBox1 = nullptr;
+  ImageControl* Image1 = nullptr;
+  QLabel* TBL0 = nullptr;
+  QLabel* TBL1 = nullptr;
+  QLabel* TBL2 = nullptr;
+  QPushButton* TBB0 = nullptr;
+  QPushButton* Button1 = nullptr;
+  QPushButton* Button2 = nullptr;
+  // A left press on the knob is being dragged.
+  bool KnobDragging = false;
   ImportArea& editor_;
   QProgressBar* readProgress_ = nullptr;  // shown while a long pick is read
   bool creating_ = false;

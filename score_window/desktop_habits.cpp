@@ -1,6 +1,7 @@
 #include "score_window/desktop_habits.h"
 
 #include <QPushButton>
+#include <QScrollArea>
 
 #include "platform/ui/image_control.h"
 #include "platform/ui/press_button.h"
@@ -12,8 +13,10 @@ namespace scoreink {
 void AddDesktopHabits(TForm1& window) {
   AddScoreShortcuts(window);
   // The zoom buttons' steps, the point under the pointer kept.
-  new WheelPan(window.ScrollBox1, window.Image1,
-               [&window](bool zoomIn) { return PressButton(zoomIn ? window.Btn10 : window.Btn9); });
+  auto* zoomIn = window.Control<QPushButton>("Btn10");
+  auto* zoomOut = window.Control<QPushButton>("Btn9");
+  new WheelPan(window.Control<QScrollArea>("ScrollBox1"), window.Control<ImageControl>("Image1"),
+               [=](bool in) { return PressButton(in ? zoomIn : zoomOut); });
   AcceptScoreFileDrops(window);
   KeepScoreWindowTitle(window);
 }

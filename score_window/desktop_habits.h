@@ -15,11 +15,6 @@ void AddDesktopHabits(TForm1& window);
 // The keyboard shortcuts (score_shortcuts.cpp).
 void AddScoreShortcuts(TForm1& window);
 
-// Escape: takes back a rubber band under way (a free line's or a selection's; a straight line
-// or tie being dragged is dropped the same way), or leaves symbol mode as "→選択解除" does.
-// False when there was nothing to take back or leave.
-bool EscapeScoreGesture(TForm1& window);
-
 // Accepts .bmp, .jpg and .jpeg files dragged onto the window (score_file_drop.cpp).
 void AcceptScoreFileDrops(TForm1& window);
 // Opens a dropped file as a pick in the score file dialog followed by its OK would: the same

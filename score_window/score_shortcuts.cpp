@@ -28,7 +28,7 @@ constexpr ShortcutRow kScoreShortcuts[] = {
 void AddScoreShortcuts(TForm1& window) {
   auto* keys = new WindowShortcuts(&window);
   keys->AddRows(kScoreShortcuts);
-  keys->Add(QKeySequence(Qt::Key_Escape), [&window] { EscapeScoreGesture(window); });
+  keys->Add(QKeySequence(Qt::Key_Escape), [&window] { window.EscapeGesture(); });
 }
 
 }  // namespace scoreink

@@ -23,6 +23,7 @@
 #include "platform/canvas.h"
 #include "platform/palette.h"
 #include "platform/recovery_log.h"
+#include "platform/ui/form_builder.h"
 
 class QButtonGroup;
 class QCheckBox;
@@ -168,10 +169,15 @@ class TForm1 : public QWidget, public ScoreHost {
   // window; false when the user chose to keep the window open.
   bool ConfirmClose();
 
+  // Escape: takes back a rubber band under way (a free line's or a selection's; a straight line
+  // or tie being dragged is dropped the same way), or leaves symbol mode as "→選択解除" does.
+  // False when there was nothing to take back or leave.
+  bool EscapeGesture();
+
   // Finds a control by its object name ("RBtnLM" + digit, "OPImg" + two digits ...).
   template <class T = QWidget>
   T* Control(const QString& name) const {
-    return findChild<T*>(name);
+    return FormControl<T>(this, name);
   }
 
   // Handlers, named after the control and event or the group they serve.
@@ -205,6 +211,43 @@ class TForm1 : public QWidget, public ScoreHost {
   void Image2MouseMove(int x, int y);
   void Image2MouseUp(Qt::MouseButton button, int x, int y);
 
+  // What the score tools are doing, read-only: the window's own handlers change it.
+  ScoreTool CurrentTool() const { return ToolMode; }
+  LineVariant CurrentLine() const { return LineKind; }
+  QRgb CurrentPenColor() const { return PenColor; }
+  // A gesture is under way, from the press point to the latest point (surface pixels).
+  bool InGesture() const { return Dragging; }
+  QPoint GestureStart() const { return StartPt; }
+  QPoint GestureEnd() const { return EndPt; }
+  const Canvas& SurfaceCanvas() const { return ScoreCanvas; }
+
+ signals:
+  // The window has closed (FormClose has run).
+  void Closed();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void BuildControls();
+  void BindControls();
+  void WireHandlers();
+  void LayOut();
+  // Keeps the scrolled content as large as the images it holds.
+  void FitScrollContent();
+  // The pen width shown in "Label1" and used by the pen tools, the left limit left alone.
+  void ShowPenWidth(int width);
+  // Shows or hides the key-signature chooser with its labels.
+  void ShowKeySignatureControls(bool show);
+  void ShowRecoveredScore(const RecoveryLog::Found& found);
+  // The selected symbol as it floats: fitted to the staves while "CheckBox1" is on.
+  QImage FloatingSymbol() const;
+  // The overlay's top with a fitted note head moved onto the nearest line or space.
+  int SnappedTop(QPoint overlayTopLeft) const;
+
   // State shared by the score tools.
   ScoreTool ToolMode = ScoreTool::FreeDraw;
   LineVariant LineKind = LineVariant::Free;  // of the line and tie tools
@@ -215,7 +258,7 @@ class TForm1 : public QWidget, public ScoreHost {
   // Draws on the score surface.
   Canvas ScoreCanvas{nullptr};
 
-  // Controls on the window that its helpers and tests drive (the others are private).
+  // The window's controls; others find them by name (Control).
   ImageControl* Img00 = nullptr;
   ImageControl* ImgScoreDef = nullptr;
   QScrollArea* ScrollBox1 = nullptr;
@@ -261,36 +304,8 @@ class TForm1 : public QWidget, public ScoreHost {
   QPushButton* BtnXX = nullptr;
   QPushButton* Btn12 = nullptr;
 
- signals:
-  // The window has closed (FormClose has run).
-  void Closed();
-
- protected:
-  void closeEvent(QCloseEvent* event) override;
-  void mousePressEvent(QMouseEvent* event) override;
-  void mouseReleaseEvent(QMouseEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
- private:
-  void BuildControls();
-  void BindControls();
-  void WireHandlers();
-  void LayOut();
-  // Keeps the scrolled content as large as the images it holds.
-  void FitScrollContent();
-  // The pen width shown in "Label1" and used by the pen tools, the left limit left alone.
-  void ShowPenWidth(int width);
-  // Shows or hides the key-signature chooser with its labels.
-  void ShowKeySignatureControls(bool show);
-  void ShowRecoveredScore(const RecoveryLog::Found& found);
-  // The selected symbol as it floats: fitted to the staves while "CheckBox1" is on.
-  QImage FloatingSymbol() const;
-  // The overlay's top with a fitted note head moved onto the nearest line or space.
-  int SnappedTop(QPoint overlayTopLeft) const;
-
   // What a white stroke has covered so far.
   EraseBox Erased;
-  // Controls only the window's own handlers use.
   QPushButton* Btn0 = nullptr;
   QPushButton* Btn6 = nullptr;
   QLabel* Label2 = nullptr;

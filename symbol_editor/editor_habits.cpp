@@ -3,6 +3,7 @@
 #include <QKeySequence>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScrollArea>
 
 #include "platform/ui/image_control.h"
 #include "platform/ui/press_button.h"
@@ -28,15 +29,23 @@ constexpr ShortcutRow kEditorShortcuts[] = {
 // what that area shows of it.
 class DragArea : public QObject {
  public:
-  explicit DragArea(TForm3& editor) : QObject(&editor), editor_(editor) {
-    editor.Img0->installEventFilter(this);
-    editor.Img1->installEventFilter(this);
+  explicit DragArea(TForm3& editor)
+      : QObject(&editor),
+        editor_(editor),
+        drawing_(Area(editor, "Img0")),
+        importArea_(Area(editor, "Img1")) {
+    drawing_->installEventFilter(this);
+    importArea_->installEventFilter(this);
+  }
+
+  static ImageControl* Area(const TForm3& editor, const char* name) {
+    return editor.Control<ImageControl>(QString::fromLatin1(name));
   }
 
   void Escape() {
-    if (pressedIn_ == editor_.Img1)
+    if (pressedIn_ == importArea_)
       editor_.TakeBackSelection();
-    else if (pressedIn_ == editor_.Img0)
+    else if (pressedIn_ == drawing_)
       editor_.TakeBackFigure();
   }
 
@@ -50,6 +59,8 @@ class DragArea : public QObject {
 
  private:
   TForm3& editor_;
+  ImageControl* drawing_;
+  ImageControl* importArea_;
   QObject* pressedIn_ = nullptr;
 };
 
@@ -67,12 +78,13 @@ void AddEditorHabits(TForm3& editor) {
 
   // The zoom buttons' steps. The drawing area is never larger than its place, so it is only
   // zoomed; the import area scrolls and pans too.
-  new WheelPan(nullptr, editor.Img0, [&editor](bool zoomIn) {
+  new WheelPan(nullptr, DragArea::Area(editor, "Img0"), [&editor](bool zoomIn) {
     return PressButton(Button(editor, zoomIn ? "BtnZoomUpDn01" : "BtnZoomUpDn00"));
   });
-  new WheelPan(editor.ScrollBox1, editor.Img1, [&editor](bool zoomIn) {
-    return PressButton(Button(editor, zoomIn ? "BtnZoomUpDn11" : "BtnZoomUpDn10"));
-  });
+  new WheelPan(editor.Control<QScrollArea>("ScrollBox1"), DragArea::Area(editor, "Img1"),
+               [&editor](bool zoomIn) {
+                 return PressButton(Button(editor, zoomIn ? "BtnZoomUpDn11" : "BtnZoomUpDn10"));
+               });
 }
 
 }  // namespace scoreink

@@ -22,6 +22,7 @@
 #include "platform/canvas.h"
 #include "platform/edit_history.h"
 #include "platform/palette.h"
+#include "platform/ui/form_builder.h"
 
 class QGroupBox;
 class QLabel;
@@ -98,7 +99,7 @@ class TForm3 : public QWidget, public ImportArea {
 
   template <class T = QWidget>
   T* Control(const QString& name) const {
-    return findChild<T*>(name);
+    return FormControl<T>(this, name);
   }
 
   // Handlers, named after the control and event or the group they serve.
@@ -123,33 +124,13 @@ class TForm3 : public QWidget, public ImportArea {
   void Btn15Click(QObject* sender);
   void Btn00Click(QObject* sender);
 
-  // State of the tools.
-  EditorShape ShapeKind = EditorShape::FreeLine;
-  quint8 PenWidth = 2;      // 1..6 bitmap pixels
-  bool UsePen = true;       // false: "Brush" is chosen and a click fills
-  bool Dragging = false;    // a left drag in either area
-  QRgb DrawColor = kBlack;  // kBlack or kWhite
-  int MoveDX = 0;           // offsets of the shown drawing against the move base
-  int MoveDY = 0;
-
-  // Controls that the editor's helpers and tests drive (the others are private).
-  ImageControl* Img0 = nullptr;
-  ImageControl* Img1 = nullptr;
-  ImageControl* ImgTMP = nullptr;
-  ImageControl* ImgBK = nullptr;
-  QScrollArea* ScrollBox1 = nullptr;
-  QLineEdit* Edit0 = nullptr;
-  QLineEdit* Edit1 = nullptr;
-  QLineEdit* Edit2 = nullptr;
-  QLabel* LBL0 = nullptr;
-  QLabel* LBL1 = nullptr;
-  QLabel* LBL7 = nullptr;
-  QLabel* LBL8 = nullptr;
-  QLabel* LBL9 = nullptr;
-  QPushButton* Btn09 = nullptr;
-  QPushButton* Btn10 = nullptr;
-  QPushButton* Btn11 = nullptr;
-  QGroupBox* GroupBox1 = nullptr;
+  // What the tools are doing, read-only: the editor's own handlers change it.
+  EditorShape CurrentShape() const { return ShapeKind; }
+  int CurrentPenWidth() const { return PenWidth; }
+  bool PenChosen() const { return UsePen; }
+  bool InDrag() const { return Dragging; }
+  QRgb CurrentDrawColor() const { return DrawColor; }
+  QPoint MoveOffset() const { return {MoveDX, MoveDY}; }
 
  signals:
   // "OK(登録)" has written the drawing into custom symbol slot n (1..15) of the symbol store;
@@ -182,6 +163,34 @@ class TForm3 : public QWidget, public ImportArea {
   void FitImportContent();
   // Shows (or hides) the controls of an accepted import, and hides (or shows) the hint.
   void ShowImportControls(bool show);
+
+  // State of the tools.
+  EditorShape ShapeKind = EditorShape::FreeLine;
+  quint8 PenWidth = 2;      // 1..6 bitmap pixels
+  bool UsePen = true;       // false: "Brush" is chosen and a click fills
+  bool Dragging = false;    // a left drag in either area
+  QRgb DrawColor = kBlack;  // kBlack or kWhite
+  int MoveDX = 0;           // offsets of the shown drawing against the move base
+  int MoveDY = 0;
+
+  // The editor's controls; others find them by name (Control).
+  ImageControl* Img0 = nullptr;
+  ImageControl* Img1 = nullptr;
+  ImageControl* ImgTMP = nullptr;
+  ImageControl* ImgBK = nullptr;
+  QScrollArea* ScrollBox1 = nullptr;
+  QLineEdit* Edit0 = nullptr;
+  QLineEdit* Edit1 = nullptr;
+  QLineEdit* Edit2 = nullptr;
+  QLabel* LBL0 = nullptr;
+  QLabel* LBL1 = nullptr;
+  QLabel* LBL7 = nullptr;
+  QLabel* LBL8 = nullptr;
+  QLabel* LBL9 = nullptr;
+  QPushButton* Btn09 = nullptr;
+  QPushButton* Btn10 = nullptr;
+  QPushButton* Btn11 = nullptr;
+  QGroupBox* GroupBox1 = nullptr;
 
   // The current drag: its press point, in bitmap pixels of its area, and its latest point.
   QPoint StartPt;

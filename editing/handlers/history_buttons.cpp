@@ -13,9 +13,9 @@ namespace {
 
 // A snapshot may have another size than the picture it replaces (an undo across an opened
 // score): the view then takes the new size at the current zoom.
-void ShowLoadedSurface(TForm1& window, QSize before) {
+void ShowLoadedSurface(TForm1& window, ImageControl& view, QSize before) {
   if (window.Surface().size() != before) window.ApplyScoreZoom();
-  window.Image1->PictureChanged();
+  view.PictureChanged();
 }
 
 }  // namespace
@@ -25,7 +25,7 @@ void TForm1::Btn7Click(QObject*) {
   FocusSink();  // a floating item is stamped first, so the undo takes it back as well
   const QSize before = Surface().size();
   const EditHistory::Step step = SharedHistory().Undo(Surface());
-  if (step == EditHistory::Step::Loaded) ShowLoadedSurface(*this, before);
+  if (step == EditHistory::Step::Loaded) ShowLoadedSurface(*this, *Image1, before);
   TellUndoStep(step);
 }
 
@@ -34,7 +34,7 @@ void TForm1::Btn8Click(QObject*) {
   FocusSink();
   const QSize before = Surface().size();
   const EditHistory::Step step = SharedHistory().Redo(Surface());
-  if (step == EditHistory::Step::Loaded) ShowLoadedSurface(*this, before);
+  if (step == EditHistory::Step::Loaded) ShowLoadedSurface(*this, *Image1, before);
   TellRedoStep(step);
 }
 

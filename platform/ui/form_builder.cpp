@@ -308,4 +308,10 @@ void CondenseToFit(QWidget* control, const QString& widestText) {
   control->setFont(font);
 }
 
+bool InFormWindow(const QWidget* form, const QObject* object) {
+  for (const QObject* o = object; o; o = o->parent())
+    if (o->isWidgetType() && static_cast<const QWidget*>(o)->isWindow()) return o == form;
+  return false;
+}
+
 }  // namespace scoreink

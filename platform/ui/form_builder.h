@@ -156,6 +156,17 @@ void WireFormClicks(Form* form, std::span<const ControlRow<Form>> rows) {
   }
 }
 
+// Whether object lies in the window form itself, not in a window that form opened.
+bool InFormWindow(const QWidget* form, const QObject* object);
+// The window's own control (or button group) of that object name, or null; controls of the
+// windows it opened (its children too) may have the same names and are passed over.
+template <class T = QWidget>
+T* FormControl(const QWidget* form, const QString& name) {
+  for (T* control : form->template findChildren<T*>(name))
+    if (InFormWindow(form, control)) return control;
+  return nullptr;
+}
+
 // Points a window's member at its control of that object name (which must exist).
 template <class T>
 void BindControl(const QWidget* form, T*& field, const char* name) {

@@ -37,8 +37,8 @@ TEST(DialogShortcuts, ScoreFileDialogEnterIsOkEscIsCancelDeleteDoesNothing) {
     ScoreFileDialogDriver dialog(ui);
     dialog.ChooseFolder(folder.path());
     dialog.Click("RadioButton1");  // delete mode: a click deletes, a key does not
-    Form2->FileListBox1->setFocus();
-    Form2->FileListBox1->setCurrentRow(0);
+    Form2->Control<FileListBox>("FileListBox1")->setFocus();
+    Form2->Control<FileListBox>("FileListBox1")->setCurrentRow(0);
     PressKeys(Form2, "Del");
     EXPECT_TRUE(QFile::exists(folder.filePath("a.bmp")));
     dialog.Click("RadioButton0");
@@ -61,14 +61,14 @@ TEST(DialogShortcuts, ImportDialogEnterIsOkEscIsCancel) {
   PressKeys(&im.Dialog(), "Esc");
   FinishDeferredDeletes();
   EXPECT_FALSE(im.IsOpen());
-  EXPECT_FALSE(im.Editor().ImgBK->HasPicture());
+  EXPECT_FALSE(im.Editor().Control<ImageControl>("ImgBK")->HasPicture());
 
   im.Open();
   im.Pick("shape.bmp");
   PressKeys(&im.Dialog(), "Return");
   FinishDeferredDeletes();
   EXPECT_FALSE(im.IsOpen());
-  EXPECT_TRUE(im.Editor().ImgBK->HasPicture()) << "OK kept the import";
+  EXPECT_TRUE(im.Editor().Control<ImageControl>("ImgBK")->HasPicture()) << "OK kept the import";
 }
 
 }  // namespace

@@ -18,10 +18,10 @@ namespace {
 
 QString Outcome(SymbolEditorHarness& ed) {
   return QStringLiteral("zoom:%1/%2 drawing:%3 shown:%4x%5 %6")
-      .arg(ed->LBL0->text(), ed->LBL1->text())
+      .arg(ed->Control<QLabel>("LBL0")->text(), ed->Control<QLabel>("LBL1")->text())
       .arg(PictureSummary(ed.Drawing()))
-      .arg(ed->Img0->width())
-      .arg(ed->Img0->height())
+      .arg(ed->Control<ImageControl>("Img0")->width())
+      .arg(ed->Control<ImageControl>("Img0")->height())
       .arg(SharedSummary(ed.Dialogs()));
 }
 
@@ -98,18 +98,19 @@ TEST(EditorHabits, EachShortcutAndCtrlWheelGivesWhatItsButtonGives) {
 
 TEST(EditorHabits, TheImportAreaScrollsAndPansButZoomsOnlyOnceItsButtonsShow) {
   SymbolEditorHarness ed;
-  TurnWheel(ed->Img1, {20, 20}, 1, Qt::ControlModifier);  // nothing imported: buttons hidden
-  EXPECT_EQ(ed->LBL1->text(), "100");
+  TurnWheel(ed->Control<ImageControl>("Img1"), {20, 20}, 1,
+            Qt::ControlModifier);  // nothing imported: buttons hidden
+  EXPECT_EQ(ed->Control<QLabel>("LBL1")->text(), "100");
   ed.Import(ImportPicture());
   ed.Click("BtnZoomUpDn11");  // 1800 x 1800 in the area
-  QScrollBar* h = ed->ScrollBox1->horizontalScrollBar();
-  QScrollBar* v = ed->ScrollBox1->verticalScrollBar();
-  TurnWheel(ed->Img1, {100, 100}, -1);
-  TurnWheel(ed->Img1, {100, 100}, -1, Qt::ShiftModifier);
+  QScrollBar* h = ed->Control<QScrollArea>("ScrollBox1")->horizontalScrollBar();
+  QScrollBar* v = ed->Control<QScrollArea>("ScrollBox1")->verticalScrollBar();
+  TurnWheel(ed->Control<ImageControl>("Img1"), {100, 100}, -1);
+  TurnWheel(ed->Control<ImageControl>("Img1"), {100, 100}, -1, Qt::ShiftModifier);
   EXPECT_GT(v->value(), 0);
   EXPECT_GT(h->value(), 0);
   const QPoint start(h->value(), v->value());
-  QWidget* viewport = ed->ScrollBox1->viewport();
+  QWidget* viewport = ed->Control<QScrollArea>("ScrollBox1")->viewport();
   SendMouse(viewport, QEvent::MouseButtonPress, {300, 300}, Qt::MiddleButton, Qt::MiddleButton);
   SendMouse(viewport, QEvent::MouseMove, {250, 200}, Qt::NoButton, Qt::MiddleButton);
   SendMouse(viewport, QEvent::MouseButtonRelease, {250, 200}, Qt::MiddleButton, Qt::NoButton);
@@ -124,9 +125,12 @@ TEST(EditorHabits, EscapeTakesBackASelectionOrAFigureAndItsReleaseDoesNothing) {
 
   ed.Press("Img1", {10, 10});
   ed.Move("Img1", {70, 50});
-  ASSERT_NE(ed->Img1->Picture(), ed->ImgBK->Picture()) << "the selection shows";
+  ASSERT_NE(ed->Control<ImageControl>("Img1")->Picture(),
+            ed->Control<ImageControl>("ImgBK")->Picture())
+      << "the selection shows";
   PressKeys(&ed.Editor(), "Esc");
-  EXPECT_EQ(ed->Img1->Picture(), ed->ImgBK->Picture());
+  EXPECT_EQ(ed->Control<ImageControl>("Img1")->Picture(),
+            ed->Control<ImageControl>("ImgBK")->Picture());
   ed.Release("Img1", {70, 50});
   EXPECT_EQ(ed.Drawing(), blank) << "nothing copied";
   EXPECT_EQ(HistoryPos(), pos);

@@ -16,15 +16,16 @@ namespace scoreink::test {
 namespace {
 
 QPoint Scroll(ScoreWindowHarness& ui) {
-  return {ui->ScrollBox1->horizontalScrollBar()->value(),
-          ui->ScrollBox1->verticalScrollBar()->value()};
+  return {ui->Control<QScrollArea>("ScrollBox1")->horizontalScrollBar()->value(),
+          ui->Control<QScrollArea>("ScrollBox1")->verticalScrollBar()->value()};
 }
 
 // The score pixel under a point of the scroll box's viewport, in fractions of a pixel.
 QPointF ScorePointUnder(ScoreWindowHarness& ui, const QPoint& viewportPos) {
-  const QPointF onImage = ui->Image1->mapFrom(ui->ScrollBox1->viewport(), QPointF(viewportPos));
-  return {onImage.x() * ui.Score().width() / ui->Image1->width(),
-          onImage.y() * ui.Score().height() / ui->Image1->height()};
+  const QPointF onImage = ui->Control<ImageControl>("Image1")->mapFrom(
+      ui->Control<QScrollArea>("ScrollBox1")->viewport(), QPointF(viewportPos));
+  return {onImage.x() * ui.Score().width() / ui->Control<ImageControl>("Image1")->width(),
+          onImage.y() * ui.Score().height() / ui->Control<ImageControl>("Image1")->height()};
 }
 
 TEST(ScoreViewGestures, WheelScrollsShiftWheelScrollsSidewaysMiddleDragPans) {
@@ -32,15 +33,16 @@ TEST(ScoreViewGestures, WheelScrollsShiftWheelScrollsSidewaysMiddleDragPans) {
   ui.Click("Btn10");  // 200 percent: the page scrolls both ways
   const int pos = HistoryPos();
 
-  TurnWheel(ui->Image1, {300, 300}, -2);  // towards the user: down the page
+  TurnWheel(ui->Control<ImageControl>("Image1"), {300, 300},
+            -2);  // towards the user: down the page
   EXPECT_EQ(Scroll(ui).x(), 0);
   EXPECT_GT(Scroll(ui).y(), 0);
   const QPoint down = Scroll(ui);
-  TurnWheel(ui->Image1, {300, 300}, -1, Qt::ShiftModifier);
+  TurnWheel(ui->Control<ImageControl>("Image1"), {300, 300}, -1, Qt::ShiftModifier);
   EXPECT_GT(Scroll(ui).x(), 0);
   EXPECT_EQ(Scroll(ui).y(), down.y());
 
-  QWidget* viewport = ui->ScrollBox1->viewport();
+  QWidget* viewport = ui->Control<QScrollArea>("ScrollBox1")->viewport();
   const QPoint start = Scroll(ui);
   SendMouse(viewport, QEvent::MouseButtonPress, {500, 500}, Qt::MiddleButton, Qt::MiddleButton);
   SendMouse(viewport, QEvent::MouseMove, {450, 420}, Qt::NoButton, Qt::MiddleButton);
@@ -55,14 +57,15 @@ TEST(ScoreViewGestures, WheelScrollsShiftWheelScrollsSidewaysMiddleDragPans) {
 TEST(ScoreViewGestures, CtrlWheelZoomsByTheButtonsStepsKeepingThePointUnderThePointer) {
   ScoreWindowHarness ui;
   ui.Click("Btn10");
-  TurnWheel(ui->Image1, {300, 300}, -3);  // somewhere down the page
-  const QPoint pointer(420, 310);         // in the viewport
+  TurnWheel(ui->Control<ImageControl>("Image1"), {300, 300}, -3);  // somewhere down the page
+  const QPoint pointer(420, 310);                                  // in the viewport
   // In (200 -> 300 -> 400), then out past 100 (400 -> ... -> 90): the steps of the buttons.
   for (const auto& [notches, zoom] : {std::pair{1, 300}, {1, 400}, {-4, 90}}) {
     SCOPED_TRACE(zoom);
     const QPointF before = ScorePointUnder(ui, pointer);
-    const QPoint onImage = ui->Image1->mapFrom(ui->ScrollBox1->viewport(), pointer);
-    TurnWheel(ui->Image1, onImage, notches, Qt::ControlModifier);
+    const QPoint onImage = ui->Control<ImageControl>("Image1")->mapFrom(
+        ui->Control<QScrollArea>("ScrollBox1")->viewport(), pointer);
+    TurnWheel(ui->Control<ImageControl>("Image1"), onImage, notches, Qt::ControlModifier);
     EXPECT_EQ(ui.Zoom(), zoom);
     if (zoom < 100) continue;  // the whole width fits: nothing left to scroll sideways
     const QPointF after = ScorePointUnder(ui, pointer);
@@ -81,9 +84,9 @@ class DroppedFiles : public ::testing::Test {
   static QString Outcome(ScoreWindowHarness& ui) {
     return QStringLiteral("score:%1 btn4:%2 template:%3 tools:%4 %5")
         .arg(PictureSummary(ui.Score()))
-        .arg(ui->Btn4->isEnabled())
+        .arg(ui->Control<QPushButton>("Btn4")->isEnabled())
         .arg(TemplateScore)
-        .arg(ui->RBtnLM3->isVisibleTo(&ui.Window()))
+        .arg(ui->Control<QRadioButton>("RBtnLM3")->isVisibleTo(&ui.Window()))
         .arg(SharedSummary(ui.Dialogs()));
   }
   QTemporaryDir folder_;

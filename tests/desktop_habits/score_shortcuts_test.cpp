@@ -30,8 +30,8 @@ QString Outcome(ScoreWindowHarness& ui) {
   return QStringLiteral("zoom:%1 score:%2 btn4:%3 symbol:%4 prints:%5 %6")
       .arg(ui.Zoom())
       .arg(PictureSummary(ui.Score()))
-      .arg(ui->Btn4->isEnabled())
-      .arg(ui->BtnXX->isVisible())
+      .arg(ui->Control<QPushButton>("Btn4")->isEnabled())
+      .arg(ui->Control<QPushButton>("BtnXX")->isVisible())
       .arg(ui.Printer().JobsOpened())
       .arg(SharedSummary(ui.Dialogs()));
 }
@@ -44,7 +44,7 @@ ScoreStep Keys(const char* keys) {
 
 ScoreStep CtrlWheel(int notches) {
   return [notches](ScoreWindowHarness& ui) {
-    TurnWheel(ui->Image1, {300, 300}, notches, Qt::ControlModifier);
+    TurnWheel(ui->Control<ImageControl>("Image1"), {300, 300}, notches, Qt::ControlModifier);
   };
 }
 
@@ -130,11 +130,11 @@ TEST(ScoreShortcuts, EscapeTakesBackARubberBandAndTheReleaseDoesNothing) {
     ASSERT_NE(ui.Score(), before) << "the rubber band shows";
     PressKeys(&ui.Window(), "Esc");
     EXPECT_EQ(ui.Score(), before);
-    EXPECT_FALSE(ui->Dragging);
+    EXPECT_FALSE(ui->InGesture());
     ui.MoveOnScore({330, 270});
     ui.ReleaseOnScore({330, 270});
     EXPECT_EQ(ui.Score(), before) << "nothing deleted, lifted or drawn";
-    EXPECT_TRUE(ui->Image2->isHidden());
+    EXPECT_TRUE(ui->Control<ImageControl>("Image2")->isHidden());
   }
 }
 
@@ -144,7 +144,7 @@ TEST(ScoreShortcuts, EscapeOutsideSymbolModeWithNothingUnderWayDoesNothing) {
   const QString before = Outcome(ui);
   PressKeys(&ui.Window(), "Esc");
   EXPECT_EQ(Outcome(ui), before);
-  EXPECT_TRUE(ui->GroupBox1->isVisible());
+  EXPECT_TRUE(ui->Control<QGroupBox>("GroupBox1")->isVisible());
 }
 
 }  // namespace

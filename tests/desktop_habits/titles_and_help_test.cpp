@@ -70,8 +70,8 @@ TEST(ControlHelp, EveryWindowExplainsItsControls) {
   // The symbols by their Japanese names; the arrows by what they do.
   EXPECT_EQ(ui->Control("Img02")->toolTip(), "二分音符・全音符の符頭 (白玉)");
   EXPECT_EQ(ui->Control("Img11")->accessibleName(), "♯ (シャープ)");
-  EXPECT_EQ(ui->Btn10->accessibleName(), "拡大");
-  EXPECT_EQ(ui->Btn5->accessibleName(), "ペンを細く");
+  EXPECT_EQ(ui->Control<QPushButton>("Btn10")->accessibleName(), "拡大");
+  EXPECT_EQ(ui->Control<QPushButton>("Btn5")->accessibleName(), "ペンを細く");
   EXPECT_EQ(im.Editor().Control("BtnZoomUpDn00")->accessibleName(), "描画欄を縮小");
 }
 

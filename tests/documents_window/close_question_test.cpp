@@ -153,7 +153,7 @@ TEST(CloseQuestion, ASymbolStillFloatingIsPartOfTheScoreThatIsSaved) {
   ui.Click("Img09");  // a solid block
   ui.PressOnScore({300, 300});
   ui.ReleaseOnScore({300, 300});
-  ASSERT_TRUE(ui->Image2->isVisible());
+  ASSERT_TRUE(ui->Control<ImageControl>("Image2")->isVisible());
   ui.Dialogs().AnswerBox(kIdYes, kQuestionCaption);
   ui.Dialogs().AnswerSave(target.path() + "/floating.bmp");
   ui->close();
@@ -198,22 +198,22 @@ TEST(NewScore, StartsAFreshBlankPageAndPutsThePanelBack) {
   EditOnce(ui);
   ui.Dialogs().AnswerSave(target.path() + "/old.bmp");
   ui.Click("Btn3");
-  ASSERT_TRUE(ui->Btn4->isEnabled());
+  ASSERT_TRUE(ui->Control<QPushButton>("Btn4")->isEnabled());
   EditOnce(ui, 500);
   ui.Click("Btn10");  // 200 percent
   PenWidth = 5;
   LeftLimit = 28;
-  ui->Label1->setText("5");
+  ui->Control<QLabel>("Label1")->setText("5");
   ui.Click("Img01");  // symbol mode
-  ASSERT_TRUE(ui->GroupBox1->isHidden());
+  ASSERT_TRUE(ui->Control<QGroupBox>("GroupBox1")->isHidden());
   // As a score that was not made from the template leaves the panel.
   TemplateScore = false;
-  ui->RBtnLM3->hide();
-  ui->RBtnLM4->hide();
-  ui->Label6->hide();
-  ui->Label7->hide();
-  ui->ComboBox1->hide();
-  ui->ComboBox1->setCurrentIndex(4);
+  ui->Control<QRadioButton>("RBtnLM3")->hide();
+  ui->Control<QRadioButton>("RBtnLM4")->hide();
+  ui->Control<QLabel>("Label6")->hide();
+  ui->Control<QLabel>("Label7")->hide();
+  ui->Control<QComboBox>("ComboBox1")->hide();
+  ui->Control<QComboBox>("ComboBox1")->setCurrentIndex(4);
   ui.Devices().Set(WithPrinter(DefaultDeviceFacts(), 600, 100));  // a printer came meanwhile
   ui.Dialogs().AnswerBox(kIdNo, kQuestionCaption);
 
@@ -224,36 +224,39 @@ TEST(NewScore, StartsAFreshBlankPageAndPutsThePanelBack) {
   BuildBlankPage(blank, ui->ScoreBlankPage());
   EXPECT_EQ(ui.Score(), blank);
   EXPECT_EQ(ui.Zoom(), 100);
-  EXPECT_EQ(ui->Image1->size(), QSize(762, 1091));
-  EXPECT_EQ(ui->Label1->text(), "2");
+  EXPECT_EQ(ui->Control<ImageControl>("Image1")->size(), QSize(762, 1091));
+  EXPECT_EQ(ui->Control<QLabel>("Label1")->text(), "2");
   EXPECT_EQ(PenWidth, 2);
   EXPECT_EQ(LeftLimit, 27);
-  EXPECT_FALSE(ui->Dragging);
+  EXPECT_FALSE(ui->InGesture());
   EXPECT_TRUE(CurrentScoreFile.isEmpty());
   EXPECT_TRUE(TemplateScore);
   EXPECT_EQ(HistoryPos(), 1);
-  EXPECT_FALSE(ui->Btn4->isEnabled());
+  EXPECT_FALSE(ui->Control<QPushButton>("Btn4")->isEnabled());
   EXPECT_TRUE(QFileInfo::exists(target.path() + "/old.bmp"));
   // Symbol mode has ended and the template tools are back.
-  EXPECT_FALSE(ui->GroupBox1->isHidden());
-  EXPECT_TRUE(ui->BtnXX->isHidden());
-  EXPECT_TRUE(ui->Label9->isHidden());
-  EXPECT_FALSE(ui->ImgXX->HasPicture());
-  EXPECT_TRUE(ui->RBtnLM0->isChecked());
-  EXPECT_EQ(ui->ToolMode, ScoreTool::FreeDraw);
-  for (QWidget* shown : {static_cast<QWidget*>(ui->RBtnLM3), static_cast<QWidget*>(ui->RBtnLM4),
-                         static_cast<QWidget*>(ui->ComboBox1), static_cast<QWidget*>(ui->Label6),
-                         static_cast<QWidget*>(ui->Label7)})
+  EXPECT_FALSE(ui->Control<QGroupBox>("GroupBox1")->isHidden());
+  EXPECT_TRUE(ui->Control<QPushButton>("BtnXX")->isHidden());
+  EXPECT_TRUE(ui->Control<QLabel>("Label9")->isHidden());
+  EXPECT_FALSE(ui->Control<ImageControl>("ImgXX")->HasPicture());
+  EXPECT_TRUE(ui->Control<QRadioButton>("RBtnLM0")->isChecked());
+  EXPECT_EQ(ui->CurrentTool(), ScoreTool::FreeDraw);
+  for (QWidget* shown : {static_cast<QWidget*>(ui->Control<QRadioButton>("RBtnLM3")),
+                         static_cast<QWidget*>(ui->Control<QRadioButton>("RBtnLM4")),
+                         static_cast<QWidget*>(ui->Control<QComboBox>("ComboBox1")),
+                         static_cast<QWidget*>(ui->Control<QLabel>("Label6")),
+                         static_cast<QWidget*>(ui->Control<QLabel>("Label7"))})
     EXPECT_TRUE(shown->isVisible()) << shown->objectName().toStdString();
-  EXPECT_EQ(ui->ComboBox1->currentIndex(), 4) << "the chosen key signature stays";
+  EXPECT_EQ(ui->Control<QComboBox>("ComboBox1")->currentIndex(), 4)
+      << "the chosen key signature stays";
 }
 
 TEST(OpenButton, KeepsACopyOfTheScoreForTheFileDialogToPutBack) {
   ScoreWindowHarness ui;
   EditOnce(ui);
   ui.Click("Btn2");
-  EXPECT_EQ(ui->Img00->Picture(), ui.Score());
-  EXPECT_TRUE(ui->Img00->isHidden());
+  EXPECT_EQ(ui->Control<ImageControl>("Img00")->Picture(), ui.Score());
+  EXPECT_TRUE(ui->Control<ImageControl>("Img00")->isHidden());
 }
 
 }  // namespace

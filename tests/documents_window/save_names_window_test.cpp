@@ -44,7 +44,7 @@ TEST_P(SaveButtonNames, PickBecomesThePlainLowerCaseNameOrIsRefused) {
     EXPECT_TRUE(QDir(target.path()).isEmpty());
     EXPECT_EQ(HistoryPos(), 2) << "the edit still counts as unsaved";
     EXPECT_TRUE(CurrentScoreFile.isEmpty());
-    EXPECT_FALSE(ui->Btn4->isEnabled());
+    EXPECT_FALSE(ui->Control<QPushButton>("Btn4")->isEnabled());
     return;
   }
   const QString written = target.path() + "/" + QString::fromUtf8(c.written);
@@ -53,7 +53,7 @@ TEST_P(SaveButtonNames, PickBecomesThePlainLowerCaseNameOrIsRefused) {
   EXPECT_EQ(PictureFolder, target.path());
   EXPECT_EQ(ReadAll(ui.Folder().File("PixDir.txt")), QFile::encodeName(target.path()));
   EXPECT_EQ(HistoryPos(), 1) << "a save empties the history";
-  EXPECT_TRUE(ui->Btn4->isEnabled());
+  EXPECT_TRUE(ui->Control<QPushButton>("Btn4")->isEnabled());
   const QByteArray bytes = ReadAll(written);
   if (written.endsWith(".bmp"))
     EXPECT_TRUE(bytes.startsWith("BM"));
@@ -81,7 +81,7 @@ TEST(SaveButton, CancelInTheDialogChangesNothing) {
   ui.Click("Btn3");
   EXPECT_TRUE(ui.Dialogs().Boxes().empty());
   EXPECT_EQ(HistoryPos(), 2);
-  EXPECT_FALSE(ui->Btn4->isEnabled());
+  EXPECT_FALSE(ui->Control<QPushButton>("Btn4")->isEnabled());
 }
 
 TEST(SaveButton, APickInsideTheWorkFolderCannotBeCancelledUntilAnotherFolderIsChosen) {

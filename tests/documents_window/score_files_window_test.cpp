@@ -57,7 +57,7 @@ TEST_P(OverwriteButtonWarning, WarnsUnlessTheNameEndsInLowerCaseBmp) {
   ASSERT_TRUE(WriteAll(file, "old"));
   ScoreWindowHarness ui;
   CurrentScoreFile = file;
-  ui->Btn4->setEnabled(true);
+  ui->Control<QPushButton>("Btn4")->setEnabled(true);
   EditOnce(ui);
   if (c.warningAnswer) ui.Dialogs().AnswerBox(c.warningAnswer, kWarningCaption);
 
@@ -164,7 +164,7 @@ TEST(FailedSave, FullDiskKeepsTheOldFileAndTheScoresState) {
     ASSERT_TRUE(WriteAll(file, "the score saved yesterday"));
     ScoreWindowHarness ui;
     CurrentScoreFile = file;
-    ui->Btn4->setEnabled(true);
+    ui->Control<QPushButton>("Btn4")->setEnabled(true);
     EditOnce(ui);
     const DocumentState before;
     const QByteArray pixDir = ReadAll(ui.Folder().File("PixDir.txt"));
@@ -179,7 +179,7 @@ TEST(FailedSave, FullDiskKeepsTheOldFileAndTheScoresState) {
     EXPECT_EQ(ReadAll(ui.Folder().File("PixDir.txt")), pixDir);
     ui.Click("Btn7");
     EXPECT_EQ(HistoryPos(), 1) << "undo still possible";
-    EXPECT_TRUE(ui->Btn4->isEnabled());
+    EXPECT_TRUE(ui->Control<QPushButton>("Btn4")->isEnabled());
     QFile::remove(file);
   }
   EXPECT_TRUE(QDir(disk.path()).isEmpty()) << "no half-written file left behind";
@@ -210,7 +210,7 @@ TEST(FailedSave, WriteProtectedFolderKeepsTheOldFileAndTheWindowOpenOnClose) {
   ui.Click("Btn3");
   ExpectOneErrorNaming(ui, "other.bmp");
   EXPECT_TRUE(DocumentState() == before);
-  EXPECT_FALSE(ui->Btn4->isEnabled());
+  EXPECT_FALSE(ui->Control<QPushButton>("Btn4")->isEnabled());
   EXPECT_EQ(ReadAll(file), "the score saved yesterday");
   EXPECT_FALSE(QFileInfo::exists(folder.path() + "/other.bmp"));
 

@@ -44,13 +44,14 @@ TEST(Commit, EveryTriggerStampsTheFloatingSymbolFirst) {
   const std::vector<Trigger> triggers = {
       {"window background",
        [](ScoreWindowHarness& ui) {
-         const QPoint gap(ui->ScrollBox1->width() + 2, 300);
+         const QPoint gap(ui->Control<QScrollArea>("ScrollBox1")->width() + 2, 300);
          ASSERT_EQ(ui->childAt(gap), nullptr);
          ClickWidgetAt(&ui.Window(), gap);
        }},
       {"scroll box outside the score",
        [](ScoreWindowHarness& ui) {
-         ClickWidgetAt(ui->ScrollBox1->viewport(), {ui->Image1->width() + 40, 100});
+         ClickWidgetAt(ui->Control<QScrollArea>("ScrollBox1")->viewport(),
+                       {ui->Control<ImageControl>("Image1")->width() + 40, 100});
        }},
       {"tool panel background",
        [](ScoreWindowHarness& ui) {
@@ -59,7 +60,7 @@ TEST(Commit, EveryTriggerStampsTheFloatingSymbolFirst) {
       {"focus arriving at Edit0",
        [](ScoreWindowHarness& ui) {
          QFocusEvent focusIn(QEvent::FocusIn, Qt::TabFocusReason);
-         QApplication::sendEvent(ui->Edit0, &focusIn);
+         QApplication::sendEvent(ui->Control<QLineEdit>("Edit0"), &focusIn);
        }},
       {"right press on the score",
        [](ScoreWindowHarness& ui) {
@@ -88,8 +89,8 @@ TEST(Commit, EveryTriggerStampsTheFloatingSymbolFirst) {
     const QImage blank = BlankScore(ui.Window());
     FloatSymbol(ui.Window(), NoteHead(), {300, 150});
     trigger.act(ui);
-    EXPECT_TRUE(ui->Image2->isHidden());
-    EXPECT_FALSE(ui->Image2->HasPicture());
+    EXPECT_TRUE(ui->Control<ImageControl>("Image2")->isHidden());
+    EXPECT_FALSE(ui->Control<ImageControl>("Image2")->HasPicture());
     EXPECT_TRUE(SamePicture(ui.Score(), Stamped(blank, NoteHead(), {300, 150})));
     EXPECT_EQ(HistoryPos(), 1) << "no trigger here records an edit";
   }
@@ -128,7 +129,7 @@ TEST(Commit, RightPressCommitsButTakesNoSnapshotAndStartsNoGesture) {
   ui.PressOnScore({200, 400}, Qt::RightButton);
   ui.MoveOnScore({260, 420});
   ui.ReleaseOnScore({260, 420}, Qt::RightButton);
-  EXPECT_FALSE(ui->Dragging);
+  EXPECT_FALSE(ui->InGesture());
   EXPECT_EQ(HistoryPos(), 1);
   EXPECT_FALSE(QFile::exists(SharedHistory().SnapshotFile(1)));
   EXPECT_TRUE(SamePicture(ui.Score(), Stamped(blank, NoteHead(), {300, 150})));
@@ -139,7 +140,7 @@ TEST(Press, LeftOfThePenLimitRecordsTheEditButDrawsNothing) {
   const QImage blank = BlankScore(ui.Window());
   ASSERT_EQ(LeftLimit, 27);
   ui.PressOnScore({26, 300});
-  EXPECT_FALSE(ui->Dragging);
+  EXPECT_FALSE(ui->InGesture());
   EXPECT_EQ(HistoryPos(), 2);
   ui.MoveOnScore({120, 330});
   ui.ReleaseOnScore({120, 330});
@@ -156,11 +157,11 @@ TEST(Press, LeftOfThePenLimitRecordsTheEditButDrawsNothing) {
 TEST(Press, InSymbolModeLeftOfTheLimitOnlyStampsTheSymbolAndRecords) {
   ScoreWindowHarness ui;
   const QImage blank = BlankScore(ui.Window());
-  ui->ToolMode = ScoreTool::Symbol;
+  ui.Click("Img01");  // symbol mode, the note head chosen
   FloatSymbol(ui.Window(), NoteHead(), {300, 150});
   ui.PressOnScore({26, 100});
   ui.ReleaseOnScore({26, 100});
-  EXPECT_FALSE(ui->Dragging);
+  EXPECT_FALSE(ui->InGesture());
   EXPECT_EQ(HistoryPos(), 2);
   const QImage stamped = Stamped(blank, NoteHead(), {300, 150});
   EXPECT_TRUE(SamePicture(ui.Score(), stamped));
@@ -207,7 +208,7 @@ TEST(Press, AStrokeRepaintsOnlyWhatItChangedAndNeverCopiesThePage) {
   ui.Click("Btn10");  // zoom 200
   QApplication::processEvents();
   PaintRecorder recorder;
-  ui->Image1->installEventFilter(&recorder);
+  ui->Control<ImageControl>("Image1")->installEventFilter(&recorder);
   const uchar* pixels = ui.Score().constBits();
 
   ui.DragOnScore({400, 400}, {440, 420});
@@ -219,7 +220,7 @@ TEST(Press, AStrokeRepaintsOnlyWhatItChangedAndNeverCopiesThePage) {
   EXPECT_TRUE(painted.contains(QRect(400, 400, 40, 20)));
   EXPECT_LE(painted.width(), 60);
   EXPECT_LE(painted.height(), 40);
-  ui->Image1->removeEventFilter(&recorder);
+  ui->Control<ImageControl>("Image1")->removeEventFilter(&recorder);
 }
 
 }  // namespace

@@ -23,7 +23,7 @@ TEST(PenDrawing, FreeDrawLeavesAPolylineThroughEverySampledPoint) {
   for (QPoint p : {QPoint(110, 205), QPoint(120, 210), QPoint(130, 215), QPoint(140, 220)})
     pen.LineTo(p.x(), p.y());
   EXPECT_TRUE(SamePicture(ui.Score(), expected));
-  EXPECT_FALSE(ui->Dragging);
+  EXPECT_FALSE(ui->InGesture());
   EXPECT_EQ(HistoryPos(), 2);
 }
 
@@ -99,7 +99,7 @@ TEST(PenDrawing, TiesCurveBelowOrAboveTheReleaseRow) {
   ScoreWindowHarness ui;
   const QImage blank = BlankScore(ui.Window());
   ui.Click("RBtnLM2");
-  EXPECT_EQ(ui->LineKind, LineVariant::LowerArc);
+  EXPECT_EQ(ui->CurrentLine(), LineVariant::LowerArc);
   ui.PressOnScore({100, 80});
   ui.MoveOnScore({150, 70});
   EXPECT_TRUE(SamePicture(ui.Score(), blank)) << "no feedback while dragging";
@@ -156,13 +156,13 @@ TEST(PenDrawing, AtZoom200ControlPointsMapToHalfTheirCoordinates) {
   const QImage blank = BlankScore(ui.Window());
   ui.Click("Btn10");
   ASSERT_EQ(ui.Zoom(), 200);
-  ASSERT_EQ(ui->Image1->size(), blank.size() * 2);
+  ASSERT_EQ(ui->Control<ImageControl>("Image1")->size(), blank.size() * 2);
   ui.Click("RBtnLM1");
   ui.Click("RBtnSB1");
   ui.PressOnScore({101, 61});  // odd control pixels truncate
   ui.ReleaseOnScore({161, 181});
-  EXPECT_EQ(ui->StartPt, QPoint(50, 30));
-  EXPECT_EQ(ui->EndPt, QPoint(80, 90));
+  EXPECT_EQ(ui->GestureStart(), QPoint(50, 30));
+  EXPECT_EQ(ui->GestureEnd(), QPoint(80, 90));
   QImage expected = blank;
   PenOn(expected, 2, kBlack, {50, 30}).LineTo(50, 90);
   EXPECT_TRUE(SamePicture(ui.Score(), expected));
@@ -175,7 +175,7 @@ TEST(PenDrawing, DragsPastTheRightAndBottomStickToTheLastColumnAndRow) {
   ui.Click("RBtnLM1");
   ui.PressOnScore({700, 1000});
   ui.MoveOnScore({size.width() + 30, size.height() + 100});
-  EXPECT_EQ(ui->EndPt, QPoint(size.width() - 1, size.height() - 1));
+  EXPECT_EQ(ui->GestureEnd(), QPoint(size.width() - 1, size.height() - 1));
   QImage band = blank;
   Canvas bandPen = PenOn(band, 2, kBlack, {700, 1000});
   bandPen.SetPenMode(PenMode::NotXor);

@@ -37,12 +37,12 @@ TEST(PenPanel, EachToolShowsItsOwnControls) {
   for (const PanelLook& look : looks) {
     SCOPED_TRACE(look.tool);
     ui.Click(look.tool);
-    EXPECT_EQ(ui->ToolMode, look.toolMode);
+    EXPECT_EQ(ui->CurrentTool(), look.toolMode);
     for (const char* name : {"Label1", "Label8", "Btn5", "Btn6"})
       EXPECT_EQ(ui.Find(name)->isVisible(), look.penControls) << name;
-    EXPECT_EQ(ui->Edit1->isVisible(), look.blackBox);
-    EXPECT_EQ(ui->Edit2->isVisible(), look.whiteBox);
-    EXPECT_EQ(ui->GroupBox2->isVisible(), look.variants);
+    EXPECT_EQ(ui->Control<QLineEdit>("Edit1")->isVisible(), look.blackBox);
+    EXPECT_EQ(ui->Control<QLineEdit>("Edit2")->isVisible(), look.whiteBox);
+    EXPECT_EQ(ui->Control<QGroupBox>("GroupBox2")->isVisible(), look.variants);
     EXPECT_EQ(LeftLimit, look.leftLimit);
   }
 }
@@ -50,58 +50,58 @@ TEST(PenPanel, EachToolShowsItsOwnControls) {
 TEST(PenPanel, LineAndTieVariantsFollowTheToolWithTheirCaptions) {
   ScoreWindowHarness ui;
   ui.Click("RBtnLM1");
-  EXPECT_EQ(ui->RBtnSB1->text(), "縦一直線");
-  EXPECT_EQ(ui->RBtnSB2->text(), "横一直線");
-  EXPECT_TRUE(ui->RBtnSB0->isVisible());
-  EXPECT_TRUE(ui->RBtnSB0->isChecked());
-  EXPECT_EQ(ui->LineKind, LineVariant::Free);
+  EXPECT_EQ(ui->Control<QRadioButton>("RBtnSB1")->text(), "縦一直線");
+  EXPECT_EQ(ui->Control<QRadioButton>("RBtnSB2")->text(), "横一直線");
+  EXPECT_TRUE(ui->Control<QRadioButton>("RBtnSB0")->isVisible());
+  EXPECT_TRUE(ui->Control<QRadioButton>("RBtnSB0")->isChecked());
+  EXPECT_EQ(ui->CurrentLine(), LineVariant::Free);
 
   ui.Click("RBtnSB1");
-  EXPECT_EQ(ui->LineKind, LineVariant::Vertical);
+  EXPECT_EQ(ui->CurrentLine(), LineVariant::Vertical);
   ui.Click("RBtnSB2");
-  EXPECT_EQ(ui->LineKind, LineVariant::Horizontal);
+  EXPECT_EQ(ui->CurrentLine(), LineVariant::Horizontal);
 
   // The tie keeps the chosen variant when it is not the free line...
   ui.Click("RBtnLM2");
-  EXPECT_EQ(ui->RBtnSB1->text(), "下弦");
-  EXPECT_EQ(ui->RBtnSB2->text(), "上弦");
-  EXPECT_FALSE(ui->RBtnSB0->isVisible());
-  EXPECT_TRUE(ui->RBtnSB2->isChecked());
-  EXPECT_EQ(ui->LineKind, LineVariant::UpperArc);
+  EXPECT_EQ(ui->Control<QRadioButton>("RBtnSB1")->text(), "下弦");
+  EXPECT_EQ(ui->Control<QRadioButton>("RBtnSB2")->text(), "上弦");
+  EXPECT_FALSE(ui->Control<QRadioButton>("RBtnSB0")->isVisible());
+  EXPECT_TRUE(ui->Control<QRadioButton>("RBtnSB2")->isChecked());
+  EXPECT_EQ(ui->CurrentLine(), LineVariant::UpperArc);
 
   // ... and the line tool starts again as a free line, whatever was chosen before.
   ui.Click("RBtnLM1");
-  EXPECT_TRUE(ui->RBtnSB0->isChecked());
-  EXPECT_FALSE(ui->RBtnSB2->isChecked());
-  EXPECT_EQ(ui->LineKind, LineVariant::Free);
-  EXPECT_EQ(ui->RBtnSB1->text(), "縦一直線");
+  EXPECT_TRUE(ui->Control<QRadioButton>("RBtnSB0")->isChecked());
+  EXPECT_FALSE(ui->Control<QRadioButton>("RBtnSB2")->isChecked());
+  EXPECT_EQ(ui->CurrentLine(), LineVariant::Free);
+  EXPECT_EQ(ui->Control<QRadioButton>("RBtnSB1")->text(), "縦一直線");
 
   // With the free line checked, the tie starts as the lower arc.
   ui.Click("RBtnLM2");
-  EXPECT_TRUE(ui->RBtnSB1->isChecked());
-  EXPECT_FALSE(ui->RBtnSB0->isChecked());
-  EXPECT_EQ(ui->LineKind, LineVariant::LowerArc);
+  EXPECT_TRUE(ui->Control<QRadioButton>("RBtnSB1")->isChecked());
+  EXPECT_FALSE(ui->Control<QRadioButton>("RBtnSB0")->isChecked());
+  EXPECT_EQ(ui->CurrentLine(), LineVariant::LowerArc);
 
   ui.Click("RBtnLM1");
-  EXPECT_TRUE(ui->RBtnSB0->isChecked());
-  EXPECT_EQ(ui->LineKind, LineVariant::Free);
+  EXPECT_TRUE(ui->Control<QRadioButton>("RBtnSB0")->isChecked());
+  EXPECT_EQ(ui->CurrentLine(), LineVariant::Free);
 }
 
 TEST(PenPanel, WidthStepsFromOneToTenAndMovesTheLeftLimit) {
   ScoreWindowHarness ui;
   ui.Click("Btn5");
-  EXPECT_EQ(ui->Label1->text(), "1");
+  EXPECT_EQ(ui->Control<QLabel>("Label1")->text(), "1");
   ui.Click("Btn5");  // stays at the smallest width
-  EXPECT_EQ(ui->Label1->text(), "1");
+  EXPECT_EQ(ui->Control<QLabel>("Label1")->text(), "1");
   const int limits[] = {26, 27, 27, 28, 28, 29, 29, 30, 30, 31};
   for (int width = 1; width <= 10; ++width) {
     SCOPED_TRACE(width);
     EXPECT_EQ(PenWidth, width);
-    EXPECT_EQ(ui->Label1->text(), QString::number(width));
+    EXPECT_EQ(ui->Control<QLabel>("Label1")->text(), QString::number(width));
     EXPECT_EQ(LeftLimit, limits[width - 1]);
     ui.Click("Btn6");
   }
-  EXPECT_EQ(ui->Label1->text(), "10");  // stays at the largest width
+  EXPECT_EQ(ui->Control<QLabel>("Label1")->text(), "10");  // stays at the largest width
   EXPECT_EQ(PenWidth, 10);
 
   // The region tools have their own limit; coming back takes the width's limit again.
@@ -115,19 +115,19 @@ TEST(PenPanel, WidthStepsFromOneToTenAndMovesTheLeftLimit) {
 TEST(PenPanel, ColourBoxesChooseThePenColourAndOnlyFreeDrawKeepsWhite) {
   ScoreWindowHarness ui;
   ui.Click("Edit2");
-  EXPECT_EQ(ui->PenColor, kWhite);
+  EXPECT_EQ(ui->CurrentPenColor(), kWhite);
   ui.Click("RBtnLM1");
-  EXPECT_EQ(ui->PenColor, kBlack);  // lines and ties draw in black
+  EXPECT_EQ(ui->CurrentPenColor(), kBlack);  // lines and ties draw in black
   ui.Click("RBtnLM0");
-  EXPECT_EQ(ui->PenColor, kBlack);
+  EXPECT_EQ(ui->CurrentPenColor(), kBlack);
   ui.Click("Edit2");
   ui.Click("RBtnLM4");
-  EXPECT_EQ(ui->PenColor, kBlack);
+  EXPECT_EQ(ui->CurrentPenColor(), kBlack);
   ui.Click("RBtnLM0");
   ui.Click("Edit2");
-  EXPECT_EQ(ui->PenColor, kWhite);
+  EXPECT_EQ(ui->CurrentPenColor(), kWhite);
   ui.Click("Edit1");
-  EXPECT_EQ(ui->PenColor, kBlack);
+  EXPECT_EQ(ui->CurrentPenColor(), kBlack);
 }
 
 }  // namespace

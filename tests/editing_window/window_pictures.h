@@ -64,11 +64,11 @@ inline bool IsBlackAt(const QImage& image, int x, int y) {
 // size, its top-left `offset` control pixels from the score view's.
 inline void FloatSymbol(TForm1& window, const QImage& symbol, QPoint offset) {
   const int zoom = window.ZoomPercent();
-  window.Image2->SetPicture(symbol);
-  window.Image2->setGeometry(
-      QRect(window.Image1->pos() + offset,
+  window.Control<ImageControl>("Image2")->SetPicture(symbol);
+  window.Control<ImageControl>("Image2")->setGeometry(
+      QRect(window.Control<ImageControl>("Image1")->pos() + offset,
             QSize(symbol.width() * zoom / 100, symbol.height() * zoom / 100)));
-  window.Image2->show();
+  window.Control<ImageControl>("Image2")->show();
 }
 
 }  // namespace scoreink::test

@@ -44,11 +44,11 @@ TForm4& ImportDialogHarness::Dialog() {
 }
 
 void ImportDialogHarness::Pick(const QString& name) {
-  ASSERT_TRUE(ClickListEntry(Dialog().FileListBox1, name));
+  ASSERT_TRUE(ClickListEntry(Dialog().Control<FileListBox>("FileListBox1"), name));
 }
 
 void ImportDialogHarness::DragKnob(std::initializer_list<int> lefts) {
-  QPushButton* knob = Dialog().TBB0;
+  QPushButton* knob = Dialog().Control<QPushButton>("TBB0");
   const int middle = knob->width() / 2, y = knob->height() / 2;
   Press("TBB0", {middle, y});
   // The knob's centre follows the mouse: a mouse at the knob's own x + d moves its left by d.

@@ -21,7 +21,7 @@ void ScoreFileDialogDriver::ChooseFolder(const QString& path) {
     ADD_FAILURE() << "No dialog to choose " << path.toStdString() << " in";
     return;
   }
-  if (!Form2->ShellTreeView1->SelectFolder(path))
+  if (!Form2->Control<FolderTree>("ShellTreeView1")->SelectFolder(path))
     ADD_FAILURE() << "The folder tree has no folder " << path.toStdString();
 }
 
@@ -30,11 +30,11 @@ bool ScoreFileDialogDriver::ClickFile(const QString& name) {
     ADD_FAILURE() << "No dialog to click " << name.toStdString() << " in";
     return false;
   }
-  return ClickListEntry(Form2->FileListBox1, name);
+  return ClickListEntry(Form2->Control<FileListBox>("FileListBox1"), name);
 }
 
 QStringList ScoreFileDialogDriver::Listed() const {
-  return Form2 ? ListedNames(Form2->FileListBox1) : QStringList();
+  return Form2 ? ListedNames(Form2->Control<FileListBox>("FileListBox1")) : QStringList();
 }
 
 void ScoreFileDialogDriver::Click(const QString& name) {

@@ -62,7 +62,7 @@ void ScoreWindowHarness::DragOnScore(const QPoint& from, const QPoint& to, int s
 }
 
 QImage& ScoreWindowHarness::Score() {
-  return window_->Image1->Picture();
+  return window_->Control<ImageControl>("Image1")->Picture();
 }
 
 int ScoreWindowHarness::Zoom() const {

@@ -62,14 +62,14 @@ void SymbolEditorHarness::ClickOnDrawing(const QPoint& pos, Qt::MouseButton butt
 }
 
 QPoint SymbolEditorHarness::DrawingPoint(const QPoint& p) {
-  const ImageControl* image = Editor().Img0;
+  const ImageControl* image = Editor().Control<ImageControl>("Img0");
   const int fx = image->width() / Drawing().width();
   const int fy = image->height() / Drawing().height();
   return {p.x() * fx + fx / 2, p.y() * fy + fy / 2};
 }
 
 void SymbolEditorHarness::SetDrawing(const QImage& drawing) {
-  Editor().Img0->SetPicture(drawing);
+  Editor().Control<ImageControl>("Img0")->SetPicture(drawing);
   Editor().ApplyZoom(0);
   Editor().SetMoveBase();
 }
@@ -82,12 +82,12 @@ void SymbolEditorHarness::BlockSnapshots() {
 
 void SymbolEditorHarness::Import(const QImage& picture) {
   TForm3& editor = Editor();
-  editor.Img1->SetPicture(picture);
-  editor.ImgBK->SetPicture(picture);
+  editor.Control<ImageControl>("Img1")->SetPicture(picture);
+  editor.Control<ImageControl>("ImgBK")->SetPicture(picture);
   editor.ApplyZoom(1);
   for (const char* name : {"BtnZoomUpDn10", "BtnZoomUpDn11", "LBL1", "LBL2", "LBL3", "LBL4"})
     editor.Control(name)->show();
-  editor.LBL7->hide();
+  editor.Control<QLabel>("LBL7")->hide();
 }
 
 void SymbolEditorHarness::DragOnImport(const QPoint& from, const QPoint& to, int steps) {

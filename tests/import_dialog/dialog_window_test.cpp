@@ -47,15 +47,18 @@ TEST(ImportDialogWindow, OpensOverTheEditorWithEveryControlOfItsDesign) {
   EXPECT_TRUE(dialog.windowFlags() & Qt::WindowStaysOnTopHint);
   EXPECT_EQ(Background(&dialog), QColor(0, 0, 128));
   EXPECT_EQ(dialog.geometry(), QRect(WorkAreaWidth - 442, 0, 442, 543));
-  EXPECT_EQ(Background(dialog.Label1), QColor(255, 255, 255));
-  EXPECT_EQ(dialog.TBL2->palette().color(QPalette::WindowText), QColor(255, 255, 255));
-  EXPECT_EQ(Background(dialog.TBL0), QColor(255, 255, 255));
+  EXPECT_EQ(Background(dialog.Control<QLabel>("Label1")), QColor(255, 255, 255));
+  EXPECT_EQ(dialog.Control<QLabel>("TBL2")->palette().color(QPalette::WindowText),
+            QColor(255, 255, 255));
+  EXPECT_EQ(Background(dialog.Control<QLabel>("TBL0")), QColor(255, 255, 255));
 
-  EXPECT_EQ(dialog.Label1->text(), im.Pictures());
-  EXPECT_EQ(ListedNames(dialog.FileListBox1), QStringList({"a.jpg", "b.bmp"}));
+  EXPECT_EQ(dialog.Control<QLabel>("Label1")->text(), im.Pictures());
+  EXPECT_EQ(ListedNames(dialog.Control<FileListBox>("FileListBox1")),
+            QStringList({"a.jpg", "b.bmp"}));
   EXPECT_TRUE(im.Editor().ImportOpen());
-  EXPECT_FALSE(im.Editor().Img1->isEnabled()) << "no mouse input on the import area";
-  EXPECT_FALSE(dialog.KnobDragging);
+  EXPECT_FALSE(im.Editor().Control<ImageControl>("Img1")->isEnabled())
+      << "no mouse input on the import area";
+  EXPECT_FALSE(dialog.KnobHeld());
 }
 
 TEST(ImportDialogWindow, OneDialogAtATimeASecondOpenFileBringsItToTheFront) {
@@ -63,14 +66,15 @@ TEST(ImportDialogWindow, OneDialogAtATimeASecondOpenFileBringsItToTheFront) {
   im.PutPicture("b.bmp", PaperDrawing());
   im.Open();
   im.Pick("b.bmp");
-  const QImage shown = im.Editor().Img1->Picture();
+  const QImage shown = im.Editor().Control<ImageControl>("Img1")->Picture();
 
   im.EditorHarness().Click("Btn11");
 
   EXPECT_EQ(Form4, &im.Dialog());
   EXPECT_EQ(im.Editor().findChildren<TForm4*>().size(), 1);
-  EXPECT_EQ(im.Editor().Img1->Picture(), shown);
-  EXPECT_FALSE(im.Editor().ImgBK->HasPicture()) << "the clean copy is not overwritten";
+  EXPECT_EQ(im.Editor().Control<ImageControl>("Img1")->Picture(), shown);
+  EXPECT_FALSE(im.Editor().Control<ImageControl>("ImgBK")->HasPicture())
+      << "the clean copy is not overwritten";
 }
 
 TEST(ImportDialogWindow, LeavingTheEditorClosesTheDialogToo) {
@@ -98,8 +102,9 @@ TEST(ImportDialogWindow, ClosedByTheWindowSystemItActsAsCancel) {
   im.Dialog().close();
   EXPECT_FALSE(im.IsOpen());
   EXPECT_FALSE(im.Editor().ImportOpen());
-  EXPECT_TRUE(im.Editor().Img1->isEnabled());
-  EXPECT_FALSE(im.Editor().Img1->HasPicture()) << "nothing had been accepted";
+  EXPECT_TRUE(im.Editor().Control<ImageControl>("Img1")->isEnabled());
+  EXPECT_FALSE(im.Editor().Control<ImageControl>("Img1")->HasPicture())
+      << "nothing had been accepted";
 }
 
 }  // namespace

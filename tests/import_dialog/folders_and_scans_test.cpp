@@ -34,24 +34,25 @@ TEST(ImportFolders, AnotherFolderIsListedAndRememberedButPictureFolderStays) {
   im.Open();
   const QString pixDir = CurrentWorkPlaces.PixDirFile();
 
-  ASSERT_TRUE(im.Dialog().ShellTreeView1->SelectFolder(other.path()));
+  ASSERT_TRUE(im.Dialog().Control<FolderTree>("ShellTreeView1")->SelectFolder(other.path()));
 
-  EXPECT_EQ(ListedNames(im.Dialog().FileListBox1), QStringList{"there.bmp"});
-  EXPECT_EQ(im.Dialog().Label1->text(), other.path());
+  EXPECT_EQ(ListedNames(im.Dialog().Control<FileListBox>("FileListBox1")),
+            QStringList{"there.bmp"});
+  EXPECT_EQ(im.Dialog().Control<QLabel>("Label1")->text(), other.path());
   EXPECT_EQ(ReadAll(pixDir), other.path().toUtf8()) << "the next run starts there";
   EXPECT_EQ(PictureFolder, im.Pictures()) << "this run's dialogs still open where they did";
 
   // Choosing the folder the dialogs open in again lists it and writes nothing.
   ASSERT_TRUE(QFile::remove(pixDir));
-  ASSERT_TRUE(im.Dialog().ShellTreeView1->SelectFolder(im.Pictures()));
-  EXPECT_EQ(ListedNames(im.Dialog().FileListBox1), QStringList{"here.bmp"});
+  ASSERT_TRUE(im.Dialog().Control<FolderTree>("ShellTreeView1")->SelectFolder(im.Pictures()));
+  EXPECT_EQ(ListedNames(im.Dialog().Control<FileListBox>("FileListBox1")), QStringList{"here.bmp"});
   EXPECT_FALSE(QFile::exists(pixDir));
 
   // The next opening starts in PictureFolder.
   im.Click("Button2");
   im.Open();
-  EXPECT_EQ(im.Dialog().Label1->text(), im.Pictures());
-  EXPECT_EQ(ListedNames(im.Dialog().FileListBox1), QStringList{"here.bmp"});
+  EXPECT_EQ(im.Dialog().Control<QLabel>("Label1")->text(), im.Pictures());
+  EXPECT_EQ(ListedNames(im.Dialog().Control<FileListBox>("FileListBox1")), QStringList{"here.bmp"});
 }
 
 TEST(ImportFolders, TheWorkFolderIsNeverListed) {
@@ -61,10 +62,10 @@ TEST(ImportFolders, TheWorkFolderIsNeverListed) {
   ASSERT_TRUE(SaveBmp(PaperDrawing(), WorkFolder + "/Tmp7.bmp").ok());
   const QByteArray pixDir = ReadAll(CurrentWorkPlaces.PixDirFile());
 
-  ASSERT_TRUE(im.Dialog().ShellTreeView1->SelectFolder(WorkFolder));
+  ASSERT_TRUE(im.Dialog().Control<FolderTree>("ShellTreeView1")->SelectFolder(WorkFolder));
 
-  EXPECT_TRUE(ListedNames(im.Dialog().FileListBox1).isEmpty());
-  EXPECT_EQ(im.Dialog().Label1->text(), im.Pictures());
+  EXPECT_TRUE(ListedNames(im.Dialog().Control<FileListBox>("FileListBox1")).isEmpty());
+  EXPECT_EQ(im.Dialog().Control<QLabel>("Label1")->text(), im.Pictures());
   EXPECT_EQ(ReadAll(CurrentWorkPlaces.PixDirFile()), pixDir);
 }
 
@@ -85,14 +86,15 @@ TEST(ImportScans, AnA4ScanAt600DpiComesInWhole) {
   im.Open();
   im.Pick("scan.jpg");
   ASSERT_TRUE(im.Dialogs().Boxes().empty());
-  EXPECT_EQ(im.Dialog().Image1->Picture().size(), QSize(49, 70)) << "1 % of the scan";
-  const QImage& split = im.Editor().Img1->Picture();
+  EXPECT_EQ(im.Dialog().Control<ImageControl>("Image1")->Picture().size(), QSize(49, 70))
+      << "1 % of the scan";
+  const QImage& split = im.Editor().Control<ImageControl>("Img1")->Picture();
   ASSERT_EQ(split.size(), QSize(4960, 7016));
   EXPECT_TRUE(IsBlackAt(split, 2030, 1050)) << "a note";
   EXPECT_TRUE(IsBlackAt(split, 1000, 501)) << "a staff line";
   EXPECT_FALSE(IsBlackAt(split, 1000, 520)) << "paper";
   im.Click("Button1");
-  EXPECT_EQ(im.Editor().ImgBK->Picture().size(), QSize(4960, 7016));
+  EXPECT_EQ(im.Editor().Control<ImageControl>("ImgBK")->Picture().size(), QSize(4960, 7016));
 }
 
 }  // namespace

@@ -21,7 +21,7 @@ const QRect kBlackBar(20, 30, 40, 10);
 const QRect kGreyBar(100, 30, 40, 10);
 
 QImage Imported(ImportDialogHarness& im) {
-  return im.Editor().Img1->Picture();
+  return im.Editor().Control<ImageControl>("Img1")->Picture();
 }
 
 // The dialog opened on a folder with the paper drawing, and the drawing picked.
@@ -32,7 +32,7 @@ void OpenOnTheDrawing(ImportDialogHarness& im) {
 }
 
 int Threshold(ImportDialogHarness& im) {
-  return im.Dialog().TBL1->text().toInt();
+  return im.Dialog().Control<QLabel>("TBL1")->text().toInt();
 }
 
 TEST(ImportPick, ShowsAPreviewAndPutsTheSplitIntoTheImportArea) {
@@ -42,21 +42,25 @@ TEST(ImportPick, ShowsAPreviewAndPutsTheSplitIntoTheImportArea) {
 
   EXPECT_TRUE(im.Dialogs().Boxes().empty());
   // 200 x 150 shrinks to 35 % in the box of 70 x 105.
-  EXPECT_EQ(dialog.Image1->size(), QSize(70, 52));
-  EXPECT_EQ(dialog.Image1->Picture().size(), QSize(70, 52));
-  EXPECT_TRUE(dialog.Image1->Stretch());
-  for (QWidget* control : {static_cast<QWidget*>(dialog.TBB0), static_cast<QWidget*>(dialog.TBL0),
-                           static_cast<QWidget*>(dialog.TBL1), static_cast<QWidget*>(dialog.TBL2)})
+  EXPECT_EQ(dialog.Control<ImageControl>("Image1")->size(), QSize(70, 52));
+  EXPECT_EQ(dialog.Control<ImageControl>("Image1")->Picture().size(), QSize(70, 52));
+  EXPECT_TRUE(dialog.Control<ImageControl>("Image1")->Stretch());
+  for (QWidget* control : {static_cast<QWidget*>(dialog.Control<QPushButton>("TBB0")),
+                           static_cast<QWidget*>(dialog.Control<QLabel>("TBL0")),
+                           static_cast<QWidget*>(dialog.Control<QLabel>("TBL1")),
+                           static_cast<QWidget*>(dialog.Control<QLabel>("TBL2"))})
     EXPECT_TRUE(control->isVisible()) << control->objectName().toStdString();
-  EXPECT_TRUE(dialog.Button1->isEnabled());
+  EXPECT_TRUE(dialog.Control<QPushButton>("Button1")->isEnabled());
   EXPECT_EQ(Threshold(im), 60);
-  EXPECT_EQ(dialog.TBB0->x(), 140);
+  EXPECT_EQ(dialog.Control<QPushButton>("TBB0")->x(), 140);
 
   const QImage split = Imported(im);
   EXPECT_EQ(split.size(), QSize(200, 150));
   EXPECT_TRUE(BlackExactlyIn(split, kBlackBar)) << "only what is within 60 of black";
-  EXPECT_EQ(im.Editor().Img1->size(), QSize(200, 150)) << "shown at the import area's zoom";
-  EXPECT_FALSE(im.Editor().ImgBK->HasPicture()) << "nothing is accepted before OK";
+  EXPECT_EQ(im.Editor().Control<ImageControl>("Img1")->size(), QSize(200, 150))
+      << "shown at the import area's zoom";
+  EXPECT_FALSE(im.Editor().Control<ImageControl>("ImgBK")->HasPicture())
+      << "nothing is accepted before OK";
 }
 
 TEST(ImportPick, AJpegAndALightOnDarkPictureComeOutBlackOnWhite) {
@@ -80,17 +84,17 @@ TEST(ThresholdKnob, MovesShowTheValueAndOnlyTheReleaseSplitsAgain) {
   const QImage before = Imported(im);
 
   // Pressed and moved, not released: the number changes, the split does not.
-  const int y = dialog.TBB0->height() / 2;
+  const int y = dialog.Control<QPushButton>("TBB0")->height() / 2;
   im.Driver().Press("TBB0", {10, y});
-  EXPECT_TRUE(dialog.KnobDragging);
+  EXPECT_TRUE(dialog.KnobHeld());
   im.Driver().Move("TBB0", {10 + 20, y});
-  EXPECT_EQ(dialog.TBB0->x(), 160);
+  EXPECT_EQ(dialog.Control<QPushButton>("TBB0")->x(), 160);
   EXPECT_EQ(Threshold(im), 102);
   EXPECT_EQ(Imported(im), before);
   im.Driver().Release("TBB0", {10, y});
-  EXPECT_FALSE(dialog.KnobDragging);
+  EXPECT_FALSE(dialog.KnobHeld());
   EXPECT_TRUE(BlackExactlyIn(Imported(im), QRegion(kBlackBar) + kGreyBar)) << "within 102";
-  EXPECT_EQ(dialog.Image1->size(), QSize(70, 52)) << "the preview stays";
+  EXPECT_EQ(dialog.Control<ImageControl>("Image1")->size(), QSize(70, 52)) << "the preview stays";
 }
 
 TEST(ThresholdKnob, PositionsAndValues) {
@@ -110,7 +114,7 @@ TEST(ThresholdKnob, PositionsAndValues) {
     ImportDialogHarness im;
     OpenOnTheDrawing(im);
     im.DragKnob(c.lefts);
-    EXPECT_EQ(im.Dialog().TBB0->x(), c.left);
+    EXPECT_EQ(im.Dialog().Control<QPushButton>("TBB0")->x(), c.left);
     EXPECT_EQ(Threshold(im), c.value);
     EXPECT_TRUE(BlackExactlyIn(Imported(im), c.black));
   }
@@ -120,14 +124,14 @@ TEST(ThresholdKnob, APressAndReleaseWithoutMovingSplitsAgainAndOnlyTheLeftButton
   ImportDialogHarness im;
   OpenOnTheDrawing(im);
   TForm4& dialog = im.Dialog();
-  im.Editor().Img1->ClearPicture();  // so that a split shows
+  im.Editor().Control<ImageControl>("Img1")->ClearPicture();  // so that a split shows
 
   im.Driver().Press("TBB0", {10, 5}, Qt::RightButton);
-  EXPECT_FALSE(dialog.KnobDragging);
+  EXPECT_FALSE(dialog.KnobHeld());
   im.Driver().Move("TBB0", {30, 5});
   im.Driver().Release("TBB0", {30, 5}, Qt::RightButton);
-  EXPECT_EQ(dialog.TBB0->x(), 140);
-  EXPECT_FALSE(im.Editor().Img1->HasPicture());
+  EXPECT_EQ(dialog.Control<QPushButton>("TBB0")->x(), 140);
+  EXPECT_FALSE(im.Editor().Control<ImageControl>("Img1")->HasPicture());
 
   im.Driver().Press("TBB0", {10, 5});
   im.Driver().Release("TBB0", {10, 5});
@@ -144,7 +148,7 @@ TEST(ImportPick, ANewPickStartsAtSixtyAgain) {
   ASSERT_NE(Threshold(im), 60);
   im.Pick("b.bmp");
   EXPECT_EQ(Threshold(im), 60);
-  EXPECT_EQ(im.Dialog().TBB0->x(), 140);
+  EXPECT_EQ(im.Dialog().Control<QPushButton>("TBB0")->x(), 140);
   EXPECT_TRUE(BlackExactlyIn(Imported(im), QRegion(kBlackBar) + kGreyBar));
 }
 
@@ -164,8 +168,8 @@ TEST(ImportPick, ABrokenFileIsReportedAndChangesNothing) {
   im.Pick("good.bmp");
   im.DragKnob({180});
   TForm4& dialog = im.Dialog();
-  const QImage preview = dialog.Image1->Picture(), split = Imported(im);
-  const int threshold = Threshold(im), knob = dialog.TBB0->x();
+  const QImage preview = dialog.Control<ImageControl>("Image1")->Picture(), split = Imported(im);
+  const int threshold = Threshold(im), knob = dialog.Control<QPushButton>("TBB0")->x();
 
   for (const char* name : {"broken.bmp", "cut.jpg"}) {
     SCOPED_TRACE(name);
@@ -173,10 +177,10 @@ TEST(ImportPick, ABrokenFileIsReportedAndChangesNothing) {
     im.Pick(name);
     ASSERT_FALSE(im.Dialogs().Boxes().empty());
     EXPECT_TRUE(im.Dialogs().Boxes().back().text.contains(name));
-    EXPECT_EQ(dialog.Image1->Picture(), preview);
+    EXPECT_EQ(dialog.Control<ImageControl>("Image1")->Picture(), preview);
     EXPECT_EQ(Imported(im), split);
     EXPECT_EQ(Threshold(im), threshold);
-    EXPECT_EQ(dialog.TBB0->x(), knob);
+    EXPECT_EQ(dialog.Control<QPushButton>("TBB0")->x(), knob);
   }
 }
 
@@ -187,9 +191,9 @@ TEST(ImportPick, AFileThatHasGoneDoesNothing) {
   ASSERT_TRUE(QFile::remove(im.PicturePath("gone.bmp")));
   im.Pick("gone.bmp");
   EXPECT_TRUE(im.Dialogs().Boxes().empty());
-  EXPECT_FALSE(im.Dialog().Button1->isEnabled());
-  EXPECT_TRUE(im.Dialog().TBB0->isHidden());
-  EXPECT_FALSE(im.Editor().Img1->HasPicture());
+  EXPECT_FALSE(im.Dialog().Control<QPushButton>("Button1")->isEnabled());
+  EXPECT_TRUE(im.Dialog().Control<QPushButton>("TBB0")->isHidden());
+  EXPECT_FALSE(im.Editor().Control<ImageControl>("Img1")->HasPicture());
 }
 
 TEST(ImportPick, ALongPickMakesRoomForItselfAndEscBringsBackWhatWasShown) {
@@ -202,8 +206,9 @@ TEST(ImportPick, ALongPickMakesRoomForItselfAndEscBringsBackWhatWasShown) {
   EXPECT_EQ(first.format(), QImage::Format_Indexed8) << "a split takes one byte a pixel";
   bool roomMade = false;
   {
-    StopWhenProgressShows stop(&im.Dialog(), &im.Editor(),
-                               [&] { roomMade = !im.Editor().Img1->HasPicture(); });
+    StopWhenProgressShows stop(&im.Dialog(), &im.Editor(), [&] {
+      roomMade = !im.Editor().Control<ImageControl>("Img1")->HasPicture();
+    });
     im.Pick("big.bmp");
     EXPECT_TRUE(stop.SawProgress());
     EXPECT_TRUE(stop.SawRepaint()) << "the windows repaint while the picture is read";
@@ -211,13 +216,14 @@ TEST(ImportPick, ALongPickMakesRoomForItselfAndEscBringsBackWhatWasShown) {
   EXPECT_TRUE(roomMade) << "the split shown and not accepted is set aside while the next is read";
   EXPECT_TRUE(im.Dialogs().Boxes().empty());
   EXPECT_EQ(Imported(im), first);
-  EXPECT_EQ(im.Dialog().Image1->Picture().size(), QSize(70, 52)) << "the preview stays";
+  EXPECT_EQ(im.Dialog().Control<ImageControl>("Image1")->Picture().size(), QSize(70, 52))
+      << "the preview stays";
 }
 
 void ExpectImportControls(TForm3& editor, bool shown) {
   for (const char* name : {"BtnZoomUpDn10", "BtnZoomUpDn11", "LBL1", "LBL2", "LBL3", "LBL4"})
     EXPECT_EQ(editor.Control(name)->isVisible(), shown) << name;
-  EXPECT_EQ(editor.LBL7->isVisible(), !shown);
+  EXPECT_EQ(editor.Control<QLabel>("LBL7")->isVisible(), !shown);
 }
 
 TEST(ImportOkAndCancel, OkAcceptsTheSplitAndShowsTheImportControls) {
@@ -227,10 +233,10 @@ TEST(ImportOkAndCancel, OkAcceptsTheSplitAndShowsTheImportControls) {
   im.Click("Button1");
   EXPECT_FALSE(im.IsOpen());
   TForm3& editor = im.Editor();
-  EXPECT_EQ(editor.ImgBK->Picture(), split);
-  EXPECT_EQ(editor.Img1->Picture(), split);
+  EXPECT_EQ(editor.Control<ImageControl>("ImgBK")->Picture(), split);
+  EXPECT_EQ(editor.Control<ImageControl>("Img1")->Picture(), split);
   EXPECT_FALSE(editor.ImportOpen());
-  EXPECT_TRUE(editor.Img1->isEnabled());
+  EXPECT_TRUE(editor.Control<ImageControl>("Img1")->isEnabled());
   ExpectImportControls(editor, true);
 }
 
@@ -239,8 +245,8 @@ TEST(ImportOkAndCancel, CancelWithNothingAcceptedEmptiesTheImportArea) {
   OpenOnTheDrawing(im);
   im.Click("Button2");
   EXPECT_FALSE(im.IsOpen());
-  EXPECT_FALSE(im.Editor().Img1->HasPicture());
-  EXPECT_TRUE(im.Editor().Img1->isEnabled());
+  EXPECT_FALSE(im.Editor().Control<ImageControl>("Img1")->HasPicture());
+  EXPECT_TRUE(im.Editor().Control<ImageControl>("Img1")->isEnabled());
   ExpectImportControls(im.Editor(), false);
 }
 
@@ -251,19 +257,19 @@ TEST(ImportOkAndCancel, CancelAfterAnEarlierOkBringsBackTheEarlierImport) {
   im.Open();
   im.Pick("paper.bmp");
   im.Click("Button1");
-  const QImage accepted = im.Editor().ImgBK->Picture();
+  const QImage accepted = im.Editor().Control<ImageControl>("ImgBK")->Picture();
   im.EditorHarness().Click("BtnZoomUpDn11");  // 200 %: "OpenFile" goes back to 100
-  ASSERT_EQ(im.Editor().Img1->size(), QSize(400, 300));
+  ASSERT_EQ(im.Editor().Control<ImageControl>("Img1")->size(), QSize(400, 300));
 
   im.Open();
-  EXPECT_EQ(im.Editor().LBL1->text(), "100");
-  EXPECT_EQ(im.Editor().Img1->size(), QSize(200, 150));
+  EXPECT_EQ(im.Editor().Control<QLabel>("LBL1")->text(), "100");
+  EXPECT_EQ(im.Editor().Control<ImageControl>("Img1")->size(), QSize(200, 150));
   im.Pick("board.bmp");
   ASSERT_TRUE(BlackExactlyIn(Imported(im), QRegion(kBlackBar) + kGreyBar));
   im.Click("Button2");
 
-  EXPECT_EQ(im.Editor().Img1->Picture(), accepted);
-  EXPECT_EQ(im.Editor().Img1->size(), QSize(200, 150));
+  EXPECT_EQ(im.Editor().Control<ImageControl>("Img1")->Picture(), accepted);
+  EXPECT_EQ(im.Editor().Control<ImageControl>("Img1")->size(), QSize(200, 150));
   ExpectImportControls(im.Editor(), true);
 }
 

@@ -28,37 +28,42 @@ TEST(PaletteMode, ASymbolClickLeavesNoToolCheckedAndHidesThePenAndKeyControls) {
 
   ui.Click("Img07");
 
-  EXPECT_EQ(ui->ToolMode, ScoreTool::Symbol);
-  EXPECT_EQ(ui->RBtnLMGroup->checkedButton(), nullptr);
-  EXPECT_TRUE(ui->RBtnLMGroup->exclusive()) << "one tool at a time once a tool is chosen again";
-  EXPECT_EQ(ui->ImgXX->Picture(), ui.Find<ImageControl>("Img07")->Picture());
-  EXPECT_TRUE(ui->BtnXX->isVisible());
-  EXPECT_TRUE(ui->Label9->isVisible());
+  EXPECT_EQ(ui->CurrentTool(), ScoreTool::Symbol);
+  EXPECT_EQ(ui->Control<QButtonGroup>("RBtnLMGroup")->checkedButton(), nullptr);
+  EXPECT_TRUE(ui->Control<QButtonGroup>("RBtnLMGroup")->exclusive())
+      << "one tool at a time once a tool is chosen again";
+  EXPECT_EQ(ui->Control<ImageControl>("ImgXX")->Picture(),
+            ui.Find<ImageControl>("Img07")->Picture());
+  EXPECT_TRUE(ui->Control<QPushButton>("BtnXX")->isVisible());
+  EXPECT_TRUE(ui->Control<QLabel>("Label9")->isVisible());
   for (const char* name : kPenAndKeyControls) EXPECT_TRUE(ui.Find(name)->isHidden()) << name;
   EXPECT_EQ(PenWidth, 3);
   EXPECT_EQ(LeftLimit, leftLimit);
-  EXPECT_EQ(ui->PenColor, kWhite);
+  EXPECT_EQ(ui->CurrentPenColor(), kWhite);
 
   ui.Click("Img11");  // another symbol simply replaces the selection
-  EXPECT_EQ(ui->ImgXX->Picture(), ui.Find<ImageControl>("Img11")->Picture());
-  EXPECT_EQ(ui->ToolMode, ScoreTool::Symbol);
+  EXPECT_EQ(ui->Control<ImageControl>("ImgXX")->Picture(),
+            ui.Find<ImageControl>("Img11")->Picture());
+  EXPECT_EQ(ui->CurrentTool(), ScoreTool::Symbol);
 }
 
 TEST(PaletteMode, EmptyCustomSlotsIgnoreTheClickAfterStampingWhatFloats) {
   ScoreWindowHarness ui;
   const QImage blank = ui.Score().copy();
   ui.Click("OPImg01");
-  EXPECT_EQ(ui->ToolMode, ScoreTool::FreeDraw);
-  EXPECT_TRUE(ui->RBtnLM0->isChecked());
-  EXPECT_TRUE(ui->BtnXX->isHidden());
+  EXPECT_EQ(ui->CurrentTool(), ScoreTool::FreeDraw);
+  EXPECT_TRUE(ui->Control<QRadioButton>("RBtnLM0")->isChecked());
+  EXPECT_TRUE(ui->Control<QPushButton>("BtnXX")->isHidden());
 
   PlaceSymbol(ui, "Img01", {200, 200});
-  ASSERT_TRUE(ui->Image2->isVisible());
+  ASSERT_TRUE(ui->Control<ImageControl>("Image2")->isVisible());
   ui.Click("OPImg15");
-  EXPECT_TRUE(ui->Image2->isHidden()) << "the floating symbol is stamped first";
+  EXPECT_TRUE(ui->Control<ImageControl>("Image2")->isHidden())
+      << "the floating symbol is stamped first";
   EXPECT_NE(ui.Score(), blank);
-  EXPECT_EQ(ui->ImgXX->Picture(), ui.Find<ImageControl>("Img01")->Picture());
-  EXPECT_EQ(ui->ToolMode, ScoreTool::Symbol);
+  EXPECT_EQ(ui->Control<ImageControl>("ImgXX")->Picture(),
+            ui.Find<ImageControl>("Img01")->Picture());
+  EXPECT_EQ(ui->CurrentTool(), ScoreTool::Symbol);
 }
 
 TEST(PaletteMode, AFilledCustomSlotIsPlacedAndOnlyItsPureBlackIsStamped) {
@@ -72,7 +77,7 @@ TEST(PaletteMode, AFilledCustomSlotIsPlacedAndOnlyItsPureBlackIsStamped) {
   const QImage before = ui.Score().copy();
 
   PlaceSymbol(ui, "OPImg04", {300, 300});
-  EXPECT_EQ(ui->Image2->geometry(), QRect(290, 290, 20, 20));
+  EXPECT_EQ(ui->Control<ImageControl>("Image2")->geometry(), QRect(290, 290, 20, 20));
   CommitByPanelClick(ui);
 
   EXPECT_EQ(ui.Score(), Stamped(before, custom, {290, 290}));
@@ -81,24 +86,24 @@ TEST(PaletteMode, AFilledCustomSlotIsPlacedAndOnlyItsPureBlackIsStamped) {
 TEST(PaletteMode, DeselectStampsPutsThePenPanelBackAndTheWidthToTwo) {
   ScoreWindowHarness ui;
   for (int i = 0; i < 3; ++i) ui.Click("Btn6");
-  ASSERT_EQ(ui->Label1->text(), "5");
+  ASSERT_EQ(ui->Control<QLabel>("Label1")->text(), "5");
   PlaceSymbol(ui, "Img02", {200, 200});
 
   ui.Click("BtnXX");
 
-  EXPECT_TRUE(ui->Image2->isHidden()) << "stamped";
-  EXPECT_EQ(ui->Label1->text(), "2");
+  EXPECT_TRUE(ui->Control<ImageControl>("Image2")->isHidden()) << "stamped";
+  EXPECT_EQ(ui->Control<QLabel>("Label1")->text(), "2");
   EXPECT_EQ(PenWidth, 2);
   EXPECT_EQ(LeftLimit, 27);
-  EXPECT_EQ(ui->ToolMode, ScoreTool::FreeDraw);
-  EXPECT_TRUE(ui->RBtnLM0->isChecked());
-  EXPECT_FALSE(ui->ImgXX->HasPicture());
-  EXPECT_TRUE(ui->BtnXX->isHidden());
-  EXPECT_TRUE(ui->Label9->isHidden());
+  EXPECT_EQ(ui->CurrentTool(), ScoreTool::FreeDraw);
+  EXPECT_TRUE(ui->Control<QRadioButton>("RBtnLM0")->isChecked());
+  EXPECT_FALSE(ui->Control<ImageControl>("ImgXX")->HasPicture());
+  EXPECT_TRUE(ui->Control<QPushButton>("BtnXX")->isHidden());
+  EXPECT_TRUE(ui->Control<QLabel>("Label9")->isHidden());
   for (const char* name : {"GroupBox1", "Label1", "Label8", "Btn5", "Btn6", "Edit1", "Edit2",
                            "Label6", "Label7", "ComboBox1"})
     EXPECT_TRUE(ui.Find(name)->isVisible()) << name;
-  EXPECT_TRUE(ui->GroupBox2->isHidden());
+  EXPECT_TRUE(ui->Control<QGroupBox>("GroupBox2")->isHidden());
 }
 
 TEST(PaletteMode, LeavingKeepsTheKeySignatureControlsHiddenOnAScoreNotFromTheTemplate) {
@@ -106,7 +111,7 @@ TEST(PaletteMode, LeavingKeepsTheKeySignatureControlsHiddenOnAScoreNotFromTheTem
   ui.Click("Img01");
   TemplateScore = false;
   ui.Click("BtnXX");
-  EXPECT_TRUE(ui->GroupBox1->isVisible());
+  EXPECT_TRUE(ui->Control<QGroupBox>("GroupBox1")->isVisible());
   for (const char* name : {"Label6", "Label7", "ComboBox1"})
     EXPECT_TRUE(ui.Find(name)->isHidden()) << name;
 }

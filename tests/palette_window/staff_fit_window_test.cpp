@@ -73,12 +73,12 @@ TEST_F(ScannedPage, FittedHeadsFillAStaffSpaceOnALineOrSpace) {
   PlaceSymbol(ui_, "Img01", {600, int(staff.LineY(0, 600)) - 300});
   ui_.Click("CheckBox1");
   EXPECT_TRUE(box->isChecked());
-  EXPECT_TRUE(ui_->Image2->isHidden());
+  EXPECT_TRUE(ui_->Control<ImageControl>("Image2")->isHidden());
 
   // Released a third of a space below the middle line.
   QImage before = ui_.Score().copy();
   PlaceSymbol(ui_, "Img01", {1200, int(staff.LineY(2, 1200) + 14)});
-  EXPECT_NEAR(ui_->Image2->height(), 41, 2);
+  EXPECT_NEAR(ui_->Control<ImageControl>("Image2")->height(), 41, 2);
   ExpectHeadOnAPlace(before, 1);
 
   // Dragged at 200 percent, an open head moves from place to place with the pointer.
@@ -107,7 +107,7 @@ TEST(StaffFitBox, UncheckedStampIsThePaletteSymbolAsItIs) {
   const QImage symbol = ui.Find<ImageControl>("Img01")->Picture();
   const QImage before = ui.Score().copy();
   PlaceSymbol(ui, "Img01", {100, 50});
-  EXPECT_EQ(ui->Image2->Picture(), symbol);
+  EXPECT_EQ(ui->Control<ImageControl>("Image2")->Picture(), symbol);
   CommitByPanelClick(ui);
   EXPECT_EQ(ui.Score(), Stamped(before, symbol, {93, 45}));
 }
@@ -115,11 +115,11 @@ TEST(StaffFitBox, UncheckedStampIsThePaletteSymbolAsItIs) {
 TEST(StaffFitBox, SitsInFreeSpaceOfThePaletteStrip) {
   ScoreWindowHarness ui;
   // The selection grows with the largest custom symbol, 30 x 30.
-  ui->ImgXX->resize(30, 30);
+  ui->Control<ImageControl>("ImgXX")->resize(30, 30);
   for (const char* name : {"CheckBox1", "Label10"}) {
     const QWidget* control = ui.Find(name);
-    EXPECT_TRUE(ui->Panel2->rect().contains(control->geometry())) << name;
-    for (const QObject* child : ui->Panel2->children()) {
+    EXPECT_TRUE(ui->Control<QFrame>("Panel2")->rect().contains(control->geometry())) << name;
+    for (const QObject* child : ui->Control<QFrame>("Panel2")->children()) {
       const auto* other = qobject_cast<const QWidget*>(child);
       if (!other || other->objectName() == "CheckBox1" || other->objectName() == "Label10")
         continue;

@@ -25,7 +25,7 @@ TEST(WindowLook, StampedSymbolsAndKeySignatureShowInTheScoreView) {
   const QImage grab = ui->grab().toImage();
   ASSERT_FALSE(grab.isNull());
   // Image1 shows the score at 100 percent from the scroll box's top-left.
-  const QPoint view = ui->ScrollBox1->mapTo(&ui.Window(), QPoint(0, 0));
+  const QPoint view = ui->Control<QScrollArea>("ScrollBox1")->mapTo(&ui.Window(), QPoint(0, 0));
   const QImage score = ui.Score();
   for (const QPoint p : {QPoint(200, 82), QPoint(84, 65)})  // a note head, the first sharp
     EXPECT_EQ(grab.pixel(view + p) & 0xFFFFFFu, score.pixel(p) & 0xFFFFFFu)

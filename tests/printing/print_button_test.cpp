@@ -56,7 +56,7 @@ TEST(PrintButton, LandscapeScanIsStretchedToThePortraitPageNotLetterBoxed) {
   QImage scan = MarkedScan(7016, 4960, 120);
   // The left half black: no light seams where the bands meet.
   for (int y = 0; y < scan.height(); ++y) memset(scan.scanLine(y), kBlackIndex, 7016 / 2);
-  ui->Image1->SetPicture(scan);
+  ui->Control<ImageControl>("Image1")->SetPicture(scan);
   scan = QImage();
   ui->ApplyScoreZoom();
   ui.Click("Btn11");
@@ -97,11 +97,12 @@ TEST(PrintButton, FloatingSymbolIsStampedFirstAndPrintedWithTheScore) {
   ui.Click("Img01");
   ui.PressOnScore({400, 20});  // white paper above the first system
   ui.ReleaseOnScore({400, 20});
-  ASSERT_TRUE(ui->Image2->isVisible());
-  const QRect overlay = ui->Image2->geometry().translated(-ui->Image1->pos());
+  ASSERT_TRUE(ui->Control<ImageControl>("Image2")->isVisible());
+  const QRect overlay = ui->Control<ImageControl>("Image2")->geometry().translated(
+      -ui->Control<ImageControl>("Image1")->pos());
   ui.Click("Btn11");
 
-  EXPECT_TRUE(ui->Image2->isHidden());
+  EXPECT_TRUE(ui->Control<ImageControl>("Image2")->isHidden());
   EXPECT_NE(ui.Score(), before) << "the symbol is in the score";
   const QImage page = RenderedPage(ui);
   const QRect printable = PrintableOnRendered(ui.Printer().Pages()[0], kRenderDpi);
@@ -132,7 +133,7 @@ TEST_P(PrintButtonOutcome, TellsWhatWentWrongAndChangesNothing) {
   const QImage before = ui.Score().copy();
   const int history = HistoryPos();
   const QStringList snapshots = QDir(WorkFolder).entryList(QDir::Files);
-  const bool overwriteEnabled = ui->Btn4->isEnabled();
+  const bool overwriteEnabled = ui->Control<QPushButton>("Btn4")->isEnabled();
   ui.Printer().SetMode(c.mode, QStringLiteral("Destination \"x\" is not accepting jobs."));
   if (c.reason) ui.Dialogs().AnswerBox(kIdOk, QStringLiteral("エラー"));
 
@@ -153,9 +154,9 @@ TEST_P(PrintButtonOutcome, TellsWhatWentWrongAndChangesNothing) {
   EXPECT_EQ(HistoryPos(), history);
   EXPECT_EQ(QDir(WorkFolder).entryList(QDir::Files), snapshots);
   EXPECT_EQ(CurrentScoreFile, ui.Folder().File("score.bmp"));
-  EXPECT_EQ(ui->Btn4->isEnabled(), overwriteEnabled);
+  EXPECT_EQ(ui->Control<QPushButton>("Btn4")->isEnabled(), overwriteEnabled);
   EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << "the hourglass is gone";
-  EXPECT_EQ(ui->focusWidget(), static_cast<QWidget*>(ui->Edit0));
+  EXPECT_EQ(ui->focusWidget(), static_cast<QWidget*>(ui->Control<QLineEdit>("Edit0")));
 }
 
 INSTANTIATE_TEST_SUITE_P(

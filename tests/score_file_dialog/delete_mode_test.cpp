@@ -34,7 +34,7 @@ TEST(DeleteMode, AClickDeletesWithoutAskingEvenTheOpenScoresFile) {
   EXPECT_EQ(dialog.Listed(), QStringList({"a.bmp"}));
   EXPECT_EQ(ui.Score(), edited);
   EXPECT_EQ(HistoryPos(), 2);
-  EXPECT_FALSE(dialog.Dialog()->Button1->isEnabled());
+  EXPECT_FALSE(dialog.Dialog()->Control<QPushButton>("Button1")->isEnabled());
   EXPECT_TRUE(dialog.Dialog()->PickedFile().isEmpty());
 }
 
@@ -45,7 +45,7 @@ TEST(DeleteMode, OnlyASingleClickDeletesAndTheFileGoesToTheTrash) {
   ScoreFileDialogDriver dialog(ui);
   dialog.ChooseFolder(scans.Path());
   dialog.Click("RadioButton1");
-  FileListBox* list = dialog.Dialog()->FileListBox1;
+  FileListBox* list = dialog.Dialog()->Control<FileListBox>("FileListBox1");
 
   ASSERT_TRUE(dialog.ClickFile("b.bmp"));
   const QString trash =

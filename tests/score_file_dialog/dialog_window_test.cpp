@@ -48,8 +48,10 @@ TEST(ScoreFileDialog, EveryControlHasItsNameKindPlaceAndCaption) {
     EXPECT_EQ(caption, QString::fromUtf8(e.caption)) << e.name;
   }
   TForm2* form = dialog.Dialog();
-  EXPECT_EQ(form->RadioButton0->parentWidget(), form->GroupBox1);
-  EXPECT_EQ(form->RadioButton0->group(), form->RadioButton1->group());
+  EXPECT_EQ(form->Control<QRadioButton>("RadioButton0")->parentWidget(),
+            form->Control<QGroupBox>("GroupBox1"));
+  EXPECT_EQ(form->Control<QRadioButton>("RadioButton0")->group(),
+            form->Control<QRadioButton>("RadioButton1")->group());
 }
 
 TEST(ScoreFileDialog, OpensFramelessOnTopAtTheTopRightInItsFirstState) {
@@ -66,20 +68,23 @@ TEST(ScoreFileDialog, OpensFramelessOnTopAtTheTopRightInItsFirstState) {
   EXPECT_EQ(form->geometry(), QRect(1600 - 442, 0, 442, 523));
   EXPECT_EQ(form->palette().color(QPalette::Window), QColor(0, 0, 0));
 
-  EXPECT_TRUE(form->RadioButton0->isChecked());
-  EXPECT_FALSE(form->RadioButton1->isChecked());
-  EXPECT_FALSE(form->Button1->isEnabled());
-  EXPECT_TRUE(form->Button2->isEnabled());
+  EXPECT_TRUE(form->Control<QRadioButton>("RadioButton0")->isChecked());
+  EXPECT_FALSE(form->Control<QRadioButton>("RadioButton1")->isChecked());
+  EXPECT_FALSE(form->Control<QPushButton>("Button1")->isEnabled());
+  EXPECT_TRUE(form->Control<QPushButton>("Button2")->isEnabled());
   EXPECT_TRUE(form->PickedFile().isEmpty());
-  EXPECT_EQ(form->Label1->text(), PictureFolder);
-  EXPECT_TRUE(form->Label1->alignment() & Qt::AlignHCenter);
-  EXPECT_EQ(form->Label1->font().pixelSize(), 13);
-  EXPECT_EQ(form->FileListBox1->font().pixelSize(), 16);
-  EXPECT_EQ(form->FileListBox1->palette().color(QPalette::Base), QColor(255, 255, 255));
-  EXPECT_EQ(form->FileListBox1->palette().color(QPalette::Text), QColor(0, 0, 0));
-  EXPECT_EQ(form->ShellTreeView1->SelectedFolder(), PictureFolder);
-  EXPECT_EQ(form->ShellTreeView1->indentation(), 19);
-  EXPECT_FALSE(ui->Image1->isEnabled()) << "the score is not edited while the dialog is open";
+  EXPECT_EQ(form->Control<QLabel>("Label1")->text(), PictureFolder);
+  EXPECT_TRUE(form->Control<QLabel>("Label1")->alignment() & Qt::AlignHCenter);
+  EXPECT_EQ(form->Control<QLabel>("Label1")->font().pixelSize(), 13);
+  EXPECT_EQ(form->Control<FileListBox>("FileListBox1")->font().pixelSize(), 16);
+  EXPECT_EQ(form->Control<FileListBox>("FileListBox1")->palette().color(QPalette::Base),
+            QColor(255, 255, 255));
+  EXPECT_EQ(form->Control<FileListBox>("FileListBox1")->palette().color(QPalette::Text),
+            QColor(0, 0, 0));
+  EXPECT_EQ(form->Control<FolderTree>("ShellTreeView1")->SelectedFolder(), PictureFolder);
+  EXPECT_EQ(form->Control<FolderTree>("ShellTreeView1")->indentation(), 19);
+  EXPECT_FALSE(ui->Control<ImageControl>("Image1")->isEnabled())
+      << "the score is not edited while the dialog is open";
 }
 
 // The control the Tab key goes to from control.
@@ -93,16 +98,20 @@ TEST(ScoreFileDialog, TabOrderRunsFromCancelThroughTheTreeAndTheListToOk) {
   ScoreWindowHarness ui;
   ScoreFileDialogDriver dialog(ui);
   TForm2* form = dialog.Dialog();
-  EXPECT_EQ(NextByTab(form->Button2), form->ShellTreeView1);
-  EXPECT_EQ(NextByTab(form->ShellTreeView1), form->FileListBox1);
-  EXPECT_EQ(NextByTab(form->FileListBox1), form->Button1);
-  EXPECT_EQ(NextByTab(form->Button1), form->RadioButton1);
+  EXPECT_EQ(NextByTab(form->Control<QPushButton>("Button2")),
+            form->Control<FolderTree>("ShellTreeView1"));
+  EXPECT_EQ(NextByTab(form->Control<FolderTree>("ShellTreeView1")),
+            form->Control<FileListBox>("FileListBox1"));
+  EXPECT_EQ(NextByTab(form->Control<FileListBox>("FileListBox1")),
+            form->Control<QPushButton>("Button1"));
+  EXPECT_EQ(NextByTab(form->Control<QPushButton>("Button1")),
+            form->Control<QRadioButton>("RadioButton1"));
 }
 
 TEST(ScoreFileDialog, TheModeButtonsColourTheList) {
   ScoreWindowHarness ui;
   ScoreFileDialogDriver dialog(ui);
-  FileListBox* list = dialog.Dialog()->FileListBox1;
+  FileListBox* list = dialog.Dialog()->Control<FileListBox>("FileListBox1");
   dialog.Click("RadioButton1");
   EXPECT_EQ(list->palette().color(QPalette::Base), QColor(255, 0, 0));
   dialog.Click("RadioButton0");
@@ -114,11 +123,12 @@ TEST(ScoreFileDialog, OkAndCancelReleaseTheDialogAndANewOneOpensEachTime) {
   for (const char* button : {"Button2", "Button1"}) {
     ScoreFileDialogDriver dialog(ui);
     QPointer<TForm2> form = dialog.Dialog();
-    if (QString(button) == "Button1") form->Button1->setEnabled(true);  // as after a pick
+    if (QString(button) == "Button1")
+      form->Control<QPushButton>("Button1")->setEnabled(true);  // as after a pick
     dialog.Click(button);
     EXPECT_EQ(Form2, nullptr) << button;
     EXPECT_TRUE(form.isNull()) << button << ": deleted once the handler returned";
-    EXPECT_TRUE(ui->Image1->isEnabled()) << button;
+    EXPECT_TRUE(ui->Control<ImageControl>("Image1")->isEnabled()) << button;
   }
 }
 
@@ -126,12 +136,12 @@ TEST(ScoreFileDialog, ClosingItOtherwiseIsCancel) {
   ScoreWindowHarness ui;
   const QImage before = ui.Score();
   ScoreFileDialogDriver dialog(ui);
-  ui->Image1->SetPicture(MarkedPicture(300, 300));  // as a preview would
+  ui->Control<ImageControl>("Image1")->SetPicture(MarkedPicture(300, 300));  // as a preview would
   dialog.Dialog()->close();
   FinishDeferredDeletes();
   EXPECT_EQ(Form2, nullptr);
   EXPECT_EQ(ui.Score(), before);
-  EXPECT_TRUE(ui->Image1->isEnabled());
+  EXPECT_TRUE(ui->Control<ImageControl>("Image1")->isEnabled());
 }
 
 TEST(OpenButton, ASecondClickBringsTheOpenDialogForwardAndKeepsTheScoreBehindThePreview) {
@@ -139,11 +149,13 @@ TEST(OpenButton, ASecondClickBringsTheOpenDialogForwardAndKeepsTheScoreBehindThe
   const QImage score = ui.Score();
   ScoreFileDialogDriver dialog(ui);
   TForm2* first = dialog.Dialog();
-  ui->Image1->SetPicture(MarkedPicture(300, 300));  // a preview stands in the score view
+  ui->Control<ImageControl>("Image1")->SetPicture(
+      MarkedPicture(300, 300));  // a preview stands in the score view
 
   ui.Click("Btn2");
   EXPECT_EQ(Form2, first) << "no second dialog";
-  EXPECT_EQ(ui->Img00->Picture(), score) << "the copy still holds the user's score";
+  EXPECT_EQ(ui->Control<ImageControl>("Img00")->Picture(), score)
+      << "the copy still holds the user's score";
 
   dialog.Click("Button2");
   EXPECT_EQ(ui.Score(), score);

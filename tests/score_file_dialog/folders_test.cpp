@@ -36,7 +36,7 @@ TEST(DialogFolders, OpensInTheRememberedFolderWithoutWritingPixDir) {
 
   ScoreFileDialogDriver dialog(ui);
   EXPECT_EQ(dialog.Listed(), QStringList({"A.JPG", "b.bmp"}));
-  EXPECT_EQ(dialog.Dialog()->Label1->text(), scans.Path());
+  EXPECT_EQ(dialog.Dialog()->Control<QLabel>("Label1")->text(), scans.Path());
   EXPECT_FALSE(QFile::exists(PixDir()));
   EXPECT_EQ(PictureFolder, scans.Path());
 }
@@ -50,7 +50,7 @@ TEST(DialogFolders, ChoosingAnotherFolderListsItAndRemembersIt) {
   EXPECT_EQ(dialog.Listed(), QStringList({"scan.jpeg"}));
   EXPECT_EQ(PictureFolder, scans.Path());
   EXPECT_EQ(FileBytes(PixDir()), scans.Path().toUtf8());
-  EXPECT_EQ(dialog.Dialog()->Label1->text(), scans.Path());
+  EXPECT_EQ(dialog.Dialog()->Control<QLabel>("Label1")->text(), scans.Path());
 }
 
 TEST(DialogFolders, APixDirThatCannotBeWrittenIsToldOnceAndTheFolderIsStillListed) {
@@ -84,7 +84,7 @@ TEST(DialogFolders, TheWorkFolderLeavesTheListEmptyAndEverythingElseAsItWas) {
   EXPECT_TRUE(dialog.Listed().isEmpty());
   EXPECT_EQ(PictureFolder, scans.Path());
   EXPECT_EQ(FileBytes(PixDir()), pixDir);
-  EXPECT_EQ(dialog.Dialog()->Label1->text(), scans.Path());
+  EXPECT_EQ(dialog.Dialog()->Control<QLabel>("Label1")->text(), scans.Path());
 }
 
 TEST(DialogFolders, ChoosingTheFolderAgainReadsItAfreshWithoutWritingPixDir) {
@@ -117,10 +117,10 @@ TEST(DialogFolders, AFolderThatCannotBeEnteredLeavesTheRootListedAndTheFolderKep
   dialog.ChooseFolder(gone);
 
   EXPECT_EQ(dialog.Listed(), *ListMatchingFiles("/", FileMask(kImageFileMask)));
-  EXPECT_EQ(dialog.Dialog()->FileListBox1->Directory(), "/");
+  EXPECT_EQ(dialog.Dialog()->Control<FileListBox>("FileListBox1")->Directory(), "/");
   EXPECT_EQ(PictureFolder, scans.Path());
   EXPECT_EQ(FileBytes(PixDir()), pixDir);
-  EXPECT_EQ(dialog.Dialog()->Label1->text(), scans.Path());
+  EXPECT_EQ(dialog.Dialog()->Control<QLabel>("Label1")->text(), scans.Path());
 }
 
 TEST(DialogFolders, ARememberedFolderRemovedSinceStillOpensTheDialog) {
@@ -129,9 +129,9 @@ TEST(DialogFolders, ARememberedFolderRemovedSinceStillOpensTheDialog) {
   const QString remembered = PictureFolder;
   ASSERT_TRUE(QDir(remembered).removeRecursively());
   ScoreFileDialogDriver dialog(ui);
-  EXPECT_EQ(dialog.Dialog()->Label1->text(), remembered);
+  EXPECT_EQ(dialog.Dialog()->Control<QLabel>("Label1")->text(), remembered);
   EXPECT_EQ(PictureFolder, remembered);
-  EXPECT_EQ(dialog.Dialog()->FileListBox1->Directory(), "/");
+  EXPECT_EQ(dialog.Dialog()->Control<FileListBox>("FileListBox1")->Directory(), "/");
 }
 
 TEST(DialogFolders, TheNextOpeningStartsWhereTheUserLeft) {
@@ -146,7 +146,7 @@ TEST(DialogFolders, TheNextOpeningStartsWhereTheUserLeft) {
   }
   ScoreFileDialogDriver again(ui);
   EXPECT_EQ(again.Listed(), QStringList({"two.bmp"}));
-  EXPECT_EQ(again.Dialog()->ShellTreeView1->SelectedFolder(), second.Path());
+  EXPECT_EQ(again.Dialog()->Control<FolderTree>("ShellTreeView1")->SelectedFolder(), second.Path());
 }
 
 }  // namespace

@@ -37,7 +37,7 @@ TEST(HostilePicks, AProgressiveJpegOfRepeatedScansIsRefusedBeforeItIsDecoded) {
             "画像ファイルを読めない: scans.jpg\n"
             "JPEGのスキャンが多すぎて、読むのに時間がかかりすぎる");
   EXPECT_EQ(ui.Score(), before);
-  EXPECT_FALSE(dialog.Dialog()->Button1->isEnabled());
+  EXPECT_FALSE(dialog.Dialog()->Control<QPushButton>("Button1")->isEnabled());
 }
 
 TEST(HostilePicks, ALongPickShowsItsProgressAndEscStopsItChangingNothing) {
@@ -50,7 +50,7 @@ TEST(HostilePicks, ALongPickShowsItsProgressAndEscStopsItChangingNothing) {
   ScoreFileDialogDriver dialog(ui);
   dialog.ChooseFolder(folder.Path());
   {
-    StopWhenProgressShows stop(dialog.Dialog(), ui->Image1);
+    StopWhenProgressShows stop(dialog.Dialog(), ui->Control<ImageControl>("Image1"));
     ASSERT_TRUE(dialog.ClickFile("big.bmp"));
     EXPECT_TRUE(stop.SawProgress());
     EXPECT_TRUE(stop.SawRepaint()) << "the windows repaint while the picture is read";
@@ -60,7 +60,7 @@ TEST(HostilePicks, ALongPickShowsItsProgressAndEscStopsItChangingNothing) {
   EXPECT_EQ(HistoryPos(), historyPos);
   ASSERT_TRUE(dialog.IsOpen());
   EXPECT_TRUE(dialog.Dialog()->PickedFile().isEmpty());
-  EXPECT_FALSE(dialog.Dialog()->Button1->isEnabled());
+  EXPECT_FALSE(dialog.Dialog()->Control<QPushButton>("Button1")->isEnabled());
 }
 
 TEST(HostilePicks, ALinkToAPipeIsRefusedWithoutWaitingOnIt) {

@@ -34,8 +34,9 @@ QImage ScanOfAScore(const QImage& blankPage) {
 // appears over it), then drags the block by its middle so far.
 void CarryRegion(ScoreWindowHarness& ui, QPoint from, QPoint to, QPoint by) {
   ui.DragOnScore(from, to);
-  ASSERT_TRUE(ui->Image2->isVisible());
-  const QPoint grab(ui->Image2->width() / 2, ui->Image2->height() / 2);
+  ASSERT_TRUE(ui->Control<ImageControl>("Image2")->isVisible());
+  const QPoint grab(ui->Control<ImageControl>("Image2")->width() / 2,
+                    ui->Control<ImageControl>("Image2")->height() / 2);
   ui.Press("Image2", grab);
   ui.Move("Image2", grab + by);
   ui.Release("Image2", grab + by);
@@ -86,7 +87,7 @@ TEST(LongSession, OpenAScanMoveUndoCopyTwiceSaveAndOpenItAgain) {
   OpenWithOk(ui, saved.path(), "session.bmp");
   EXPECT_EQ(ui.Score(), edited);
   EXPECT_TRUE(TemplateScore);
-  EXPECT_TRUE(ui->RBtnLM4->isVisible());
+  EXPECT_TRUE(ui->Control<QRadioButton>("RBtnLM4")->isVisible());
   EXPECT_EQ(CurrentScoreFile, saved.filePath("session.bmp"));
   EXPECT_TRUE(ui.Dialogs().Boxes().empty());
 }
@@ -103,15 +104,15 @@ TEST(LongSession, ATemplateScoreSavedAndOpenedKeepsTheTemplateToolsAScanHidesThe
 
   OpenWithOk(ui, scans.Path(), "scan.jpg");
   EXPECT_FALSE(TemplateScore);
-  EXPECT_FALSE(ui->RBtnLM3->isVisible());
-  EXPECT_FALSE(ui->ComboBox1->isVisible());
+  EXPECT_FALSE(ui->Control<QRadioButton>("RBtnLM3")->isVisible());
+  EXPECT_FALSE(ui->Control<QComboBox>("ComboBox1")->isVisible());
 
   OpenWithOk(ui, saved.path(), "written.bmp");
   EXPECT_EQ(ui.Score(), written);
   EXPECT_TRUE(TemplateScore);
-  EXPECT_TRUE(ui->RBtnLM3->isVisible());
-  EXPECT_TRUE(ui->RBtnLM4->isVisible());
-  EXPECT_TRUE(ui->ComboBox1->isVisible());
+  EXPECT_TRUE(ui->Control<QRadioButton>("RBtnLM3")->isVisible());
+  EXPECT_TRUE(ui->Control<QRadioButton>("RBtnLM4")->isVisible());
+  EXPECT_TRUE(ui->Control<QComboBox>("ComboBox1")->isVisible());
 }
 
 }  // namespace

@@ -42,9 +42,10 @@ TEST_P(PickBySize, SmallPicturesAreRefusedWithTheirSizeAndChangeNothing) {
     EXPECT_TRUE(ui.Dialogs().Boxes().empty());
     EXPECT_EQ(ui.Score().size(), QSize(c.width, c.height));
     EXPECT_EQ(PixelFormatOf(ui.Score()), PixelFormat::Bits8);
-    EXPECT_EQ(ui->Image1->size(), QSize(c.width, c.height)) << "shown at 100 percent";
+    EXPECT_EQ(ui->Control<ImageControl>("Image1")->size(), QSize(c.width, c.height))
+        << "shown at 100 percent";
     EXPECT_EQ(form->PickedFile(), path);
-    EXPECT_TRUE(form->Button1->isEnabled());
+    EXPECT_TRUE(form->Control<QPushButton>("Button1")->isEnabled());
   } else {
     ASSERT_EQ(ui.Dialogs().Boxes().size(), 1u);
     EXPECT_EQ(ui.Dialogs().Boxes()[0].text,
@@ -54,7 +55,7 @@ TEST_P(PickBySize, SmallPicturesAreRefusedWithTheirSizeAndChangeNothing) {
     EXPECT_EQ(ui.Dialogs().Boxes()[0].buttons, MsgButtons::Ok);
     EXPECT_EQ(ui.Score(), before);
     EXPECT_TRUE(form->PickedFile().isEmpty());
-    EXPECT_FALSE(form->Button1->isEnabled());
+    EXPECT_FALSE(form->Control<QPushButton>("Button1")->isEnabled());
   }
 }
 
@@ -78,7 +79,7 @@ TEST(OpenPick, ARefusedPickAfterAnAcceptedOneKeepsOkAndThePickedFile) {
   ui.Dialogs().AnswerBox(kIdOk, "どうでもいいけど");
   ASSERT_TRUE(dialog.ClickFile("tiny.bmp"));
   EXPECT_EQ(dialog.Dialog()->PickedFile(), good);
-  EXPECT_TRUE(dialog.Dialog()->Button1->isEnabled());
+  EXPECT_TRUE(dialog.Dialog()->Control<QPushButton>("Button1")->isEnabled());
   EXPECT_EQ(ui.Score(), preview);
 }
 
@@ -91,9 +92,9 @@ TEST(OpenPick, APreviewResetsTheZoomAndThePenLabel) {
   ScoreFileDialogDriver dialog(ui);
   dialog.ChooseFolder(scans.Path());
   ASSERT_TRUE(dialog.ClickFile("scan.bmp"));
-  EXPECT_EQ(ui->Label3->text(), "100");
-  EXPECT_EQ(ui->Label1->text(), "2");
-  EXPECT_EQ(ui->Image1->size(), QSize(500, 700));
+  EXPECT_EQ(ui->Control<QLabel>("Label3")->text(), "100");
+  EXPECT_EQ(ui->Control<QLabel>("Label1")->text(), "2");
+  EXPECT_EQ(ui->Control<ImageControl>("Image1")->size(), QSize(500, 700));
 }
 
 TEST(OpenPick, WithUnsavedChangesTheFirstPickAsksAndNoEmptiesTheHistory) {
@@ -132,7 +133,7 @@ TEST(OpenPick, CancelInTheQuestionChangesNothing) {
   EXPECT_EQ(ui.Score(), edited);
   EXPECT_EQ(HistoryPos(), 2);
   EXPECT_TRUE(dialog.Dialog()->PickedFile().isEmpty());
-  EXPECT_FALSE(dialog.Dialog()->Button1->isEnabled());
+  EXPECT_FALSE(dialog.Dialog()->Control<QPushButton>("Button1")->isEnabled());
 }
 
 TEST(OpenPick, YesSavesAScoreWithAFileInPlaceBeforeThePreview) {
@@ -166,7 +167,7 @@ TEST(OpenPick, YesForANeverSavedScoreThenCancellingTheSaveStillPreviewsAndEnable
   ASSERT_TRUE(dialog.ClickFile("a.bmp"));
   EXPECT_EQ(ui.Dialogs().SaveDialogs().size(), 1u);
   EXPECT_EQ(ui.Score().size(), QSize(300, 400));
-  EXPECT_TRUE(ui->Btn4->isEnabled());
+  EXPECT_TRUE(ui->Control<QPushButton>("Btn4")->isEnabled());
   EXPECT_EQ(dialog.Listed(), QStringList({"a.bmp"}));
 }
 
@@ -183,7 +184,8 @@ TEST(OpenPick, YesForANeverSavedScoreSavedElsewhereListsTheSavedFilesFolder) {
   ASSERT_TRUE(dialog.ClickFile("a.bmp"));
   EXPECT_EQ(PictureFolder, elsewhere.path());
   EXPECT_EQ(dialog.Listed(), QStringList({"saved.bmp"}));
-  EXPECT_EQ(dialog.Dialog()->Label1->text(), scans.Path()) << "the label stays where it was";
+  EXPECT_EQ(dialog.Dialog()->Control<QLabel>("Label1")->text(), scans.Path())
+      << "the label stays where it was";
   EXPECT_EQ(dialog.Dialog()->PickedFile(), scans.File("a.bmp"));
   EXPECT_EQ(ui.Score().size(), QSize(300, 400));
 }
@@ -206,12 +208,12 @@ TEST(OpenPick, CancelAfterPicksBringsTheScoreBackAtAHundredPercent) {
   dialog.Click("Button2");
 
   EXPECT_EQ(ui.Score(), edited);
-  EXPECT_EQ(ui->Label3->text(), "100");
-  EXPECT_EQ(ui->Label1->text(), "2");
-  EXPECT_EQ(ui->Image1->size(), edited.size());
+  EXPECT_EQ(ui->Control<QLabel>("Label3")->text(), "100");
+  EXPECT_EQ(ui->Control<QLabel>("Label1")->text(), "2");
+  EXPECT_EQ(ui->Control<ImageControl>("Image1")->size(), edited.size());
   EXPECT_EQ(PenWidth, 2) << "the pen and its label agree";
   EXPECT_EQ(CurrentScoreFile, file);
-  EXPECT_FALSE(ui->Img00->HasPicture()) << "the copy is let go";
+  EXPECT_FALSE(ui->Control<ImageControl>("Img00")->HasPicture()) << "the copy is let go";
 }
 
 TEST(OpenPick, OkMakesThePreviewTheScoreOfThePickedFile) {
@@ -228,10 +230,10 @@ TEST(OpenPick, OkMakesThePreviewTheScoreOfThePickedFile) {
   EXPECT_EQ(CurrentScoreFile, path);
   EXPECT_EQ(ui.Score(), preview);
   EXPECT_EQ(HistoryPos(), 1);
-  EXPECT_TRUE(ui->Btn4->isEnabled());
+  EXPECT_TRUE(ui->Control<QPushButton>("Btn4")->isEnabled());
   EXPECT_EQ(PenWidth, 2);
   EXPECT_EQ(LeftLimit, 27);
-  EXPECT_EQ(ui->Label1->text(), "2");
+  EXPECT_EQ(ui->Control<QLabel>("Label1")->text(), "2");
 }
 
 struct BadFile {
@@ -281,7 +283,7 @@ TEST_P(BrokenPick, GivesTheLoadersMessageAndChangesNothing) {
   EXPECT_EQ(ui.Score(), edited) << c.what;
   EXPECT_EQ(HistoryPos(), 2) << c.what;
   EXPECT_TRUE(dialog.Dialog()->PickedFile().isEmpty()) << c.what;
-  EXPECT_FALSE(dialog.Dialog()->Button1->isEnabled()) << c.what;
+  EXPECT_FALSE(dialog.Dialog()->Control<QPushButton>("Button1")->isEnabled()) << c.what;
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -16,8 +16,10 @@ namespace {
 
 // Whether each template-only control is shown.
 std::vector<bool> TemplateToolsShown(ScoreWindowHarness& ui) {
-  return {ui->RBtnLM3->isVisible(), ui->RBtnLM4->isVisible(), ui->ComboBox1->isVisible(),
-          ui->Label6->isVisible(), ui->Label7->isVisible()};
+  return {ui->Control<QRadioButton>("RBtnLM3")->isVisible(),
+          ui->Control<QRadioButton>("RBtnLM4")->isVisible(),
+          ui->Control<QComboBox>("ComboBox1")->isVisible(),
+          ui->Control<QLabel>("Label6")->isVisible(), ui->Control<QLabel>("Label7")->isVisible()};
 }
 
 const std::vector<bool> kAllShown(5, true);
@@ -68,10 +70,10 @@ TEST(TemplateTools, ClosingEndsSymbolModeAndStillHidesTheKeySignatureForAScan) {
   scans.Add("scan.bmp", 800, 1100);
   ScoreWindowHarness ui;
   ui.Click("Img01");  // symbol mode: the tool group gives way to the symbol
-  ASSERT_TRUE(ui->GroupBox1->isHidden());
+  ASSERT_TRUE(ui->Control<QGroupBox>("GroupBox1")->isHidden());
   OpenWithOk(ui, scans.Path(), "scan.bmp");
-  EXPECT_TRUE(ui->GroupBox1->isVisible());
-  EXPECT_TRUE(ui->RBtnLM0->isChecked());
+  EXPECT_TRUE(ui->Control<QGroupBox>("GroupBox1")->isVisible());
+  EXPECT_TRUE(ui->Control<QRadioButton>("RBtnLM0")->isChecked());
   EXPECT_EQ(TemplateToolsShown(ui), kAllHidden);
 }
 
@@ -80,10 +82,10 @@ TEST(TemplateTools, AHiddenRegionToolDoesNotStayTheChosenTool) {
   scans.Add("scan.bmp", 800, 1100);
   ScoreWindowHarness ui;
   ui.Click("RBtnLM4");
-  ASSERT_EQ(ui->ToolMode, ScoreTool::RegionMove);
+  ASSERT_EQ(ui->CurrentTool(), ScoreTool::RegionMove);
   OpenWithOk(ui, scans.Path(), "scan.bmp");
-  EXPECT_TRUE(ui->RBtnLM0->isChecked());
-  EXPECT_EQ(ui->ToolMode, ScoreTool::FreeDraw);
+  EXPECT_TRUE(ui->Control<QRadioButton>("RBtnLM0")->isChecked());
+  EXPECT_EQ(ui->CurrentTool(), ScoreTool::FreeDraw);
 }
 
 TEST(TemplateTools, ARegionToolThatStaysShownStaysChosen) {
@@ -92,8 +94,8 @@ TEST(TemplateTools, ARegionToolThatStaysShownStaysChosen) {
   WritePictureFile(scans.File("blank.bmp"), ui.Score());
   ui.Click("RBtnLM3");
   OpenWithOk(ui, scans.Path(), "blank.bmp");
-  EXPECT_TRUE(ui->RBtnLM3->isChecked());
-  EXPECT_EQ(ui->ToolMode, ScoreTool::RegionDelete);
+  EXPECT_TRUE(ui->Control<QRadioButton>("RBtnLM3")->isChecked());
+  EXPECT_EQ(ui->CurrentTool(), ScoreTool::RegionDelete);
 }
 
 }  // namespace

@@ -123,36 +123,41 @@ TEST(ScoreWindowControls, PaletteHoldsTheBuiltInSymbolsAndEmptyCustomSlots) {
     EXPECT_TRUE(slot->AutoSize()) << n;
     EXPECT_EQ(slot->geometry(), QRect(52 + 30 * (n - 1), 40, 20, 20));
   }
-  EXPECT_EQ(ui->ImgScoreDef->Picture().size(), QSize(730, 260));
+  EXPECT_EQ(ui->Control<ImageControl>("ImgScoreDef")->Picture().size(), QSize(730, 260));
 }
 
 TEST(ScoreWindowControls, ColoursAndFramesMatchTheDesign) {
   ScoreWindowHarness ui;
   auto background = [](const QWidget* w) { return w->palette().color(w->backgroundRole()); };
   EXPECT_EQ(background(&ui.Window()), QColor(192, 192, 192));
-  EXPECT_EQ(background(ui->Panel1), QColor(128, 128, 128));
-  EXPECT_EQ(background(ui->Panel2), QColor(255, 255, 255));
-  EXPECT_EQ(background(ui->ScrollBox1->viewport()), QColor(192, 192, 192));
-  EXPECT_EQ(ui->ScrollBox1->frameShape(), QFrame::NoFrame);
+  EXPECT_EQ(background(ui->Control<QFrame>("Panel1")), QColor(128, 128, 128));
+  EXPECT_EQ(background(ui->Control<QFrame>("Panel2")), QColor(255, 255, 255));
+  EXPECT_EQ(background(ui->Control<QScrollArea>("ScrollBox1")->viewport()), QColor(192, 192, 192));
+  EXPECT_EQ(ui->Control<QScrollArea>("ScrollBox1")->frameShape(), QFrame::NoFrame);
   // The focus sink is grey on grey without a frame: it looks empty.
-  EXPECT_EQ(ui->Edit0->palette().color(QPalette::Base), QColor(128, 128, 128));
-  EXPECT_EQ(ui->Edit0->palette().color(QPalette::Text), QColor(128, 128, 128));
-  EXPECT_FALSE(ui->Edit0->hasFrame());
-  EXPECT_EQ(ui->Edit1->palette().color(QPalette::Base), QColor(0, 0, 0));
-  EXPECT_TRUE(ui->Edit1->hasFrame());
-  EXPECT_EQ(ui->Edit2->palette().color(QPalette::Base), QColor(255, 255, 255));
-  EXPECT_FALSE(ui->Edit2->hasFrame());
-  EXPECT_EQ(ui->Label3->palette().color(QPalette::WindowText), QColor(255, 255, 255));
-  EXPECT_EQ(background(ui->Label3), QColor(0, 0, 0));
-  EXPECT_EQ(ui->Label1->palette().color(QPalette::WindowText), QColor(0, 0, 0));
-  EXPECT_EQ(background(ui->Label1), QColor(255, 255, 255));
-  EXPECT_TRUE(ui->Label1->alignment() & Qt::AlignRight);
-  EXPECT_TRUE(ui->Label6->wordWrap());
-  EXPECT_EQ(ui->RBtnLM2->palette().color(QPalette::WindowText), QColor(255, 255, 255));
-  EXPECT_FALSE(ui->Edit0->testAttribute(Qt::WA_InputMethodEnabled));
-  EXPECT_FALSE(ui->ComboBox1->testAttribute(Qt::WA_InputMethodEnabled));
-  EXPECT_TRUE(ui->Image2->Transparent());
-  EXPECT_TRUE(ui->Image2->Stretch());
+  EXPECT_EQ(ui->Control<QLineEdit>("Edit0")->palette().color(QPalette::Base),
+            QColor(128, 128, 128));
+  EXPECT_EQ(ui->Control<QLineEdit>("Edit0")->palette().color(QPalette::Text),
+            QColor(128, 128, 128));
+  EXPECT_FALSE(ui->Control<QLineEdit>("Edit0")->hasFrame());
+  EXPECT_EQ(ui->Control<QLineEdit>("Edit1")->palette().color(QPalette::Base), QColor(0, 0, 0));
+  EXPECT_TRUE(ui->Control<QLineEdit>("Edit1")->hasFrame());
+  EXPECT_EQ(ui->Control<QLineEdit>("Edit2")->palette().color(QPalette::Base),
+            QColor(255, 255, 255));
+  EXPECT_FALSE(ui->Control<QLineEdit>("Edit2")->hasFrame());
+  EXPECT_EQ(ui->Control<QLabel>("Label3")->palette().color(QPalette::WindowText),
+            QColor(255, 255, 255));
+  EXPECT_EQ(background(ui->Control<QLabel>("Label3")), QColor(0, 0, 0));
+  EXPECT_EQ(ui->Control<QLabel>("Label1")->palette().color(QPalette::WindowText), QColor(0, 0, 0));
+  EXPECT_EQ(background(ui->Control<QLabel>("Label1")), QColor(255, 255, 255));
+  EXPECT_TRUE(ui->Control<QLabel>("Label1")->alignment() & Qt::AlignRight);
+  EXPECT_TRUE(ui->Control<QLabel>("Label6")->wordWrap());
+  EXPECT_EQ(ui->Control<QRadioButton>("RBtnLM2")->palette().color(QPalette::WindowText),
+            QColor(255, 255, 255));
+  EXPECT_FALSE(ui->Control<QLineEdit>("Edit0")->testAttribute(Qt::WA_InputMethodEnabled));
+  EXPECT_FALSE(ui->Control<QComboBox>("ComboBox1")->testAttribute(Qt::WA_InputMethodEnabled));
+  EXPECT_TRUE(ui->Control<ImageControl>("Image2")->Transparent());
+  EXPECT_TRUE(ui->Control<ImageControl>("Image2")->Stretch());
 }
 
 TEST(ScoreWindowControls, OneLineCaptionsFitTheirControls) {
@@ -162,10 +167,10 @@ TEST(ScoreWindowControls, OneLineCaptionsFitTheirControls) {
   for (QLabel* label : ui->findChildren<QLabel*>()) {
     if (label->wordWrap() || label->objectName().isEmpty()) continue;
     QStringList texts{label->text()};
-    if (label == ui->Label3)
+    if (label == ui->Control<QLabel>("Label3"))
       texts << "800"
             << "100";
-    if (label == ui->Label1) texts << "10";
+    if (label == ui->Control<QLabel>("Label1")) texts << "10";
     for (const QString& text : texts)
       EXPECT_LE(label->fontMetrics().horizontalAdvance(text), label->width())
           << label->objectName().toStdString() << " " << text.toStdString();
@@ -176,12 +181,14 @@ TEST(ScoreWindowControls, OneLineCaptionsFitTheirControls) {
 
 TEST(ScoreWindowControls, RadioButtonsSitInOneGroupPerGroupBox) {
   ScoreWindowHarness ui;
-  ASSERT_EQ(ui->RBtnLMGroup->buttons().size(), 6);
-  ASSERT_EQ(ui->RBtnSBGroup->buttons().size(), 3);
+  ASSERT_EQ(ui->Control<QButtonGroup>("RBtnLMGroup")->buttons().size(), 6);
+  ASSERT_EQ(ui->Control<QButtonGroup>("RBtnSBGroup")->buttons().size(), 3);
   for (int i = 0; i < 6; ++i)
-    EXPECT_EQ(ui.Find<QRadioButton>(QString("RBtnLM%1").arg(i))->group(), ui->RBtnLMGroup);
+    EXPECT_EQ(ui.Find<QRadioButton>(QString("RBtnLM%1").arg(i))->group(),
+              ui->Control<QButtonGroup>("RBtnLMGroup"));
   for (int i = 0; i < 3; ++i)
-    EXPECT_EQ(ui.Find<QRadioButton>(QString("RBtnSB%1").arg(i))->group(), ui->RBtnSBGroup);
+    EXPECT_EQ(ui.Find<QRadioButton>(QString("RBtnSB%1").arg(i))->group(),
+              ui->Control<QButtonGroup>("RBtnSBGroup"));
 }
 
 }  // namespace

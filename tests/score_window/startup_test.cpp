@@ -23,10 +23,10 @@ TEST(ScoreWindowStartup, LaysOutOverA1280By1024WorkArea) {
   ScoreWindowHarness ui;
   ASSERT_TRUE(ui.Started());
   EXPECT_EQ(ui->geometry(), QRect(0, 0, 1280, 1024));
-  EXPECT_EQ(ui->Panel1->geometry(), QRect(1165, 2, 110, 518));
-  EXPECT_EQ(ui->Edit0->geometry(), QRect(1165, 520, 110, 12));
-  EXPECT_EQ(ui->ScrollBox1->geometry(), QRect(0, 80, 1160, 934));
-  EXPECT_EQ(ui->Panel2->geometry(), QRect(0, 2, 1159, 70));
+  EXPECT_EQ(ui->Control<QFrame>("Panel1")->geometry(), QRect(1165, 2, 110, 518));
+  EXPECT_EQ(ui->Control<QLineEdit>("Edit0")->geometry(), QRect(1165, 520, 110, 12));
+  EXPECT_EQ(ui->Control<QScrollArea>("ScrollBox1")->geometry(), QRect(0, 80, 1160, 934));
+  EXPECT_EQ(ui->Control<QFrame>("Panel2")->geometry(), QRect(0, 2, 1159, 70));
   EXPECT_EQ(WorkAreaWidth, 1280);
   EXPECT_EQ(WorkAreaHeight, 1024);
   EXPECT_TRUE(ui->windowFlags() & Qt::FramelessWindowHint);
@@ -47,10 +47,11 @@ TEST(ScoreWindowStartup, StaysAtTheScreenOriginWhateverTheWorkAreaOrigin) {
     ScoreWindowHarness ui(options);
     SCOPED_TRACE(c.workArea.width());
     EXPECT_EQ(ui->geometry(), QRect(0, 0, c.workArea.width(), c.workArea.height()));
-    EXPECT_EQ(ui->Panel1->x(), c.panelLeft);
-    EXPECT_EQ(ui->Edit0->x(), c.panelLeft);
-    EXPECT_EQ(ui->ScrollBox1->size(), QSize(c.workArea.width() - 120, c.workArea.height() - 90));
-    EXPECT_EQ(ui->Panel2->width(), c.panelLeft - 6);
+    EXPECT_EQ(ui->Control<QFrame>("Panel1")->x(), c.panelLeft);
+    EXPECT_EQ(ui->Control<QLineEdit>("Edit0")->x(), c.panelLeft);
+    EXPECT_EQ(ui->Control<QScrollArea>("ScrollBox1")->size(),
+              QSize(c.workArea.width() - 120, c.workArea.height() - 90));
+    EXPECT_EQ(ui->Control<QFrame>("Panel2")->width(), c.panelLeft - 6);
   }
 }
 
@@ -59,9 +60,9 @@ TEST(ScoreWindowStartup, ShowsABlankPageAtOneHundredPercent) {
   const QImage& score = ui.Score();
   ASSERT_EQ(score.size(), QSize(770, 1101));
   EXPECT_EQ(score.format(), QImage::Format_Indexed8);
-  EXPECT_EQ(ui->Label3->text(), "100");
-  EXPECT_EQ(ui->Image1->geometry(), QRect(0, 0, 770, 1101));
-  EXPECT_TRUE(ui->Image1->Stretch());
+  EXPECT_EQ(ui->Control<QLabel>("Label3")->text(), "100");
+  EXPECT_EQ(ui->Control<ImageControl>("Image1")->geometry(), QRect(0, 0, 770, 1101));
+  EXPECT_TRUE(ui->Control<ImageControl>("Image1")->Stretch());
   // Four systems of the template: the first treble staff line, the system line, white below.
   EXPECT_EQ(score.pixel(100, 57), kTemplateInk);
   EXPECT_EQ(score.pixel(25, 57 + 3 * 260), kTemplateInk);
@@ -71,42 +72,42 @@ TEST(ScoreWindowStartup, ShowsABlankPageAtOneHundredPercent) {
 
 TEST(ScoreWindowStartup, StartsInFreeDrawWithTheDesignStateOfThePanel) {
   ScoreWindowHarness ui;
-  EXPECT_EQ(ui->ComboBox1->count(), 13);
-  EXPECT_EQ(ui->ComboBox1->currentIndex(), 0);
-  EXPECT_EQ(ui->ComboBox1->currentText(), "調号なし");
-  EXPECT_EQ(ui->ComboBox1->itemText(6), "＃＃＃＃＃＃");
-  EXPECT_EQ(ui->ComboBox1->itemText(7), "♭");
-  EXPECT_EQ(ui->ComboBox1->itemText(12), "♭♭♭♭♭♭");
-  EXPECT_EQ(ui->Label1->text(), "2");
-  EXPECT_FALSE(ui->Btn4->isEnabled());
-  EXPECT_TRUE(ui->GroupBox1->isVisible());
-  EXPECT_FALSE(ui->GroupBox2->isVisible());
-  EXPECT_FALSE(ui->Label9->isVisible());
-  EXPECT_FALSE(ui->BtnXX->isVisible());
-  EXPECT_TRUE(ui->RBtnLM0->isChecked());
-  EXPECT_TRUE(ui->RBtnSB0->isChecked());
-  EXPECT_FALSE(ui->Image2->isVisible());
-  EXPECT_FALSE(ui->Image2->HasPicture());
-  EXPECT_FALSE(ui->ImgXX->HasPicture());
+  EXPECT_EQ(ui->Control<QComboBox>("ComboBox1")->count(), 13);
+  EXPECT_EQ(ui->Control<QComboBox>("ComboBox1")->currentIndex(), 0);
+  EXPECT_EQ(ui->Control<QComboBox>("ComboBox1")->currentText(), "調号なし");
+  EXPECT_EQ(ui->Control<QComboBox>("ComboBox1")->itemText(6), "＃＃＃＃＃＃");
+  EXPECT_EQ(ui->Control<QComboBox>("ComboBox1")->itemText(7), "♭");
+  EXPECT_EQ(ui->Control<QComboBox>("ComboBox1")->itemText(12), "♭♭♭♭♭♭");
+  EXPECT_EQ(ui->Control<QLabel>("Label1")->text(), "2");
+  EXPECT_FALSE(ui->Control<QPushButton>("Btn4")->isEnabled());
+  EXPECT_TRUE(ui->Control<QGroupBox>("GroupBox1")->isVisible());
+  EXPECT_FALSE(ui->Control<QGroupBox>("GroupBox2")->isVisible());
+  EXPECT_FALSE(ui->Control<QLabel>("Label9")->isVisible());
+  EXPECT_FALSE(ui->Control<QPushButton>("BtnXX")->isVisible());
+  EXPECT_TRUE(ui->Control<QRadioButton>("RBtnLM0")->isChecked());
+  EXPECT_TRUE(ui->Control<QRadioButton>("RBtnSB0")->isChecked());
+  EXPECT_FALSE(ui->Control<ImageControl>("Image2")->isVisible());
+  EXPECT_FALSE(ui->Control<ImageControl>("Image2")->HasPicture());
+  EXPECT_FALSE(ui->Control<ImageControl>("ImgXX")->HasPicture());
 
-  EXPECT_EQ(ui->ToolMode, ScoreTool::FreeDraw);
-  EXPECT_EQ(ui->LineKind, LineVariant::Free);
-  EXPECT_FALSE(ui->Dragging);
-  EXPECT_EQ(ui->PenColor, kBlack);
+  EXPECT_EQ(ui->CurrentTool(), ScoreTool::FreeDraw);
+  EXPECT_EQ(ui->CurrentLine(), LineVariant::Free);
+  EXPECT_FALSE(ui->InGesture());
+  EXPECT_EQ(ui->CurrentPenColor(), kBlack);
   EXPECT_EQ(PenWidth, 2);
   EXPECT_EQ(LeftLimit, 27);
   EXPECT_TRUE(TemplateScore);
   EXPECT_TRUE(CurrentScoreFile.isEmpty());
   EXPECT_EQ(HistoryPos(), 1);
   EXPECT_EQ(Form1, &ui.Window());
-  EXPECT_EQ(ui->ScoreCanvas.Target(), &ui.Score());
+  EXPECT_EQ(ui->SurfaceCanvas().Target(), &ui.Score());
 }
 
 TEST(ScoreWindowStartup, SizesTheBlankPageFromThePrinter) {
   // A 600-dpi printer with margins of 100 printer pixels: A4 at 96 dpi less 2 x 16 pixels.
   ScoreWindowHarness ui(WithPrinter600Offsets100());
   EXPECT_EQ(ui.Score().size(), QSize(762, 1091));
-  EXPECT_EQ(ui->Image1->size(), QSize(762, 1091));
+  EXPECT_EQ(ui->Control<ImageControl>("Image1")->size(), QSize(762, 1091));
   EXPECT_EQ(ui->ScoreBlankPage().size, QSize(762, 1091));
   EXPECT_EQ(ui->ScoreBlankPage().SystemCount(), 4);
 }

@@ -25,31 +25,32 @@ TEST(ScoreWindowWiring, EveryPanelActionEndsWithTheFocusOnTheSink) {
   ui.Dialogs().AnswerBox(kIdOk);
   for (const char* name : {"Btn1", "Btn3", "Btn7", "Btn8", "Btn9", "Btn11", "Btn12", "Btn5", "Btn6",
                            "Edit1", "Edit2", "RBtnLM1", "RBtnLM2", "RBtnLM0"}) {
-    ui->Btn2->setFocus();
+    ui->Control<QPushButton>("Btn2")->setFocus();
     ui.Click(name);
-    EXPECT_EQ(ui->focusWidget(), ui->Edit0) << name;
+    EXPECT_EQ(ui->focusWidget(), ui->Control<QLineEdit>("Edit0")) << name;
   }
   EXPECT_FALSE(ui.Dialogs().HasPendingAnswers());
-  ui->Btn2->setFocus();
+  ui->Control<QPushButton>("Btn2")->setFocus();
   ui.ChooseIndex("ComboBox1", 3);
-  EXPECT_EQ(ui->focusWidget(), ui->Edit0);
-  EXPECT_EQ(ui->ComboBox1->currentIndex(), 3);
+  EXPECT_EQ(ui->focusWidget(), ui->Control<QLineEdit>("Edit0"));
+  EXPECT_EQ(ui->Control<QComboBox>("ComboBox1")->currentIndex(), 3);
 }
 
 TEST(ScoreWindowWiring, SymbolModeCanLeaveEveryToolUncheckedAndCodeCanCheckOneAgain) {
   ScoreWindowHarness ui;
-  UncheckAll(ui->RBtnLMGroup);
-  for (QAbstractButton* button : ui->RBtnLMGroup->buttons()) EXPECT_FALSE(button->isChecked());
-  EXPECT_TRUE(ui->RBtnLMGroup->exclusive());
+  UncheckAll(ui->Control<QButtonGroup>("RBtnLMGroup"));
+  for (QAbstractButton* button : ui->Control<QButtonGroup>("RBtnLMGroup")->buttons())
+    EXPECT_FALSE(button->isChecked());
+  EXPECT_TRUE(ui->Control<QButtonGroup>("RBtnLMGroup")->exclusive());
 
-  QSignalSpy toggles(ui->RBtnLM0, &QAbstractButton::toggled);
-  ui->RBtnLM0->setChecked(true);
+  QSignalSpy toggles(ui->Control<QRadioButton>("RBtnLM0"), &QAbstractButton::toggled);
+  ui->Control<QRadioButton>("RBtnLM0")->setChecked(true);
   EXPECT_EQ(toggles.size(), 1);
-  ui->RBtnLM3->setChecked(true);  // still one choice at a time
-  EXPECT_FALSE(ui->RBtnLM0->isChecked());
+  ui->Control<QRadioButton>("RBtnLM3")->setChecked(true);  // still one choice at a time
+  EXPECT_FALSE(ui->Control<QRadioButton>("RBtnLM0")->isChecked());
 
-  UncheckButton(ui->RBtnLM3);
-  EXPECT_EQ(ui->RBtnLMGroup->checkedButton(), nullptr);
+  UncheckButton(ui->Control<QRadioButton>("RBtnLM3"));
+  EXPECT_EQ(ui->Control<QButtonGroup>("RBtnLMGroup")->checkedButton(), nullptr);
 }
 
 TEST(ScoreWindowWiring, LabelsHoldNumbersAsText) {

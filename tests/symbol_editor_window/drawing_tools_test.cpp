@@ -23,7 +23,7 @@ QImage BlankDrawing() {
 // A one-pixel pen: from width 2 one click down.
 void ThinPen(SymbolEditorHarness& ed) {
   ed.Click("Btn09");
-  ASSERT_EQ(ed->PenWidth, 1);
+  ASSERT_EQ(ed->CurrentPenWidth(), 1);
 }
 
 TEST(SymbolEditorPen, WidthStepsWithinOneToSix) {
@@ -37,8 +37,8 @@ TEST(SymbolEditorPen, WidthStepsWithinOneToSix) {
                         {"Btn09", 5, "1"}, {"Btn09", 1, "1"}, {"Btn10", 1, "2"}};
   for (const Step& step : steps) {
     ed.Click(step.button, step.times);
-    EXPECT_EQ(ed->LBL8->text(), step.shown) << step.button << " x" << step.times;
-    EXPECT_EQ(QString::number(ed->PenWidth), step.shown);
+    EXPECT_EQ(ed->Control<QLabel>("LBL8")->text(), step.shown) << step.button << " x" << step.times;
+    EXPECT_EQ(QString::number(ed->CurrentPenWidth()), step.shown);
   }
   EXPECT_EQ(HistoryPos(), 1);  // choosing tools records nothing
 }
@@ -49,7 +49,7 @@ TEST(SymbolEditorPen, TheRightButtonDoesNothing) {
   ed.MoveOnDrawing({60, 60});
   ed.ReleaseOnDrawing({60, 60}, Qt::RightButton);
   EXPECT_TRUE(AllWhite(ed.Drawing()));
-  EXPECT_FALSE(ed->Dragging);
+  EXPECT_FALSE(ed->InDrag());
   EXPECT_EQ(HistoryPos(), 1);
 }
 
@@ -106,12 +106,13 @@ TEST(SymbolEditorPen, LinesRectanglesAndEllipsesLeaveOnlyTheFigureAtTheRelease) 
     ed.Click(c.radio);
     ed.Click("Btn09");
     ed.Click("Btn10", c.width - 1);
-    ASSERT_EQ(ed->PenWidth, c.width);
+    ASSERT_EQ(ed->CurrentPenWidth(), c.width);
     ed.PressOnDrawing(ed.DrawingPoint(from));
     for (const QPoint& p : path) ed.MoveOnDrawing(ed.DrawingPoint(p));
     ed.ReleaseOnDrawing(ed.DrawingPoint(to));
     EXPECT_EQ(ed.Drawing(), FigureOn(BlankDrawing(), c.shape, c.width, kBlack, from, to));
-    EXPECT_EQ(ed->ImgTMP->Picture(), ed.Drawing());  // a completed change renews the move base
+    EXPECT_EQ(ed->Control<ImageControl>("ImgTMP")->Picture(),
+              ed.Drawing());  // a completed change renews the move base
     EXPECT_EQ(HistoryPos(), 2);
   }
 }
@@ -124,7 +125,7 @@ TEST(SymbolEditorPen, AWhiteFigureShowsOnlyWhereItEnds) {
   const QImage line = ed.Drawing();
   ed.Click("Btn09", 5);
   ed.Click("Edit2");
-  EXPECT_EQ(ed->DrawColor, kWhite);
+  EXPECT_EQ(ed->CurrentDrawColor(), kWhite);
   ed.Click("RBtn2");
   ed.PressOnDrawing(ed.DrawingPoint({5, 5}));
   for (const QPoint& p : {QPoint(25, 25), QPoint(12, 20), QPoint(20, 18)})
@@ -188,17 +189,19 @@ TEST(SymbolEditorBrush, ChoosingTheBrushHidesThePenControlsAndKeepsTheFigure) {
   SymbolEditorHarness ed;
   ed.Click("RBtn3");
   ed.Click("RBtn4");
-  EXPECT_FALSE(ed->UsePen);
-  EXPECT_EQ(ed->LBL9->text(), "Brushの色");
-  for (const QWidget* w : {static_cast<QWidget*>(ed->LBL8), static_cast<QWidget*>(ed->Btn09),
-                           static_cast<QWidget*>(ed->Btn10), static_cast<QWidget*>(ed->GroupBox1)})
+  EXPECT_FALSE(ed->PenChosen());
+  EXPECT_EQ(ed->Control<QLabel>("LBL9")->text(), "Brushの色");
+  for (const QWidget* w : {static_cast<QWidget*>(ed->Control<QLabel>("LBL8")),
+                           static_cast<QWidget*>(ed->Control<QPushButton>("Btn09")),
+                           static_cast<QWidget*>(ed->Control<QPushButton>("Btn10")),
+                           static_cast<QWidget*>(ed->Control<QGroupBox>("GroupBox1"))})
     EXPECT_TRUE(w->isHidden()) << w->objectName().toStdString();
   ed.Click("RBtn5");
-  EXPECT_TRUE(ed->UsePen);
-  EXPECT_EQ(ed->LBL9->text(), "Penの太さ、色");
-  EXPECT_FALSE(ed->GroupBox1->isHidden());
-  EXPECT_FALSE(ed->LBL8->isHidden());
-  EXPECT_EQ(ed->ShapeKind, EditorShape::Ellipse);
+  EXPECT_TRUE(ed->PenChosen());
+  EXPECT_EQ(ed->Control<QLabel>("LBL9")->text(), "Penの太さ、色");
+  EXPECT_FALSE(ed->Control<QGroupBox>("GroupBox1")->isHidden());
+  EXPECT_FALSE(ed->Control<QLabel>("LBL8")->isHidden());
+  EXPECT_EQ(ed->CurrentShape(), EditorShape::Ellipse);
   EXPECT_EQ(HistoryPos(), 1);
 }
 
@@ -252,22 +255,22 @@ TEST(SymbolEditorBrush, AFillStaysOnItsSideOfAnOutline) {
 TEST(SymbolEditorClear, ClearAt800PercentGoesBackTo400AndCanBeUndone) {
   SymbolEditorHarness ed;
   ed.Click("BtnZoomUpDn01", 4);
-  ASSERT_EQ(ed->LBL0->text(), "800");
-  ASSERT_EQ(ed->Img0->size(), QSize(240, 240));
+  ASSERT_EQ(ed->Control<QLabel>("LBL0")->text(), "800");
+  ASSERT_EQ(ed->Control<ImageControl>("Img0")->size(), QSize(240, 240));
   ed.DragOnDrawing({20, 20}, {200, 150});
   const QImage drawn = ed.Drawing();
   ASSERT_FALSE(AllWhite(drawn));
 
   ed.Click("Btn12");
-  EXPECT_EQ(ed->LBL0->text(), "400");
-  EXPECT_EQ(ed->Img0->size(), QSize(120, 120));
+  EXPECT_EQ(ed->Control<QLabel>("LBL0")->text(), "400");
+  EXPECT_EQ(ed->Control<ImageControl>("Img0")->size(), QSize(120, 120));
   EXPECT_EQ(ed.Drawing().size(), QSize(30, 30));
   EXPECT_TRUE(AllWhite(ed.Drawing()));
-  EXPECT_EQ(ed->ImgTMP->Picture(), ed.Drawing());
+  EXPECT_EQ(ed->Control<ImageControl>("ImgTMP")->Picture(), ed.Drawing());
 
   ed.Undo();
   EXPECT_EQ(ed.Drawing(), drawn);
-  EXPECT_EQ(ed->Img0->size(), QSize(120, 120));
+  EXPECT_EQ(ed->Control<ImageControl>("Img0")->size(), QSize(120, 120));
 }
 
 }  // namespace

@@ -39,9 +39,9 @@ TEST(SymbolEditorHistory, UndoAndRedoStepAcrossMovesAndTrimsAndRenewTheMoveBase)
 
   ed.Undo();
   EXPECT_EQ(ed.Drawing(), moved);
-  EXPECT_EQ(ed->Img0->size(), QSize(120, 120));
-  EXPECT_EQ(ed->ImgTMP->Picture(), moved);
-  EXPECT_EQ(ed->MoveDX, 0);
+  EXPECT_EQ(ed->Control<ImageControl>("Img0")->size(), QSize(120, 120));
+  EXPECT_EQ(ed->Control<ImageControl>("ImgTMP")->Picture(), moved);
+  EXPECT_EQ(ed->MoveOffset().x(), 0);
   ed.Undo();
   EXPECT_EQ(ed.Drawing(), pattern);
   ed.Undo("これより前はない");
@@ -105,7 +105,7 @@ TEST(SymbolEditorHistory, AWorkFolderThatTakesNoStepsIsToldAndTheChangeStays) {
     action.run(ed);
     EXPECT_NE(ed.Drawing(), pattern);
     EXPECT_EQ(HistoryPos(), 2);
-    EXPECT_FALSE(ed->Dragging);
+    EXPECT_FALSE(ed->InDrag());
     ASSERT_EQ(ed.Dialogs().Boxes().size(), 1u);
     EXPECT_TRUE(ed.Dialogs().Boxes()[0].text.startsWith("作業フォルダに書き込めない"));
     ed.Undo();

@@ -95,23 +95,26 @@ TEST(SymbolEditorWindow, CoversTheWorkAreaWithoutAFrameInTheDesignColours) {
   EXPECT_EQ(background(&editor), QColor(128, 128, 128));
   EXPECT_EQ(background(editor.Control("LBL0")), QColor(0, 0, 0));
   EXPECT_EQ(editor.Control("LBL0")->palette().color(QPalette::WindowText), QColor(255, 255, 255));
-  EXPECT_EQ(background(editor.LBL8), QColor(255, 255, 255));
-  EXPECT_TRUE(editor.LBL8->alignment() & Qt::AlignRight);
-  EXPECT_EQ(editor.LBL8->font().pixelSize(), 13);
+  EXPECT_EQ(background(editor.Control<QLabel>("LBL8")), QColor(255, 255, 255));
+  EXPECT_TRUE(editor.Control<QLabel>("LBL8")->alignment() & Qt::AlignRight);
+  EXPECT_EQ(editor.Control<QLabel>("LBL8")->font().pixelSize(), 13);
   EXPECT_EQ(editor.Control("Btn00")->font().pixelSize(), 13);
   EXPECT_EQ(editor.font().pixelSize(), 12);
-  EXPECT_EQ(editor.Edit1->palette().color(QPalette::Base), QColor(0, 0, 0));
-  EXPECT_EQ(editor.Edit2->palette().color(QPalette::Base), QColor(255, 255, 255));
-  EXPECT_FALSE(editor.Edit2->hasFrame());
+  EXPECT_EQ(editor.Control<QLineEdit>("Edit1")->palette().color(QPalette::Base), QColor(0, 0, 0));
+  EXPECT_EQ(editor.Control<QLineEdit>("Edit2")->palette().color(QPalette::Base),
+            QColor(255, 255, 255));
+  EXPECT_FALSE(editor.Control<QLineEdit>("Edit2")->hasFrame());
   // The focus sink looks empty and comes first in the tab order.
-  EXPECT_FALSE(editor.Edit0->hasFrame());
-  EXPECT_EQ(editor.Edit0->palette().color(QPalette::Base), QColor(128, 128, 128));
-  EXPECT_EQ(editor.Edit0->palette().color(QPalette::Text), QColor(128, 128, 128));
-  EXPECT_FALSE(editor.Edit0->testAttribute(Qt::WA_InputMethodEnabled));
-  EXPECT_EQ(editor.nextInFocusChain(), editor.Edit0);
-  EXPECT_TRUE(editor.Img0->Stretch());
-  EXPECT_TRUE(editor.Img1->Stretch());
-  EXPECT_TRUE(editor.ImgTMP->AutoSize());
+  EXPECT_FALSE(editor.Control<QLineEdit>("Edit0")->hasFrame());
+  EXPECT_EQ(editor.Control<QLineEdit>("Edit0")->palette().color(QPalette::Base),
+            QColor(128, 128, 128));
+  EXPECT_EQ(editor.Control<QLineEdit>("Edit0")->palette().color(QPalette::Text),
+            QColor(128, 128, 128));
+  EXPECT_FALSE(editor.Control<QLineEdit>("Edit0")->testAttribute(Qt::WA_InputMethodEnabled));
+  EXPECT_EQ(editor.nextInFocusChain(), editor.Control<QLineEdit>("Edit0"));
+  EXPECT_TRUE(editor.Control<ImageControl>("Img0")->Stretch());
+  EXPECT_TRUE(editor.Control<ImageControl>("Img1")->Stretch());
+  EXPECT_TRUE(editor.Control<ImageControl>("ImgTMP")->AutoSize());
 }
 
 TEST(SymbolEditorWindow, OpensOnABlank30By30DrawingAt400PercentWithFreePenInBlack) {
@@ -119,20 +122,20 @@ TEST(SymbolEditorWindow, OpensOnABlank30By30DrawingAt400PercentWithFreePenInBlac
   TForm3& editor = ed.Editor();
   EXPECT_EQ(ed.Drawing().size(), QSize(30, 30));
   EXPECT_TRUE(AllWhite(ed.Drawing()));
-  EXPECT_EQ(editor.Img0->size(), QSize(120, 120));
-  EXPECT_EQ(editor.LBL0->text(), "400");
-  EXPECT_EQ(editor.LBL8->text(), "2");
+  EXPECT_EQ(editor.Control<ImageControl>("Img0")->size(), QSize(120, 120));
+  EXPECT_EQ(editor.Control<QLabel>("LBL0")->text(), "400");
+  EXPECT_EQ(editor.Control<QLabel>("LBL8")->text(), "2");
   EXPECT_TRUE(ed.Driver().Find<QRadioButton>("RBtn0")->isChecked());
   EXPECT_TRUE(ed.Driver().Find<QRadioButton>("RBtn5")->isChecked());
-  EXPECT_EQ(editor.ShapeKind, EditorShape::FreeLine);
-  EXPECT_EQ(editor.PenWidth, 2);
-  EXPECT_TRUE(editor.UsePen);
-  EXPECT_FALSE(editor.Dragging);
-  EXPECT_EQ(editor.DrawColor, kBlack);
+  EXPECT_EQ(editor.CurrentShape(), EditorShape::FreeLine);
+  EXPECT_EQ(editor.CurrentPenWidth(), 2);
+  EXPECT_TRUE(editor.PenChosen());
+  EXPECT_FALSE(editor.InDrag());
+  EXPECT_EQ(editor.CurrentDrawColor(), kBlack);
   EXPECT_FALSE(editor.ImportOpen());
-  EXPECT_EQ(editor.ImgTMP->Picture(), ed.Drawing());
-  EXPECT_FALSE(editor.ImgBK->HasPicture());
-  EXPECT_FALSE(editor.Img1->HasPicture());
+  EXPECT_EQ(editor.Control<ImageControl>("ImgTMP")->Picture(), ed.Drawing());
+  EXPECT_FALSE(editor.Control<ImageControl>("ImgBK")->HasPicture());
+  EXPECT_FALSE(editor.Control<ImageControl>("Img1")->HasPicture());
   EXPECT_EQ(HistoryPos(), 1);
   ed.Undo("これより前はない");
 }

@@ -27,8 +27,8 @@ TEST(SymbolEditorZoom, TheDrawingAreaZoomsFrom100To800PercentAndRecordsNothing) 
   for (const ZoomStep& step : steps) {
     SCOPED_TRACE(testing::Message() << step.button << " x" << step.times);
     ed.Click(step.button, step.times);
-    EXPECT_EQ(ed->LBL0->text(), step.percent);
-    EXPECT_EQ(ed->Img0->size(), QSize(30, 30) * step.factor);
+    EXPECT_EQ(ed->Control<QLabel>("LBL0")->text(), step.percent);
+    EXPECT_EQ(ed->Control<ImageControl>("Img0")->size(), QSize(30, 30) * step.factor);
   }
   EXPECT_EQ(HistoryPos(), 1);
   EXPECT_TRUE(AllWhite(ed.Drawing()));
@@ -44,12 +44,13 @@ TEST(SymbolEditorZoom, TheImportAreaButtonsChangeOnlyTheImportArea) {
   for (const ZoomStep& step : steps) {
     SCOPED_TRACE(testing::Message() << step.button << " x" << step.times);
     ed.Click(step.button, step.times);
-    EXPECT_EQ(ed->LBL1->text(), step.percent);
-    EXPECT_EQ(ed->Img1->size(), QSize(50, 40) * step.factor);
+    EXPECT_EQ(ed->Control<QLabel>("LBL1")->text(), step.percent);
+    EXPECT_EQ(ed->Control<ImageControl>("Img1")->size(), QSize(50, 40) * step.factor);
     // The scroll box scrolls over the whole enlarged picture.
-    EXPECT_EQ(ed->ScrollBox1->widget()->size(), QSize(50, 40) * step.factor);
-    EXPECT_EQ(ed->LBL0->text(), "400");
-    EXPECT_EQ(ed->Img0->size(), QSize(120, 120));
+    EXPECT_EQ(ed->Control<QScrollArea>("ScrollBox1")->widget()->size(),
+              QSize(50, 40) * step.factor);
+    EXPECT_EQ(ed->Control<QLabel>("LBL0")->text(), "400");
+    EXPECT_EQ(ed->Control<ImageControl>("Img0")->size(), QSize(120, 120));
   }
   EXPECT_EQ(HistoryPos(), 1);
 }
@@ -68,9 +69,9 @@ TEST(SymbolEditorMove, EachArrowMovesTheDrawingOnePixelAndIsOneUndoStep) {
     ed.SetDrawing(pattern);
     ed.Click(c.button);
     EXPECT_EQ(ed.Drawing(), ShiftedFromBase(pattern, c.offset));
-    EXPECT_EQ(QPoint(ed->MoveDX, ed->MoveDY), c.offset);
-    EXPECT_EQ(ed->ImgTMP->Picture(), pattern);  // a move keeps the base
-    EXPECT_EQ(ed->Img0->size(), QSize(120, 120));
+    EXPECT_EQ(QPoint(ed->MoveOffset().x(), ed->MoveOffset().y()), c.offset);
+    EXPECT_EQ(ed->Control<ImageControl>("ImgTMP")->Picture(), pattern);  // a move keeps the base
+    EXPECT_EQ(ed->Control<ImageControl>("Img0")->size(), QSize(120, 120));
     EXPECT_EQ(HistoryPos(), 2);
     ed.Undo();
     EXPECT_EQ(ed.Drawing(), pattern);
@@ -96,7 +97,7 @@ TEST(SymbolEditorMove, AChangeBetweenMovesLosesWhatWasPushedOut) {
   ed.DragOnDrawing(ed.DrawingPoint({10, 10}), ed.DrawingPoint({11, 10}), 1);  // renews the base
   const QImage dotted = ed.Drawing();
   ASSERT_NE(dotted, ShiftedFromBase(pattern, {1, 0}));
-  EXPECT_EQ(ed->ImgTMP->Picture(), dotted);
+  EXPECT_EQ(ed->Control<ImageControl>("ImgTMP")->Picture(), dotted);
   ed.Click("Btn03");
   EXPECT_EQ(ed.Drawing(), ShiftedFromBase(dotted, {-1, 0}));
   EXPECT_TRUE(AllWhite(ed.Drawing().copy(29, 0, 1, 30)));  // the old last column is gone
@@ -106,12 +107,12 @@ TEST(SymbolEditorMove, ThirtyOneMovesRightLeaveABlankDrawingAndThirtyOneUndoStep
   SymbolEditorHarness ed;
   ed.SetDrawing(CoordinatePicture(30, 30));
   ed.Click("Btn04", 31);
-  EXPECT_EQ(ed->MoveDX, 30);
+  EXPECT_EQ(ed->MoveOffset().x(), 30);
   EXPECT_TRUE(AllWhite(ed.Drawing()));
   EXPECT_EQ(HistoryPos(), 32);
   // One move back after the bound shows the first column again.
   ed.Click("Btn03");
-  EXPECT_EQ(ed->MoveDX, 29);
+  EXPECT_EQ(ed->MoveOffset().x(), 29);
   EXPECT_EQ(ed.Drawing(), ShiftedFromBase(CoordinatePicture(30, 30), {29, 0}));
 }
 
@@ -133,9 +134,9 @@ TEST(SymbolEditorTrim, EachTrimButtonCutsItsEdgeAndRenewsTheMoveBase) {
     const QImage moved = ed.Drawing();
     ed.Click(c.button);
     EXPECT_EQ(ed.Drawing(), moved.copy(c.kept));
-    EXPECT_EQ(ed->Img0->size(), c.kept.size() * 4);
-    EXPECT_EQ(ed->ImgTMP->Picture(), ed.Drawing());
-    EXPECT_EQ(QPoint(ed->MoveDX, ed->MoveDY), QPoint());
+    EXPECT_EQ(ed->Control<ImageControl>("Img0")->size(), c.kept.size() * 4);
+    EXPECT_EQ(ed->Control<ImageControl>("ImgTMP")->Picture(), ed.Drawing());
+    EXPECT_EQ(QPoint(ed->MoveOffset().x(), ed->MoveOffset().y()), QPoint());
     EXPECT_EQ(HistoryPos(), 3);
   }
 }
@@ -144,7 +145,7 @@ TEST(SymbolEditorTrim, TrimmingTheTopAt400PercentShows120By116) {
   SymbolEditorHarness ed;
   ed.Click("Btn05");
   EXPECT_EQ(ed.Drawing().size(), QSize(30, 29));
-  EXPECT_EQ(ed->Img0->size(), QSize(120, 116));
+  EXPECT_EQ(ed->Control<ImageControl>("Img0")->size(), QSize(120, 116));
 }
 
 TEST(SymbolEditorTrim, ASideOfFiveStaysButEachClickIsAnUndoStep) {
@@ -154,7 +155,7 @@ TEST(SymbolEditorTrim, ASideOfFiveStaysButEachClickIsAnUndoStep) {
   const int before = HistoryPos();
   ed.Click("Btn06");
   EXPECT_EQ(ed.Drawing().size(), QSize(30, 5));
-  EXPECT_EQ(ed->Img0->size(), QSize(120, 20));
+  EXPECT_EQ(ed->Control<ImageControl>("Img0")->size(), QSize(120, 20));
   EXPECT_EQ(HistoryPos(), before + 1);
   ed.Undo();
   EXPECT_EQ(ed.Drawing().size(), QSize(30, 5));
