@@ -15,6 +15,7 @@
 #include <malloc.h>
 
 #include <QApplication>
+#include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <chrono>
@@ -25,6 +26,7 @@
 #include "dialogs/folder_tree.h"
 #include "dialogs/tform2.h"
 #include "dialogs/tform4.h"
+#include "harness/open_window.h"
 #include "platform/picture_io.h"
 #include "platform/pixel_format.h"
 #include "platform/ui/image_control.h"
@@ -71,7 +73,7 @@ class ScanOpener {
       : window_(window), opening_(opening), folder_(folder) {
     if (opening_ == kImportDialog) {
       window_->Btn12Click(window_->Control<QPushButton>("Btn12"));
-      editor_ = Form3;
+      editor_ = test::OpenWindow<TForm3>();
     }
   }
   ~ScanOpener() {
@@ -85,28 +87,31 @@ class ScanOpener {
     if (opening_ == kImportDialog) {
       if (!editor_) return false;
       editor_->Btn11Click(editor_->Control<QPushButton>("Btn11"));
-      return bench::SelectOnlyPicture(Form4, folder_);
+      importDialog_ = test::OpenWindow<TForm4>();
+      files_ = bench::SelectOnlyPicture(importDialog_.data(), folder_);
+    } else {
+      window_->Btn2Click(window_->Control<QPushButton>("Btn2"));
+      fileDialog_ = test::OpenWindow<TForm2>();
+      files_ = bench::SelectOnlyPicture(fileDialog_.data(), folder_);
     }
-    window_->Btn2Click(window_->Control<QPushButton>("Btn2"));
-    return bench::SelectOnlyPicture(Form2, folder_);
+    return files_ != nullptr;
   }
 
   void Pick() {
     switch (opening_) {
       case kScoreFileDialog:
-        Form2->FileListBox1Click(Form2->Control<FileListBox>("FileListBox1"));
+        fileDialog_->FileListBox1Click(files_);
         break;
       case kFormerWholePage: {
         // Read whole, then converted: the steps of the pick before pictures were read in bands.
-        PictureResult loaded =
-            LoadPicture(Form2->Control<FileListBox>("FileListBox1")->SelectedFilePath());
+        PictureResult loaded = LoadPicture(files_->SelectedFilePath());
         QImage picture = ConvertedTo(loaded.image, PixelFormat::Bits8);
         loaded.image = QImage();
         window_->Control<ImageControl>("Image1")->SetPicture(picture);
         break;
       }
       case kImportDialog:
-        Form4->FileListBox1Click(Form4->Control<FileListBox>("FileListBox1"));
+        importDialog_->FileListBox1Click(files_);
         break;
     }
   }
@@ -126,15 +131,20 @@ class ScanOpener {
  private:
   // Cancel: the score (or the import area) goes back to what it was, the picture is freed.
   void Close() {
-    if (Form2) Form2->Button2Click(Form2->Control<QPushButton>("Button2"));
-    if (Form4) Form4->Button2Click(Form4->Control<QPushButton>("Button2"));
+    if (fileDialog_) fileDialog_->Button2Click(fileDialog_->Control<QPushButton>("Button2"));
+    if (importDialog_) importDialog_->Button2Click(importDialog_->Control<QPushButton>("Button2"));
     FinishDeferredDeletes();
+    files_ = nullptr;
   }
 
   bench::BenchWindow& window_;
   Opening opening_;
   QString folder_;
   TForm3* editor_ = nullptr;
+  // The dialog of the current pick and its list.
+  QPointer<TForm2> fileDialog_;
+  QPointer<TForm4> importDialog_;
+  FileListBox* files_ = nullptr;
 };
 
 const char* Label(int scan, int opening) {

@@ -36,6 +36,7 @@
 #include "dialogs/folder_tree.h"
 #include "dialogs/tform2.h"
 #include "dialogs/tform4.h"
+#include "harness/open_window.h"
 #include "harness/repeated_scan_jpeg.h"
 #include "platform/bmp_header.h"
 #include "platform/read_watch.h"
@@ -126,13 +127,14 @@ void BM_HostileJpegRefused(benchmark::State& state) {
   bench::BenchWindow window;
   if (!window.started()) return state.SkipWithError("the score window did not start");
   window->Btn2Click(window->Control<QPushButton>("Btn2"));
-  if (!bench::SelectOnlyPicture(Form2, file.folder))
-    return state.SkipWithError("the file is not listed");
+  auto* dialog = test::OpenWindow<TForm2>();
+  FileListBox* files = bench::SelectOnlyPicture(dialog, file.folder);
+  if (!files) return state.SkipWithError("the file is not listed");
   double longest = 0;
   int boxes = window.boxes();
   for (auto _ : state) {
     const auto start = std::chrono::steady_clock::now();
-    Form2->FileListBox1Click(Form2->Control<FileListBox>("FileListBox1"));
+    dialog->FileListBox1Click(files);
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     state.SetIterationTime(seconds);
@@ -141,7 +143,7 @@ void BM_HostileJpegRefused(benchmark::State& state) {
   }
   state.counters["refused_ms"] = longest * 1000;
   state.counters["file_KB"] = double(QFile(file.path).size()) / 1024;
-  Form2->Button2Click(Form2->Control<QPushButton>("Button2"));
+  dialog->Button2Click(dialog->Control<QPushButton>("Button2"));
   FinishDeferredDeletes();
 }
 BENCHMARK(BM_HostileJpegRefused)->Iterations(3)->UseManualTime()->Unit(benchmark::kMillisecond);
@@ -173,20 +175,21 @@ void BM_FirstProgressOf1GBBmp(benchmark::State& state) {
     // The same file picked in the score file dialog: when its bar shows.
     bench::BenchWindow window;
     window->Btn2Click(window->Control<QPushButton>("Btn2"));
-    if (!bench::SelectOnlyPicture(Form2, file.folder))
-      return state.SkipWithError("the file is not listed");
+    auto* dialog = test::OpenWindow<TForm2>();
+    FileListBox* files = bench::SelectOnlyPicture(dialog, file.folder);
+    if (!files) return state.SkipWithError("the file is not listed");
     QElapsedTimer clock;
     QTimer look;
     look.setInterval(1);
     QObject::connect(&look, &QTimer::timeout, [&] {
-      auto* shown = Form2->findChild<QProgressBar*>(QString::fromLatin1(kReadProgressName));
+      auto* shown = dialog->findChild<QProgressBar*>(QString::fromLatin1(kReadProgressName));
       if (bar == 0 && shown && !shown->isHidden()) bar = double(clock.elapsed());
     });
     clock.start();
     look.start();
-    Form2->FileListBox1Click(Form2->Control<FileListBox>("FileListBox1"));
+    dialog->FileListBox1Click(files);
     look.stop();
-    Form2->Button2Click(Form2->Control<QPushButton>("Button2"));
+    dialog->Button2Click(dialog->Control<QPushButton>("Button2"));
     FinishDeferredDeletes();
   }
   state.counters["first_report_ms"] = first * 1000;
@@ -206,26 +209,32 @@ void BM_Open16384(benchmark::State& state) {
   TForm3* editor = nullptr;
   if (import) {
     window->Btn12Click(window->Control<QPushButton>("Btn12"));
-    editor = Form3;
+    editor = test::OpenWindow<TForm3>();
   }
   qint64 peak = 0, steady = 0;
   double cpu = 0;
   for (auto _ : state) {
+    TForm4* importDialog = nullptr;
+    TForm2* fileDialog = nullptr;
+    FileListBox* files = nullptr;
     if (import) {
       editor->Btn11Click(editor->Control<QPushButton>("Btn11"));
-      if (!bench::SelectOnlyPicture(Form4, file.folder)) return state.SkipWithError("not listed");
+      importDialog = test::OpenWindow<TForm4>();
+      files = bench::SelectOnlyPicture(importDialog, file.folder);
     } else {
       window->Btn2Click(window->Control<QPushButton>("Btn2"));
-      if (!bench::SelectOnlyPicture(Form2, file.folder)) return state.SkipWithError("not listed");
+      fileDialog = test::OpenWindow<TForm2>();
+      files = bench::SelectOnlyPicture(fileDialog, file.folder);
     }
+    if (!files) return state.SkipWithError("not listed");
     TrimmedResident();
     if (!bench::ResetPeakResident()) return state.SkipWithError("no peak resident size");
     const auto start = std::chrono::steady_clock::now();
     const double cpuBefore = bench::ThreadCpuSeconds();
     if (import)
-      Form4->FileListBox1Click(Form4->Control<FileListBox>("FileListBox1"));
+      importDialog->FileListBox1Click(files);
     else
-      Form2->FileListBox1Click(Form2->Control<FileListBox>("FileListBox1"));
+      fileDialog->FileListBox1Click(files);
     cpu += bench::ThreadCpuSeconds() - cpuBefore;
     state.SetIterationTime(
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
@@ -237,9 +246,9 @@ void BM_Open16384(benchmark::State& state) {
       return state.SkipWithError("the pick did not bring the picture in");
     // Cancel: the score or the import area goes back, the picture is freed.
     if (import)
-      Form4->Button2Click(Form4->Control<QPushButton>("Button2"));
+      importDialog->Button2Click(importDialog->Control<QPushButton>("Button2"));
     else
-      Form2->Button2Click(Form2->Control<QPushButton>("Button2"));
+      fileDialog->Button2Click(fileDialog->Control<QPushButton>("Button2"));
     FinishDeferredDeletes();
   }
   if (editor) editor->Btn00Click(editor);

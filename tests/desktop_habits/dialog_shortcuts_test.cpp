@@ -25,10 +25,10 @@ TEST(DialogShortcuts, ScoreFileDialogEnterIsOkEscIsCancelDeleteDoesNothing) {
   {
     ScoreFileDialogDriver dialog(ui);
     dialog.ChooseFolder(folder.path());
-    PressKeys(Form2, "Return");  // OK is still disabled
+    PressKeys(dialog.Dialog(), "Return");  // OK is still disabled
     ASSERT_TRUE(dialog.IsOpen());
     ASSERT_TRUE(dialog.ClickFile("a.bmp"));
-    PressKeys(Form2, "Esc");
+    PressKeys(dialog.Dialog(), "Esc");
     FinishDeferredDeletes();
     EXPECT_FALSE(dialog.IsOpen());
     EXPECT_EQ(ui.Score(), score) << "Cancel brought the score back";
@@ -37,13 +37,14 @@ TEST(DialogShortcuts, ScoreFileDialogEnterIsOkEscIsCancelDeleteDoesNothing) {
     ScoreFileDialogDriver dialog(ui);
     dialog.ChooseFolder(folder.path());
     dialog.Click("RadioButton1");  // delete mode: a click deletes, a key does not
-    Form2->Control<FileListBox>("FileListBox1")->setFocus();
-    Form2->Control<FileListBox>("FileListBox1")->setCurrentRow(0);
-    PressKeys(Form2, "Del");
+    auto* files = dialog.Dialog()->Control<FileListBox>("FileListBox1");
+    files->setFocus();
+    files->setCurrentRow(0);
+    PressKeys(dialog.Dialog(), "Del");
     EXPECT_TRUE(QFile::exists(folder.filePath("a.bmp")));
     dialog.Click("RadioButton0");
     ASSERT_TRUE(dialog.ClickFile("a.bmp"));
-    PressKeys(Form2, "Enter");
+    PressKeys(dialog.Dialog(), "Enter");
     FinishDeferredDeletes();
     EXPECT_FALSE(dialog.IsOpen());
     EXPECT_EQ(CurrentScoreFile, folder.filePath("a.bmp")) << "OK made the pick the score";

@@ -20,8 +20,8 @@ QString Outcome(SymbolEditorHarness& ed) {
   return QStringLiteral("zoom:%1/%2 drawing:%3 shown:%4x%5 %6")
       .arg(ed->Control<QLabel>("LBL0")->text(), ed->Control<QLabel>("LBL1")->text())
       .arg(PictureSummary(ed.Drawing()))
-      .arg(ed->Control<ImageControl>("Img0")->width())
-      .arg(ed->Control<ImageControl>("Img0")->height())
+      .arg(ed.DrawingView()->width())
+      .arg(ed.DrawingView()->height())
       .arg(SharedSummary(ed.Dialogs()));
 }
 
@@ -98,15 +98,15 @@ TEST(EditorHabits, EachShortcutAndCtrlWheelGivesWhatItsButtonGives) {
 
 TEST(EditorHabits, TheImportAreaScrollsAndPansButZoomsOnlyOnceItsButtonsShow) {
   SymbolEditorHarness ed;
-  TurnWheel(ed->Control<ImageControl>("Img1"), {20, 20}, 1,
+  TurnWheel(ed.ImportView(), {20, 20}, 1,
             Qt::ControlModifier);  // nothing imported: buttons hidden
   EXPECT_EQ(ed->Control<QLabel>("LBL1")->text(), "100");
   ed.Import(ImportPicture());
   ed.Click("BtnZoomUpDn11");  // 1800 x 1800 in the area
   QScrollBar* h = ed->Control<QScrollArea>("ScrollBox1")->horizontalScrollBar();
   QScrollBar* v = ed->Control<QScrollArea>("ScrollBox1")->verticalScrollBar();
-  TurnWheel(ed->Control<ImageControl>("Img1"), {100, 100}, -1);
-  TurnWheel(ed->Control<ImageControl>("Img1"), {100, 100}, -1, Qt::ShiftModifier);
+  TurnWheel(ed.ImportView(), {100, 100}, -1);
+  TurnWheel(ed.ImportView(), {100, 100}, -1, Qt::ShiftModifier);
   EXPECT_GT(v->value(), 0);
   EXPECT_GT(h->value(), 0);
   const QPoint start(h->value(), v->value());
@@ -125,12 +125,10 @@ TEST(EditorHabits, EscapeTakesBackASelectionOrAFigureAndItsReleaseDoesNothing) {
 
   ed.Press("Img1", {10, 10});
   ed.Move("Img1", {70, 50});
-  ASSERT_NE(ed->Control<ImageControl>("Img1")->Picture(),
-            ed->Control<ImageControl>("ImgBK")->Picture())
+  ASSERT_NE(ed.ImportView()->Picture(), ed->Control<ImageControl>("ImgBK")->Picture())
       << "the selection shows";
   PressKeys(&ed.Editor(), "Esc");
-  EXPECT_EQ(ed->Control<ImageControl>("Img1")->Picture(),
-            ed->Control<ImageControl>("ImgBK")->Picture());
+  EXPECT_EQ(ed.ImportView()->Picture(), ed->Control<ImageControl>("ImgBK")->Picture());
   ed.Release("Img1", {70, 50});
   EXPECT_EQ(ed.Drawing(), blank) << "nothing copied";
   EXPECT_EQ(HistoryPos(), pos);

@@ -22,10 +22,10 @@ QPoint Scroll(ScoreWindowHarness& ui) {
 
 // The score pixel under a point of the scroll box's viewport, in fractions of a pixel.
 QPointF ScorePointUnder(ScoreWindowHarness& ui, const QPoint& viewportPos) {
-  const QPointF onImage = ui->Control<ImageControl>("Image1")->mapFrom(
+  const QPointF onImage = ui.ScoreView()->mapFrom(
       ui->Control<QScrollArea>("ScrollBox1")->viewport(), QPointF(viewportPos));
-  return {onImage.x() * ui.Score().width() / ui->Control<ImageControl>("Image1")->width(),
-          onImage.y() * ui.Score().height() / ui->Control<ImageControl>("Image1")->height()};
+  return {onImage.x() * ui.Score().width() / ui.ScoreView()->width(),
+          onImage.y() * ui.Score().height() / ui.ScoreView()->height()};
 }
 
 TEST(ScoreViewGestures, WheelScrollsShiftWheelScrollsSidewaysMiddleDragPans) {
@@ -33,12 +33,12 @@ TEST(ScoreViewGestures, WheelScrollsShiftWheelScrollsSidewaysMiddleDragPans) {
   ui.Click("Btn10");  // 200 percent: the page scrolls both ways
   const int pos = HistoryPos();
 
-  TurnWheel(ui->Control<ImageControl>("Image1"), {300, 300},
+  TurnWheel(ui.ScoreView(), {300, 300},
             -2);  // towards the user: down the page
   EXPECT_EQ(Scroll(ui).x(), 0);
   EXPECT_GT(Scroll(ui).y(), 0);
   const QPoint down = Scroll(ui);
-  TurnWheel(ui->Control<ImageControl>("Image1"), {300, 300}, -1, Qt::ShiftModifier);
+  TurnWheel(ui.ScoreView(), {300, 300}, -1, Qt::ShiftModifier);
   EXPECT_GT(Scroll(ui).x(), 0);
   EXPECT_EQ(Scroll(ui).y(), down.y());
 
@@ -57,15 +57,15 @@ TEST(ScoreViewGestures, WheelScrollsShiftWheelScrollsSidewaysMiddleDragPans) {
 TEST(ScoreViewGestures, CtrlWheelZoomsByTheButtonsStepsKeepingThePointUnderThePointer) {
   ScoreWindowHarness ui;
   ui.Click("Btn10");
-  TurnWheel(ui->Control<ImageControl>("Image1"), {300, 300}, -3);  // somewhere down the page
-  const QPoint pointer(420, 310);                                  // in the viewport
+  TurnWheel(ui.ScoreView(), {300, 300}, -3);  // somewhere down the page
+  const QPoint pointer(420, 310);             // in the viewport
   // In (200 -> 300 -> 400), then out past 100 (400 -> ... -> 90): the steps of the buttons.
   for (const auto& [notches, zoom] : {std::pair{1, 300}, {1, 400}, {-4, 90}}) {
     SCOPED_TRACE(zoom);
     const QPointF before = ScorePointUnder(ui, pointer);
-    const QPoint onImage = ui->Control<ImageControl>("Image1")->mapFrom(
-        ui->Control<QScrollArea>("ScrollBox1")->viewport(), pointer);
-    TurnWheel(ui->Control<ImageControl>("Image1"), onImage, notches, Qt::ControlModifier);
+    const QPoint onImage =
+        ui.ScoreView()->mapFrom(ui->Control<QScrollArea>("ScrollBox1")->viewport(), pointer);
+    TurnWheel(ui.ScoreView(), onImage, notches, Qt::ControlModifier);
     EXPECT_EQ(ui.Zoom(), zoom);
     if (zoom < 100) continue;  // the whole width fits: nothing left to scroll sideways
     const QPointF after = ScorePointUnder(ui, pointer);

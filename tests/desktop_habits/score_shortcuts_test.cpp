@@ -44,7 +44,7 @@ ScoreStep Keys(const char* keys) {
 
 ScoreStep CtrlWheel(int notches) {
   return [notches](ScoreWindowHarness& ui) {
-    TurnWheel(ui->Control<ImageControl>("Image1"), {300, 300}, notches, Qt::ControlModifier);
+    TurnWheel(ui.ScoreView(), {300, 300}, notches, Qt::ControlModifier);
   };
 }
 
@@ -134,7 +134,7 @@ TEST(ScoreShortcuts, EscapeTakesBackARubberBandAndTheReleaseDoesNothing) {
     ui.MoveOnScore({330, 270});
     ui.ReleaseOnScore({330, 270});
     EXPECT_EQ(ui.Score(), before) << "nothing deleted, lifted or drawn";
-    EXPECT_TRUE(ui->Control<ImageControl>("Image2")->isHidden());
+    EXPECT_TRUE(ui.Overlay()->isHidden());
   }
 }
 

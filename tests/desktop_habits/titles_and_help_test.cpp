@@ -79,8 +79,8 @@ TEST(ControlHelp, TheScoreFileDialogAndTheCustomSlotsFollowWhatTheyHold) {
   ScoreWindowHarness ui;
   {
     ScoreFileDialogDriver dialog(ui);
-    ExpectHelpEverywhere(Form2, {"FileListBox1", "ShellTreeView1"});
-    EXPECT_EQ(Form2->windowTitle(), "楽譜を開く - ScoreInk");
+    ExpectHelpEverywhere(dialog.Dialog(), {"FileListBox1", "ShellTreeView1"});
+    EXPECT_EQ(dialog.Dialog()->windowTitle(), "楽譜を開く - ScoreInk");
     dialog.Click("Button2");
   }
   auto* slot = ui->Control<ImageControl>(SymbolSlotImageName(7));

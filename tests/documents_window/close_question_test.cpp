@@ -12,6 +12,7 @@
 
 #include "document_test_support.h"
 #include "harness/case_names.h"
+#include "harness/open_window.h"
 #include "platform/picture_io.h"
 #include "platform/pixel_format.h"
 #include "resources/embedded_pictures.h"
@@ -53,7 +54,7 @@ TEST(CloseQuestion, StillAskedAfterAVisitToTheSymbolEditor) {
     const QImage edited = ui.Score().copy();
     ui.Click("Btn12");
     ASSERT_NE(Form3, nullptr);
-    Form3->findChild<QAbstractButton*>("Btn00")->click();  // the editor's Cancel
+    FormDriver(OpenWindow<TForm3>()).Click("Btn00");  // the editor's Cancel
     FinishDeferredDeletes();
     ASSERT_EQ(Form3, nullptr);
 
@@ -153,7 +154,7 @@ TEST(CloseQuestion, ASymbolStillFloatingIsPartOfTheScoreThatIsSaved) {
   ui.Click("Img09");  // a solid block
   ui.PressOnScore({300, 300});
   ui.ReleaseOnScore({300, 300});
-  ASSERT_TRUE(ui->Control<ImageControl>("Image2")->isVisible());
+  ASSERT_TRUE(ui.Overlay()->isVisible());
   ui.Dialogs().AnswerBox(kIdYes, kQuestionCaption);
   ui.Dialogs().AnswerSave(target.path() + "/floating.bmp");
   ui->close();
@@ -224,7 +225,7 @@ TEST(NewScore, StartsAFreshBlankPageAndPutsThePanelBack) {
   BuildBlankPage(blank, ui->ScoreBlankPage());
   EXPECT_EQ(ui.Score(), blank);
   EXPECT_EQ(ui.Zoom(), 100);
-  EXPECT_EQ(ui->Control<ImageControl>("Image1")->size(), QSize(762, 1091));
+  EXPECT_EQ(ui.ScoreView()->size(), QSize(762, 1091));
   EXPECT_EQ(ui->Control<QLabel>("Label1")->text(), "2");
   EXPECT_EQ(PenWidth, 2);
   EXPECT_EQ(LeftLimit, 27);

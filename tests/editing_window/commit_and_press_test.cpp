@@ -51,7 +51,7 @@ TEST(Commit, EveryTriggerStampsTheFloatingSymbolFirst) {
       {"scroll box outside the score",
        [](ScoreWindowHarness& ui) {
          ClickWidgetAt(ui->Control<QScrollArea>("ScrollBox1")->viewport(),
-                       {ui->Control<ImageControl>("Image1")->width() + 40, 100});
+                       {ui.ScoreView()->width() + 40, 100});
        }},
       {"tool panel background",
        [](ScoreWindowHarness& ui) {
@@ -89,8 +89,8 @@ TEST(Commit, EveryTriggerStampsTheFloatingSymbolFirst) {
     const QImage blank = BlankScore(ui.Window());
     FloatSymbol(ui.Window(), NoteHead(), {300, 150});
     trigger.act(ui);
-    EXPECT_TRUE(ui->Control<ImageControl>("Image2")->isHidden());
-    EXPECT_FALSE(ui->Control<ImageControl>("Image2")->HasPicture());
+    EXPECT_TRUE(ui.Overlay()->isHidden());
+    EXPECT_FALSE(ui.Overlay()->HasPicture());
     EXPECT_TRUE(SamePicture(ui.Score(), Stamped(blank, NoteHead(), {300, 150})));
     EXPECT_EQ(HistoryPos(), 1) << "no trigger here records an edit";
   }
@@ -208,7 +208,7 @@ TEST(Press, AStrokeRepaintsOnlyWhatItChangedAndNeverCopiesThePage) {
   ui.Click("Btn10");  // zoom 200
   QApplication::processEvents();
   PaintRecorder recorder;
-  ui->Control<ImageControl>("Image1")->installEventFilter(&recorder);
+  ui.ScoreView()->installEventFilter(&recorder);
   const uchar* pixels = ui.Score().constBits();
 
   ui.DragOnScore({400, 400}, {440, 420});
@@ -220,7 +220,7 @@ TEST(Press, AStrokeRepaintsOnlyWhatItChangedAndNeverCopiesThePage) {
   EXPECT_TRUE(painted.contains(QRect(400, 400, 40, 20)));
   EXPECT_LE(painted.width(), 60);
   EXPECT_LE(painted.height(), 40);
-  ui->Control<ImageControl>("Image1")->removeEventFilter(&recorder);
+  ui.ScoreView()->removeEventFilter(&recorder);
 }
 
 }  // namespace

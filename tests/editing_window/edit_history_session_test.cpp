@@ -171,13 +171,13 @@ TEST(EditHistorySession, UndoOntoAnotherSizeResizesTheView) {
   Stroke(ui, s2, 1);
   ui.Click("Btn10");  // zoom 200
   // Another picture in the score view, as if brought in without emptying the history.
-  ui->Control<ImageControl>("Image1")->SetPicture(NewBitmap(300, 200, PixelFormat::Bits8));
+  ui.ScoreView()->SetPicture(NewBitmap(300, 200, PixelFormat::Bits8));
   ui->ApplyScoreZoom();
-  ASSERT_EQ(ui->Control<ImageControl>("Image1")->size(), QSize(600, 400));
+  ASSERT_EQ(ui.ScoreView()->size(), QSize(600, 400));
 
   ui.Click("Btn7");
   EXPECT_TRUE(SamePicture(ui.Score(), s1));
-  EXPECT_EQ(ui->Control<ImageControl>("Image1")->size(), s1.size() * 2);
+  EXPECT_EQ(ui.ScoreView()->size(), s1.size() * 2);
 }
 
 }  // namespace

@@ -156,7 +156,7 @@ TEST(PenDrawing, AtZoom200ControlPointsMapToHalfTheirCoordinates) {
   const QImage blank = BlankScore(ui.Window());
   ui.Click("Btn10");
   ASSERT_EQ(ui.Zoom(), 200);
-  ASSERT_EQ(ui->Control<ImageControl>("Image1")->size(), blank.size() * 2);
+  ASSERT_EQ(ui.ScoreView()->size(), blank.size() * 2);
   ui.Click("RBtnLM1");
   ui.Click("RBtnSB1");
   ui.PressOnScore({101, 61});  // odd control pixels truncate

@@ -67,7 +67,7 @@ TEST(RegionChain, ALiftThatFollowsAStampCopiesAndConvertsNoPage) {
   DragBlockTo(ui, {500, 200});
   const uchar* pixels = ui.Score().constBits();
   ui.DragOnScore({490, 190}, {540, 240});
-  EXPECT_TRUE(ui->Control<ImageControl>("Image2")->isVisible());
+  EXPECT_TRUE(ui.Overlay()->isVisible());
   EXPECT_EQ(ui.Score().constBits(), pixels) << "the page was copied";
   EXPECT_EQ(PixelFormatOf(ui.Score()), PixelFormat::Bits8);
   CommitByPanelClick(ui);
@@ -146,7 +146,7 @@ TEST(RegionBand, NeverStaysBehindWhereverTheReleaseIs) {
     const QImage atPress = ui.Score().copy();
     for (size_t i = 1; i + 1 < c.path.size(); ++i) ui.MoveOnScore(c.path[i]);
     ui.ReleaseOnScore(c.path.back());
-    if (ui->Control<ImageControl>("Image2")->isVisible()) CommitByPanelClick(ui);
+    if (ui.Overlay()->isVisible()) CommitByPanelClick(ui);
     EXPECT_TRUE(SamePicture(ui.Score(), c.blank ? WithBlank(atPress, blank, *c.blank) : atPress));
     if (c.chained) {
       ui.Click("Btn7");
@@ -202,8 +202,7 @@ TEST(RegionFailure, AChainedLiftThatCannotWriteItsStepGoesOnAndIsTold) {
   ui.DragOnScore({100, 600}, {130, 630});
   ASSERT_EQ(ui.Dialogs().Boxes().size(), 1u);
   EXPECT_TRUE(ui.Dialogs().Boxes()[0].text.startsWith("作業フォルダに書き込めない"));
-  EXPECT_TRUE(ui->Control<ImageControl>("Image2")->isVisible())
-      << "the second block is lifted all the same";
+  EXPECT_TRUE(ui.Overlay()->isVisible()) << "the second block is lifted all the same";
   EXPECT_EQ(HistoryPos(), 3);
   CommitByPanelClick(ui);
   ui.Click("Btn7");
@@ -222,7 +221,7 @@ TEST(RegionFailure, AWorkFolderGoneDuringTheSelectionLeavesTheLiftAlone) {
   ASSERT_TRUE(QDir(WorkFolder).removeRecursively());
   ui.ReleaseOnScore({340, 240});
   EXPECT_TRUE(ui.Dialogs().Boxes().empty());
-  EXPECT_TRUE(ui->Control<ImageControl>("Image2")->isVisible());
+  EXPECT_TRUE(ui.Overlay()->isVisible());
   EXPECT_TRUE(SamePicture(ui.Score(), before)) << "no band stays";
   CommitByPanelClick(ui);
   EXPECT_TRUE(SamePicture(ui.Score(), before)) << "the copy is stamped onto itself";
@@ -239,7 +238,7 @@ TEST(RegionFailure, ABlockFileGoneBeforeTheDropIsToldAndUndoBringsTheRegionBack)
   ui.Dialogs().AnswerBox(kIdOk);
   CommitByPanelClick(ui);
   ExpectAccidentBox(ui);
-  EXPECT_TRUE(ui->Control<ImageControl>("Image2")->isHidden());
+  EXPECT_TRUE(ui.Overlay()->isHidden());
   EXPECT_TRUE(SamePicture(ui.Score(), WithBlank(before, blank, QRect(300, 200, 30, 30))));
   ui.Click("Btn7");
   EXPECT_TRUE(SamePicture(ui.Score(), before));

@@ -58,7 +58,7 @@ inline QImage Carried(const QImage& before, const QImage& blank, const QRect& fr
 // Drags the floating block by its middle until its top-left (scroll-content coordinates, as
 // Image1 sits at (0, 0)) would be at `topLeft`; the window's clamps have the last word.
 inline void DragBlockTo(ScoreWindowHarness& ui, QPoint topLeft) {
-  const QWidget* overlay = ui->Control<ImageControl>("Image2");
+  const QWidget* overlay = ui.Overlay();
   const QPoint grab(overlay->width() / 2, overlay->height() / 2);
   ui.Press("Image2", grab);
   ui.Move("Image2", grab + topLeft - overlay->pos());

@@ -67,9 +67,9 @@ TEST(RegionCopy, CarriesTheNoteHeadButNotTheStaffLines) {
 
   ui.Click("RBtnLM5");
   ui.DragOnScore(region.topLeft(), region.topLeft() + QPoint(40, 30));
-  ASSERT_TRUE(ui->Control<ImageControl>("Image2")->isVisible());
-  EXPECT_EQ(ui->Control<ImageControl>("Image2")->geometry(), region);
-  ExpectFloatingBlock(ui->Control<ImageControl>("Image2")->Picture(), before, region);
+  ASSERT_TRUE(ui.Overlay()->isVisible());
+  EXPECT_EQ(ui.Overlay()->geometry(), region);
+  ExpectFloatingBlock(ui.Overlay()->Picture(), before, region);
   EXPECT_TRUE(SamePicture(ui.Score(), before)) << "a copy leaves the source, the band is gone";
   const PictureResult clean = LoadBmp(CurrentWorkPlaces.BlockFile());
   ASSERT_TRUE(clean.ok());
@@ -79,7 +79,7 @@ TEST(RegionCopy, CarriesTheNoteHeadButNotTheStaffLines) {
 
   DragBlockTo(ui, {500, line - 15});
   CommitByPanelClick(ui);
-  EXPECT_TRUE(ui->Control<ImageControl>("Image2")->isHidden());
+  EXPECT_TRUE(ui.Overlay()->isHidden());
   EXPECT_TRUE(SamePicture(ui.Score(), Carried(before, blank, region, {500, line - 15}, false)));
   EXPECT_FALSE(QFile::exists(CurrentWorkPlaces.BlockFile()));
   EXPECT_EQ(PixelFormatOf(ui.Score()), PixelFormat::Bits8);
@@ -99,7 +99,7 @@ TEST(RegionMove, BlanksTheSourceBeforeTheDropAndOneUndoRevertsIt) {
   ui.Click("RBtnLM4");
   ui.DragOnScore({350, 240}, {300, 195});  // corners in either order
   EXPECT_TRUE(SamePicture(ui.Score(), WithBlank(before, blank, region)));
-  ExpectFloatingBlock(ui->Control<ImageControl>("Image2")->Picture(), before, region);
+  ExpectFloatingBlock(ui.Overlay()->Picture(), before, region);
 
   DragBlockTo(ui, {420, 600});
   ui.PressOnScore({600, 800});  // the next press stamps it and records nothing
@@ -124,7 +124,7 @@ TEST(RegionDelete, RemovesAKeySignatureAndRestoresTheClefStripsStaffLines) {
   ui.Click("RBtnLM3");
   ui.DragOnScore({60, 280}, {150, 510});
   EXPECT_TRUE(SamePicture(ui.Score(), WithBlank(withKey, blank, region)));
-  EXPECT_TRUE(ui->Control<ImageControl>("Image2")->isHidden());
+  EXPECT_TRUE(ui.Overlay()->isHidden());
   EXPECT_EQ(HistoryPos(), 3);
   ui.Click("Btn7");
   EXPECT_TRUE(SamePicture(ui.Score(), withKey));
@@ -132,16 +132,14 @@ TEST(RegionDelete, RemovesAKeySignatureAndRestoresTheClefStripsStaffLines) {
 
 TEST(RegionGeometry, ASelectionAtZoom50OnAn800By1000Surface) {
   ScoreWindowHarness ui;
-  ui->Control<ImageControl>("Image1")->SetPicture(NewBitmap(800, 1000, PixelFormat::Bits8));
+  ui.ScoreView()->SetPicture(NewBitmap(800, 1000, PixelFormat::Bits8));
   ZoomTo(ui, 50);
-  ASSERT_EQ(ui->Control<ImageControl>("Image1")->size(), QSize(400, 500));
+  ASSERT_EQ(ui.ScoreView()->size(), QSize(400, 500));
   ui.Click("RBtnLM5");
   ui.DragOnScore({50, 30}, {20, 10});  // surface (100, 60) to (40, 20)
   EXPECT_EQ(ui->GestureStart(), QPoint(40, 20));
-  EXPECT_EQ(ui->Control<ImageControl>("Image2")->Picture().size(), QSize(60, 40));
-  EXPECT_EQ(ui->Control<ImageControl>("Image2")->geometry().translated(
-                -ui->Control<ImageControl>("Image1")->pos()),
-            QRect(20, 10, 30, 20));
+  EXPECT_EQ(ui.Overlay()->Picture().size(), QSize(60, 40));
+  EXPECT_EQ(ui.Overlay()->geometry().translated(-ui.ScoreView()->pos()), QRect(20, 10, 30, 20));
 }
 
 TEST(RegionMove, SwitchingToFreeDrawStampsTheFloatingBlockFirst) {
@@ -155,7 +153,7 @@ TEST(RegionMove, SwitchingToFreeDrawStampsTheFloatingBlockFirst) {
   DragBlockTo(ui, {400, 500});
   ui.Click("RBtnLM0");
   EXPECT_EQ(ui->CurrentTool(), ScoreTool::FreeDraw);
-  EXPECT_TRUE(ui->Control<ImageControl>("Image2")->isHidden());
+  EXPECT_TRUE(ui.Overlay()->isHidden());
   EXPECT_TRUE(SamePicture(ui.Score(), Carried(before, blank, region, {400, 500}, true)));
   ui.Click("Btn7");
   EXPECT_TRUE(SamePicture(ui.Score(), before));
@@ -175,7 +173,7 @@ TEST(RegionAtEveryZoom, ABlockDroppedWithoutBeingDraggedLandsOnItsOwnPlace) {
       ui.Click(tool);
       // A selection around the ink whose corners do not fall on whole control pixels.
       ui.DragOnScore(QPoint(293, 197) * zoom / 100, QPoint(347, 233) * zoom / 100);
-      ASSERT_TRUE(ui->Control<ImageControl>("Image2")->isVisible());
+      ASSERT_TRUE(ui.Overlay()->isVisible());
       CommitByPanelClick(ui);
       EXPECT_TRUE(SamePicture(ui.Score(), before));
     }
@@ -268,9 +266,9 @@ TEST_P(RegionAtZoom, TheBlockFloatsAndLandsWhereTheZoomMapsIt) {
   ZoomTo(ui, c.zoom);
   ui.Click(tool == ScoreTool::RegionMove ? "RBtnLM4" : "RBtnLM5");
   ui.DragOnScore(c.selectFrom, c.selectTo);
-  ASSERT_TRUE(ui->Control<ImageControl>("Image2")->isVisible());
-  EXPECT_EQ(ui->Control<ImageControl>("Image2")->Picture().size(), c.region.size());
-  EXPECT_EQ(ui->Control<ImageControl>("Image2")->geometry(), c.overlay);
+  ASSERT_TRUE(ui.Overlay()->isVisible());
+  EXPECT_EQ(ui.Overlay()->Picture().size(), c.region.size());
+  EXPECT_EQ(ui.Overlay()->geometry(), c.overlay);
 
   DragBlockTo(ui, c.dragTo);
   ui.PressOnScore({40, 40}, Qt::RightButton);

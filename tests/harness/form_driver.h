@@ -3,7 +3,7 @@
 // moves and releases with the buttons held in between, and combo-box choices. Works on any
 // top-level window of the program (the score window, the dialogs, the symbol editor).
 //
-//   FormDriver dialog(Form2);           // the window to drive
+//   FormDriver dialog(OpenWindow<TForm2>());   // the window to drive
 //   dialog.Click("RadioButton1");
 //   dialog.Press("Img0", {10, 10});
 #include <QPoint>

@@ -6,6 +6,7 @@
 
 #include "dialogs/file_list_box.h"
 #include "harness/item_views.h"
+#include "harness/open_window.h"
 #include "platform/picture_io.h"
 #include "score_window/shared_values.h"
 
@@ -30,7 +31,7 @@ void ImportDialogHarness::PutBytes(const QString& name, const QByteArray& bytes)
 void ImportDialogHarness::Open() {
   PictureFolder = Pictures();
   editor_.Click("Btn11");
-  dialog_ = Form4;
+  dialog_ = OpenWindow<TForm4>();
   ASSERT_NE(dialog_, nullptr) << "OpenFile opened no image import dialog";
   SetWindow(dialog_);
 }

@@ -3,7 +3,7 @@
 // file dialogs' progress bar and Esc.
 //
 //   WriteSparseBmp(folder.File("big.bmp"), 10000, 8000);
-//   StopWhenProgressShows stop(Form2, ui->Image1);
+//   StopWhenProgressShows stop(dialog.Dialog(), ui.ScoreView());
 //   dialog.ClickFile("big.bmp");               // returns once the reading has stopped
 //   EXPECT_TRUE(stop.SawProgress() && stop.SawRepaint());
 #include <QObject>

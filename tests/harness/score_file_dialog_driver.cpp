@@ -6,35 +6,37 @@
 #include "dialogs/file_list_box.h"
 #include "dialogs/folder_tree.h"
 #include "harness/item_views.h"
+#include "harness/open_window.h"
 #include "platform/picture_io.h"
 
 namespace scoreink::test {
 
 ScoreFileDialogDriver::ScoreFileDialogDriver(ScoreWindowHarness& ui) : ui_(ui) {
   ui_.Click("Btn2");
-  if (!Form2) ADD_FAILURE() << "The open button brought no score file dialog";
-  SetWindow(Form2);
+  dialog_ = OpenWindow<TForm2>();
+  if (!dialog_) ADD_FAILURE() << "The open button brought no score file dialog";
+  SetWindow(dialog_);
 }
 
 void ScoreFileDialogDriver::ChooseFolder(const QString& path) {
-  if (!Form2) {
+  if (!dialog_) {
     ADD_FAILURE() << "No dialog to choose " << path.toStdString() << " in";
     return;
   }
-  if (!Form2->Control<FolderTree>("ShellTreeView1")->SelectFolder(path))
+  if (!dialog_->Control<FolderTree>("ShellTreeView1")->SelectFolder(path))
     ADD_FAILURE() << "The folder tree has no folder " << path.toStdString();
 }
 
 bool ScoreFileDialogDriver::ClickFile(const QString& name) {
-  if (!Form2) {
+  if (!dialog_) {
     ADD_FAILURE() << "No dialog to click " << name.toStdString() << " in";
     return false;
   }
-  return ClickListEntry(Form2->Control<FileListBox>("FileListBox1"), name);
+  return ClickListEntry(dialog_->Control<FileListBox>("FileListBox1"), name);
 }
 
 QStringList ScoreFileDialogDriver::Listed() const {
-  return Form2 ? ListedNames(Form2->Control<FileListBox>("FileListBox1")) : QStringList();
+  return dialog_ ? ListedNames(dialog_->Control<FileListBox>("FileListBox1")) : QStringList();
 }
 
 void ScoreFileDialogDriver::Click(const QString& name) {

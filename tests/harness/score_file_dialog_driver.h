@@ -8,6 +8,7 @@
 //   dialog.ClickFile("scan.jpg");        // the preview is in the score window now
 //   dialog.Click("Button1");             // OK; the dialog is gone
 #include <QImage>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 
@@ -24,8 +25,8 @@ class ScoreFileDialogDriver : public FormDriver {
   explicit ScoreFileDialogDriver(ScoreWindowHarness& ui);
 
   // The open dialog (null once it has released itself).
-  TForm2* Dialog() const { return Form2; }
-  bool IsOpen() const { return Form2 != nullptr; }
+  TForm2* Dialog() const { return dialog_; }
+  bool IsOpen() const { return dialog_ != nullptr; }
   FormDriver& Driver() { return *this; }
 
   // Selects the folder in the tree, as a click on it would.
@@ -40,6 +41,7 @@ class ScoreFileDialogDriver : public FormDriver {
 
  private:
   ScoreWindowHarness& ui_;
+  QPointer<TForm2> dialog_;
 };
 
 // Writes picture to path as BMP or JPEG by its extension; fails the test when it cannot.

@@ -61,8 +61,16 @@ void ScoreWindowHarness::DragOnScore(const QPoint& from, const QPoint& to, int s
   Drag("Image1", from, to, steps, button);
 }
 
+ImageControl* ScoreWindowHarness::ScoreView() const {
+  return window_->Control<ImageControl>("Image1");
+}
+
+ImageControl* ScoreWindowHarness::Overlay() const {
+  return window_->Control<ImageControl>("Image2");
+}
+
 QImage& ScoreWindowHarness::Score() {
-  return window_->Control<ImageControl>("Image1")->Picture();
+  return ScoreView()->Picture();
 }
 
 int ScoreWindowHarness::Zoom() const {

@@ -76,6 +76,9 @@ class ScoreWindowHarness : public FormDriver {
   void DragOnScore(const QPoint& from, const QPoint& to, int steps = 4,
                    Qt::MouseButton button = Qt::LeftButton);
 
+  // The score view ("Image1") and the floating overlay ("Image2").
+  ImageControl* ScoreView() const;
+  ImageControl* Overlay() const;
   // The score surface (Image1's picture) and the zoom percent shown.
   QImage& Score();
   int Zoom() const;

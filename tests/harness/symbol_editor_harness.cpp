@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "harness/open_window.h"
 #include "platform/pixel_format.h"
 #include "platform/ui/image_control.h"
 #include "score_window/shared_values.h"
@@ -15,7 +16,7 @@ namespace scoreink::test {
 
 SymbolEditorHarness::SymbolEditorHarness(WindowOptions options) : score_(std::move(options)) {
   score_.Click("Btn12");
-  editor_ = Form3;
+  editor_ = OpenWindow<TForm3>();
   EXPECT_NE(editor_, nullptr) << "記号追加 opened no symbol editor";
   SetWindow(editor_);
 }
@@ -34,6 +35,14 @@ void SymbolEditorHarness::FlushDeletes() {
 
 void SymbolEditorHarness::Click(const QString& name, int times) {
   for (int i = 0; i < times; ++i) FormDriver::Click(name);
+}
+
+ImageControl* SymbolEditorHarness::DrawingView() {
+  return Editor().Control<ImageControl>("Img0");
+}
+
+ImageControl* SymbolEditorHarness::ImportView() {
+  return Editor().Control<ImageControl>("Img1");
 }
 
 QImage& SymbolEditorHarness::Drawing() {

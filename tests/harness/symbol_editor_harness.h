@@ -38,6 +38,9 @@ class SymbolEditorHarness : public FormDriver {
   using FormDriver::Click;
   void Click(const QString& name, int times);
 
+  // The drawing area ("Img0") and the import area ("Img1").
+  ImageControl* DrawingView();
+  ImageControl* ImportView();
   // The drawing ("Img0"'s picture) and mouse work on it, in control coordinates.
   QImage& Drawing();
   void PressOnDrawing(const QPoint& pos, Qt::MouseButton button = Qt::LeftButton);

@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "harness/import_dialog_harness.h"
+#include "harness/open_window.h"
 #include "import_test_pictures.h"
 #include "palette_window/palette_test_support.h"
 #include "platform/ui/image_control.h"
@@ -47,9 +48,10 @@ TEST(SymbolSession, ImportCopyRegisterPlaceDrawRegisterAndFindThemAfterARestart)
   const QImage stamped = ui.Score().copy();
   ui.Click("Btn12");
   ASSERT_NE(Form3, nullptr);
-  FormDriver editor(Form3);
+  TForm3* opened = OpenWindow<TForm3>();
+  FormDriver editor(opened);
   editor.Drag("Img0", {10, 10}, {100, 60});
-  const QImage drawn = Form3->Drawing().copy();
+  const QImage drawn = opened->Drawing().copy();
   editor.Click("Btn13");
   EXPECT_EQ(Form3, nullptr);
   EXPECT_EQ(BlackPixels(SlotPicture(ui.Window(), 2)), BlackPixels(drawn));

@@ -87,7 +87,7 @@ TEST(KeySignatureClick, ZoomedClickFindsTheSystemUnderTheSurfaceRow) {
 
 TEST(KeySignatureClick, RepaintsOnlyTheStrip) {
   ScoreWindowHarness ui;
-  PaintRecorder paints(ui->Control<ImageControl>("Image1"));
+  PaintRecorder paints(ui.ScoreView());
   paints.Flush();
   paints.painted = QRegion();
   ui.ChooseIndex("ComboBox1", 12);

@@ -56,10 +56,9 @@ TEST(PaletteMode, EmptyCustomSlotsIgnoreTheClickAfterStampingWhatFloats) {
   EXPECT_TRUE(ui->Control<QPushButton>("BtnXX")->isHidden());
 
   PlaceSymbol(ui, "Img01", {200, 200});
-  ASSERT_TRUE(ui->Control<ImageControl>("Image2")->isVisible());
+  ASSERT_TRUE(ui.Overlay()->isVisible());
   ui.Click("OPImg15");
-  EXPECT_TRUE(ui->Control<ImageControl>("Image2")->isHidden())
-      << "the floating symbol is stamped first";
+  EXPECT_TRUE(ui.Overlay()->isHidden()) << "the floating symbol is stamped first";
   EXPECT_NE(ui.Score(), blank);
   EXPECT_EQ(ui->Control<ImageControl>("ImgXX")->Picture(),
             ui.Find<ImageControl>("Img01")->Picture());
@@ -77,7 +76,7 @@ TEST(PaletteMode, AFilledCustomSlotIsPlacedAndOnlyItsPureBlackIsStamped) {
   const QImage before = ui.Score().copy();
 
   PlaceSymbol(ui, "OPImg04", {300, 300});
-  EXPECT_EQ(ui->Control<ImageControl>("Image2")->geometry(), QRect(290, 290, 20, 20));
+  EXPECT_EQ(ui.Overlay()->geometry(), QRect(290, 290, 20, 20));
   CommitByPanelClick(ui);
 
   EXPECT_EQ(ui.Score(), Stamped(before, custom, {290, 290}));
@@ -91,7 +90,7 @@ TEST(PaletteMode, DeselectStampsPutsThePenPanelBackAndTheWidthToTwo) {
 
   ui.Click("BtnXX");
 
-  EXPECT_TRUE(ui->Control<ImageControl>("Image2")->isHidden()) << "stamped";
+  EXPECT_TRUE(ui.Overlay()->isHidden()) << "stamped";
   EXPECT_EQ(ui->Control<QLabel>("Label1")->text(), "2");
   EXPECT_EQ(PenWidth, 2);
   EXPECT_EQ(LeftLimit, 27);

@@ -107,7 +107,7 @@ TEST(StaffFitBox, UncheckedStampIsThePaletteSymbolAsItIs) {
   const QImage symbol = ui.Find<ImageControl>("Img01")->Picture();
   const QImage before = ui.Score().copy();
   PlaceSymbol(ui, "Img01", {100, 50});
-  EXPECT_EQ(ui->Control<ImageControl>("Image2")->Picture(), symbol);
+  EXPECT_EQ(ui.Overlay()->Picture(), symbol);
   CommitByPanelClick(ui);
   EXPECT_EQ(ui.Score(), Stamped(before, symbol, {93, 45}));
 }

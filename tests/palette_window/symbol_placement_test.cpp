@@ -29,16 +29,14 @@ TEST_P(SymbolPlacement, FloatsCentredOnTheReleaseAndStampsUnderTheOverlay) {
   const QImage before = ui.Score().copy();
 
   PlaceSymbol(ui, "Img01", c.release);
-  EXPECT_TRUE(ui->Control<ImageControl>("Image2")->isVisible());
-  EXPECT_EQ(ui->Control<ImageControl>("Image2")->geometry().translated(
-                -ui->Control<ImageControl>("Image1")->pos()),
-            c.overlay);
-  EXPECT_EQ(ui->Control<ImageControl>("Image2")->Picture(), symbol);
+  EXPECT_TRUE(ui.Overlay()->isVisible());
+  EXPECT_EQ(ui.Overlay()->geometry().translated(-ui.ScoreView()->pos()), c.overlay);
+  EXPECT_EQ(ui.Overlay()->Picture(), symbol);
   EXPECT_EQ(ui.Score(), before) << "nothing is stamped while it floats";
   EXPECT_EQ(HistoryPos(), 2) << "the press recorded the step that undo takes back";
 
   CommitByPanelClick(ui);
-  EXPECT_TRUE(ui->Control<ImageControl>("Image2")->isHidden());
+  EXPECT_TRUE(ui.Overlay()->isHidden());
   EXPECT_EQ(ui.Score(), Stamped(before, symbol, c.stamped));
   ui.Click("Btn7");
   EXPECT_EQ(ui.Score(), before);
@@ -62,8 +60,7 @@ TEST(SymbolPlacement, OverlayAtAnOddOffsetStampsAtTheSurfacePixelUnderIt) {
   const QImage symbol = ui.Find<ImageControl>("Img20")->Picture();
   const QImage before = ui.Score().copy();
   PlaceSymbol(ui, "Img20", {100, 100});
-  ui->Control<ImageControl>("Image2")->move(ui->Control<ImageControl>("Image1")->pos() +
-                                            QPoint(41, 21));
+  ui.Overlay()->move(ui.ScoreView()->pos() + QPoint(41, 21));
   CommitByPanelClick(ui);
   EXPECT_EQ(ui.Score(), Stamped(before, symbol, {20, 10}));
 }
@@ -75,11 +72,10 @@ TEST(SymbolPlacement, SymbolStickingOutPastTheRightAndBottomIsStampedClipped) {
     for (int i = 0; i < zoomSteps; ++i) ui.Click("Btn10");
     const QImage symbol = ui.Find<ImageControl>("Img08")->Picture();  // 12 x 28
     const QImage before = ui.Score().copy();
-    const QSize view = ui->Control<ImageControl>("Image1")->size();
+    const QSize view = ui.ScoreView()->size();
     PlaceSymbol(ui, "Img08", {view.width() - 2, view.height() - 2});
-    const QRect overlay = ui->Control<ImageControl>("Image2")->geometry();
-    EXPECT_GT(overlay.right(), ui->Control<ImageControl>("Image1")->geometry().right())
-        << "not clamped while floating";
+    const QRect overlay = ui.Overlay()->geometry();
+    EXPECT_GT(overlay.right(), ui.ScoreView()->geometry().right()) << "not clamped while floating";
     CommitByPanelClick(ui);
     ASSERT_EQ(ui.Score().size(), before.size());
     const QPoint at(overlay.x() * before.width() / view.width(),
@@ -91,7 +87,7 @@ TEST(SymbolPlacement, SymbolStickingOutPastTheRightAndBottomIsStampedClipped) {
 TEST(SymbolPlacement, ReleaseWhollyOutsideTheScoreStampsNothing) {
   ScoreWindowHarness ui;
   const QImage before = ui.Score().copy();
-  const QSize view = ui->Control<ImageControl>("Image1")->size();
+  const QSize view = ui.ScoreView()->size();
   PlaceSymbol(ui, "Img09", {view.width() + 60, view.height() + 60});
   CommitByPanelClick(ui);
   EXPECT_EQ(ui.Score(), before);
@@ -104,44 +100,40 @@ TEST(OverlayDrag, FollowsThePointerAndStopsTwentySixPixelsInAndAtTheEdges) {
     for (int i = 0; i < zoomSteps; ++i) ui.Click("Btn10");
     PlaceSymbol(ui, "Img01", {300, 300});
     const QImage before = ui.Score().copy();
-    const QRect view = ui->Control<ImageControl>("Image1")->geometry();
-    const QSize size = ui->Control<ImageControl>("Image2")->size();
+    const QRect view = ui.ScoreView()->geometry();
+    const QSize size = ui.Overlay()->size();
     const QPoint centre(size.width() / 2, size.height() / 2);
 
     ui.Press("Image2", centre);
-    EXPECT_TRUE(ui->Control<ImageControl>("Image2")->isVisible())
-        << "pressing the overlay does not stamp it";
+    EXPECT_TRUE(ui.Overlay()->isVisible()) << "pressing the overlay does not stamp it";
     EXPECT_EQ(ui.Score(), before);
     ui.Move("Image2", centre + QPoint(10, -7));
-    EXPECT_EQ(ui->Control<ImageControl>("Image2")->pos(),
-              QPoint(300 - centre.x() + 10, 300 - centre.y() - 7));
+    EXPECT_EQ(ui.Overlay()->pos(), QPoint(300 - centre.x() + 10, 300 - centre.y() - 7));
     ui.Move("Image2", {-5000, centre.y()});
-    EXPECT_EQ(ui->Control<ImageControl>("Image2")->x(), view.x() + 26);
+    EXPECT_EQ(ui.Overlay()->x(), view.x() + 26);
     ui.Move("Image2", {centre.x(), -5000});
-    EXPECT_EQ(ui->Control<ImageControl>("Image2")->y(), view.y());
+    EXPECT_EQ(ui.Overlay()->y(), view.y());
     ui.Move("Image2", {5000, 5000});
-    EXPECT_EQ(
-        ui->Control<ImageControl>("Image2")->pos(),
-        QPoint(view.x() + view.width() - size.width(), view.y() + view.height() - size.height()));
+    EXPECT_EQ(ui.Overlay()->pos(), QPoint(view.x() + view.width() - size.width(),
+                                          view.y() + view.height() - size.height()));
     ui.Release("Image2", {0, 0});
     EXPECT_FALSE(ui->InGesture());
-    const QPoint resting = ui->Control<ImageControl>("Image2")->pos();
+    const QPoint resting = ui.Overlay()->pos();
     ui.Move("Image2", {-5000, -5000});
-    EXPECT_EQ(ui->Control<ImageControl>("Image2")->pos(), resting)
-        << "moves without the button do not drag";
+    EXPECT_EQ(ui.Overlay()->pos(), resting) << "moves without the button do not drag";
   }
 }
 
 TEST(SymbolPlacement, StampRepaintsOnlyAroundTheSymbol) {
   ScoreWindowHarness ui;
   ui.Click("Btn10");
-  PaintRecorder paints(ui->Control<ImageControl>("Image1"));
+  PaintRecorder paints(ui.ScoreView());
   paints.Flush();  // the window's first paint and activation
   PlaceSymbol(ui, "Img01", {400, 400});
-  const QRect overlay = ui->Control<ImageControl>("Image2")->geometry();
+  const QRect overlay = ui.Overlay()->geometry();
   paints.Flush();
   paints.painted = QRegion();
-  ASSERT_TRUE(ui->Control<ImageControl>("Image2")->isVisible());
+  ASSERT_TRUE(ui.Overlay()->isVisible());
   CommitByPanelClick(ui);
   paints.Flush();
   EXPECT_FALSE(paints.painted.isEmpty());

@@ -56,7 +56,7 @@ TEST(PrintButton, LandscapeScanIsStretchedToThePortraitPageNotLetterBoxed) {
   QImage scan = MarkedScan(7016, 4960, 120);
   // The left half black: no light seams where the bands meet.
   for (int y = 0; y < scan.height(); ++y) memset(scan.scanLine(y), kBlackIndex, 7016 / 2);
-  ui->Control<ImageControl>("Image1")->SetPicture(scan);
+  ui.ScoreView()->SetPicture(scan);
   scan = QImage();
   ui->ApplyScoreZoom();
   ui.Click("Btn11");
@@ -97,12 +97,11 @@ TEST(PrintButton, FloatingSymbolIsStampedFirstAndPrintedWithTheScore) {
   ui.Click("Img01");
   ui.PressOnScore({400, 20});  // white paper above the first system
   ui.ReleaseOnScore({400, 20});
-  ASSERT_TRUE(ui->Control<ImageControl>("Image2")->isVisible());
-  const QRect overlay = ui->Control<ImageControl>("Image2")->geometry().translated(
-      -ui->Control<ImageControl>("Image1")->pos());
+  ASSERT_TRUE(ui.Overlay()->isVisible());
+  const QRect overlay = ui.Overlay()->geometry().translated(-ui.ScoreView()->pos());
   ui.Click("Btn11");
 
-  EXPECT_TRUE(ui->Control<ImageControl>("Image2")->isHidden());
+  EXPECT_TRUE(ui.Overlay()->isHidden());
   EXPECT_NE(ui.Score(), before) << "the symbol is in the score";
   const QImage page = RenderedPage(ui);
   const QRect printable = PrintableOnRendered(ui.Printer().Pages()[0], kRenderDpi);

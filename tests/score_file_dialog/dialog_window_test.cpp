@@ -83,8 +83,7 @@ TEST(ScoreFileDialog, OpensFramelessOnTopAtTheTopRightInItsFirstState) {
             QColor(0, 0, 0));
   EXPECT_EQ(form->Control<FolderTree>("ShellTreeView1")->SelectedFolder(), PictureFolder);
   EXPECT_EQ(form->Control<FolderTree>("ShellTreeView1")->indentation(), 19);
-  EXPECT_FALSE(ui->Control<ImageControl>("Image1")->isEnabled())
-      << "the score is not edited while the dialog is open";
+  EXPECT_FALSE(ui.ScoreView()->isEnabled()) << "the score is not edited while the dialog is open";
 }
 
 // The control the Tab key goes to from control.
@@ -128,7 +127,7 @@ TEST(ScoreFileDialog, OkAndCancelReleaseTheDialogAndANewOneOpensEachTime) {
     dialog.Click(button);
     EXPECT_EQ(Form2, nullptr) << button;
     EXPECT_TRUE(form.isNull()) << button << ": deleted once the handler returned";
-    EXPECT_TRUE(ui->Control<ImageControl>("Image1")->isEnabled()) << button;
+    EXPECT_TRUE(ui.ScoreView()->isEnabled()) << button;
   }
 }
 
@@ -136,12 +135,12 @@ TEST(ScoreFileDialog, ClosingItOtherwiseIsCancel) {
   ScoreWindowHarness ui;
   const QImage before = ui.Score();
   ScoreFileDialogDriver dialog(ui);
-  ui->Control<ImageControl>("Image1")->SetPicture(MarkedPicture(300, 300));  // as a preview would
+  ui.ScoreView()->SetPicture(MarkedPicture(300, 300));  // as a preview would
   dialog.Dialog()->close();
   FinishDeferredDeletes();
   EXPECT_EQ(Form2, nullptr);
   EXPECT_EQ(ui.Score(), before);
-  EXPECT_TRUE(ui->Control<ImageControl>("Image1")->isEnabled());
+  EXPECT_TRUE(ui.ScoreView()->isEnabled());
 }
 
 TEST(OpenButton, ASecondClickBringsTheOpenDialogForwardAndKeepsTheScoreBehindThePreview) {
@@ -149,8 +148,7 @@ TEST(OpenButton, ASecondClickBringsTheOpenDialogForwardAndKeepsTheScoreBehindThe
   const QImage score = ui.Score();
   ScoreFileDialogDriver dialog(ui);
   TForm2* first = dialog.Dialog();
-  ui->Control<ImageControl>("Image1")->SetPicture(
-      MarkedPicture(300, 300));  // a preview stands in the score view
+  ui.ScoreView()->SetPicture(MarkedPicture(300, 300));  // a preview stands in the score view
 
   ui.Click("Btn2");
   EXPECT_EQ(Form2, first) << "no second dialog";

@@ -50,7 +50,7 @@ TEST(HostilePicks, ALongPickShowsItsProgressAndEscStopsItChangingNothing) {
   ScoreFileDialogDriver dialog(ui);
   dialog.ChooseFolder(folder.Path());
   {
-    StopWhenProgressShows stop(dialog.Dialog(), ui->Control<ImageControl>("Image1"));
+    StopWhenProgressShows stop(dialog.Dialog(), ui.ScoreView());
     ASSERT_TRUE(dialog.ClickFile("big.bmp"));
     EXPECT_TRUE(stop.SawProgress());
     EXPECT_TRUE(stop.SawRepaint()) << "the windows repaint while the picture is read";

@@ -34,9 +34,8 @@ QImage ScanOfAScore(const QImage& blankPage) {
 // appears over it), then drags the block by its middle so far.
 void CarryRegion(ScoreWindowHarness& ui, QPoint from, QPoint to, QPoint by) {
   ui.DragOnScore(from, to);
-  ASSERT_TRUE(ui->Control<ImageControl>("Image2")->isVisible());
-  const QPoint grab(ui->Control<ImageControl>("Image2")->width() / 2,
-                    ui->Control<ImageControl>("Image2")->height() / 2);
+  ASSERT_TRUE(ui.Overlay()->isVisible());
+  const QPoint grab(ui.Overlay()->width() / 2, ui.Overlay()->height() / 2);
   ui.Press("Image2", grab);
   ui.Move("Image2", grab + by);
   ui.Release("Image2", grab + by);

@@ -42,8 +42,7 @@ TEST_P(PickBySize, SmallPicturesAreRefusedWithTheirSizeAndChangeNothing) {
     EXPECT_TRUE(ui.Dialogs().Boxes().empty());
     EXPECT_EQ(ui.Score().size(), QSize(c.width, c.height));
     EXPECT_EQ(PixelFormatOf(ui.Score()), PixelFormat::Bits8);
-    EXPECT_EQ(ui->Control<ImageControl>("Image1")->size(), QSize(c.width, c.height))
-        << "shown at 100 percent";
+    EXPECT_EQ(ui.ScoreView()->size(), QSize(c.width, c.height)) << "shown at 100 percent";
     EXPECT_EQ(form->PickedFile(), path);
     EXPECT_TRUE(form->Control<QPushButton>("Button1")->isEnabled());
   } else {
@@ -94,7 +93,7 @@ TEST(OpenPick, APreviewResetsTheZoomAndThePenLabel) {
   ASSERT_TRUE(dialog.ClickFile("scan.bmp"));
   EXPECT_EQ(ui->Control<QLabel>("Label3")->text(), "100");
   EXPECT_EQ(ui->Control<QLabel>("Label1")->text(), "2");
-  EXPECT_EQ(ui->Control<ImageControl>("Image1")->size(), QSize(500, 700));
+  EXPECT_EQ(ui.ScoreView()->size(), QSize(500, 700));
 }
 
 TEST(OpenPick, WithUnsavedChangesTheFirstPickAsksAndNoEmptiesTheHistory) {
@@ -210,7 +209,7 @@ TEST(OpenPick, CancelAfterPicksBringsTheScoreBackAtAHundredPercent) {
   EXPECT_EQ(ui.Score(), edited);
   EXPECT_EQ(ui->Control<QLabel>("Label3")->text(), "100");
   EXPECT_EQ(ui->Control<QLabel>("Label1")->text(), "2");
-  EXPECT_EQ(ui->Control<ImageControl>("Image1")->size(), edited.size());
+  EXPECT_EQ(ui.ScoreView()->size(), edited.size());
   EXPECT_EQ(PenWidth, 2) << "the pen and its label agree";
   EXPECT_EQ(CurrentScoreFile, file);
   EXPECT_FALSE(ui->Control<ImageControl>("Img00")->HasPicture()) << "the copy is let go";

@@ -156,8 +156,8 @@ TEST(ScoreWindowControls, ColoursAndFramesMatchTheDesign) {
             QColor(255, 255, 255));
   EXPECT_FALSE(ui->Control<QLineEdit>("Edit0")->testAttribute(Qt::WA_InputMethodEnabled));
   EXPECT_FALSE(ui->Control<QComboBox>("ComboBox1")->testAttribute(Qt::WA_InputMethodEnabled));
-  EXPECT_TRUE(ui->Control<ImageControl>("Image2")->Transparent());
-  EXPECT_TRUE(ui->Control<ImageControl>("Image2")->Stretch());
+  EXPECT_TRUE(ui.Overlay()->Transparent());
+  EXPECT_TRUE(ui.Overlay()->Stretch());
 }
 
 TEST(ScoreWindowControls, OneLineCaptionsFitTheirControls) {

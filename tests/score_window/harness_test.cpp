@@ -29,7 +29,7 @@ class HeldButtons : public QObject {
 
 TEST(WindowHarness, DragOnTheScoreSendsPressMovesWithTheButtonHeldAndRelease) {
   ScoreWindowHarness ui;
-  ImageControl* image = ui->Control<ImageControl>("Image1");
+  ImageControl* image = ui.ScoreView();
   QSignalSpy downs(image, &ImageControl::MouseDown);
   QSignalSpy moves(image, &ImageControl::MouseMove);
   QSignalSpy ups(image, &ImageControl::MouseUp);

@@ -61,8 +61,8 @@ TEST(ScoreWindowStartup, ShowsABlankPageAtOneHundredPercent) {
   ASSERT_EQ(score.size(), QSize(770, 1101));
   EXPECT_EQ(score.format(), QImage::Format_Indexed8);
   EXPECT_EQ(ui->Control<QLabel>("Label3")->text(), "100");
-  EXPECT_EQ(ui->Control<ImageControl>("Image1")->geometry(), QRect(0, 0, 770, 1101));
-  EXPECT_TRUE(ui->Control<ImageControl>("Image1")->Stretch());
+  EXPECT_EQ(ui.ScoreView()->geometry(), QRect(0, 0, 770, 1101));
+  EXPECT_TRUE(ui.ScoreView()->Stretch());
   // Four systems of the template: the first treble staff line, the system line, white below.
   EXPECT_EQ(score.pixel(100, 57), kTemplateInk);
   EXPECT_EQ(score.pixel(25, 57 + 3 * 260), kTemplateInk);
@@ -86,8 +86,8 @@ TEST(ScoreWindowStartup, StartsInFreeDrawWithTheDesignStateOfThePanel) {
   EXPECT_FALSE(ui->Control<QPushButton>("BtnXX")->isVisible());
   EXPECT_TRUE(ui->Control<QRadioButton>("RBtnLM0")->isChecked());
   EXPECT_TRUE(ui->Control<QRadioButton>("RBtnSB0")->isChecked());
-  EXPECT_FALSE(ui->Control<ImageControl>("Image2")->isVisible());
-  EXPECT_FALSE(ui->Control<ImageControl>("Image2")->HasPicture());
+  EXPECT_FALSE(ui.Overlay()->isVisible());
+  EXPECT_FALSE(ui.Overlay()->HasPicture());
   EXPECT_FALSE(ui->Control<ImageControl>("ImgXX")->HasPicture());
 
   EXPECT_EQ(ui->CurrentTool(), ScoreTool::FreeDraw);
@@ -107,7 +107,7 @@ TEST(ScoreWindowStartup, SizesTheBlankPageFromThePrinter) {
   // A 600-dpi printer with margins of 100 printer pixels: A4 at 96 dpi less 2 x 16 pixels.
   ScoreWindowHarness ui(WithPrinter600Offsets100());
   EXPECT_EQ(ui.Score().size(), QSize(762, 1091));
-  EXPECT_EQ(ui->Control<ImageControl>("Image1")->size(), QSize(762, 1091));
+  EXPECT_EQ(ui.ScoreView()->size(), QSize(762, 1091));
   EXPECT_EQ(ui->ScoreBlankPage().size, QSize(762, 1091));
   EXPECT_EQ(ui->ScoreBlankPage().SystemCount(), 4);
 }

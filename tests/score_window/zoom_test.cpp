@@ -19,7 +19,7 @@ TEST(ScoreZoom, ZoomOutStopsAtTenAndZoomInAtEightHundred) {
     ui.Click("Btn9");
     EXPECT_EQ(ui->Control<QLabel>("Label3")->text(), QString::number(expected));
   }
-  EXPECT_EQ(ui->Control<ImageControl>("Image1")->size(), QSize(77, 110));
+  EXPECT_EQ(ui.ScoreView()->size(), QSize(77, 110));
 
   ui->Control<QLabel>("Label3")->setText("100");
   const int expectedIn[] = {200, 300, 400, 500, 600, 700, 800, 800};
@@ -27,7 +27,7 @@ TEST(ScoreZoom, ZoomOutStopsAtTenAndZoomInAtEightHundred) {
     ui.Click("Btn10");
     EXPECT_EQ(ui->Control<QLabel>("Label3")->text(), QString::number(expected));
   }
-  EXPECT_EQ(ui->Control<ImageControl>("Image1")->size(), QSize(6160, 8808));
+  EXPECT_EQ(ui.ScoreView()->size(), QSize(6160, 8808));
   EXPECT_EQ(ui.Score().size(), QSize(770, 1101));  // never resampled
 }
 
@@ -56,12 +56,11 @@ TEST(ScoreZoom, ImageSizeIsTheBitmapSizeTimesZoomTruncated) {
   };
   for (const Case& c : {Case{{794, 1123}, 30, {238, 336}}, Case{{794, 1123}, 100, {794, 1123}},
                         Case{{5, 9}, 10, {0, 0}}, Case{{4960, 7016}, 800, {39680, 56128}}}) {
-    ui->Control<ImageControl>("Image1")->SetPicture(QImage(c.bitmap, QImage::Format_RGB888));
+    ui.ScoreView()->SetPicture(QImage(c.bitmap, QImage::Format_RGB888));
     ui->Control<QLabel>("Label3")->setText(QString::number(c.zoom));
     ui->ApplyScoreZoom();
-    EXPECT_EQ(ui->Control<ImageControl>("Image1")->size(), c.control)
-        << c.bitmap.width() << " at " << c.zoom;
-    EXPECT_EQ(ui->Control<ImageControl>("Image1")->pos(), QPoint(0, 0));
+    EXPECT_EQ(ui.ScoreView()->size(), c.control) << c.bitmap.width() << " at " << c.zoom;
+    EXPECT_EQ(ui.ScoreView()->pos(), QPoint(0, 0));
   }
 }
 
@@ -79,10 +78,10 @@ TEST(ScoreZoom, AnOverlayReachingPastTheScoreWidensTheScrollRange) {
   ScoreWindowHarness ui;
   QWidget* content = ui->Control<QScrollArea>("ScrollBox1")->widget();
   EXPECT_EQ(content->size(), QSize(770, 1101));
-  ui->Control<ImageControl>("Image2")->setGeometry(760, 1090, 28, 20);
-  ui->Control<ImageControl>("Image2")->show();
+  ui.Overlay()->setGeometry(760, 1090, 28, 20);
+  ui.Overlay()->show();
   EXPECT_EQ(content->size(), QSize(788, 1110));
-  ui->Control<ImageControl>("Image2")->hide();
+  ui.Overlay()->hide();
   EXPECT_EQ(content->size(), QSize(770, 1101));
 }
 

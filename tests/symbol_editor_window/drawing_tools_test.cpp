@@ -256,21 +256,21 @@ TEST(SymbolEditorClear, ClearAt800PercentGoesBackTo400AndCanBeUndone) {
   SymbolEditorHarness ed;
   ed.Click("BtnZoomUpDn01", 4);
   ASSERT_EQ(ed->Control<QLabel>("LBL0")->text(), "800");
-  ASSERT_EQ(ed->Control<ImageControl>("Img0")->size(), QSize(240, 240));
+  ASSERT_EQ(ed.DrawingView()->size(), QSize(240, 240));
   ed.DragOnDrawing({20, 20}, {200, 150});
   const QImage drawn = ed.Drawing();
   ASSERT_FALSE(AllWhite(drawn));
 
   ed.Click("Btn12");
   EXPECT_EQ(ed->Control<QLabel>("LBL0")->text(), "400");
-  EXPECT_EQ(ed->Control<ImageControl>("Img0")->size(), QSize(120, 120));
+  EXPECT_EQ(ed.DrawingView()->size(), QSize(120, 120));
   EXPECT_EQ(ed.Drawing().size(), QSize(30, 30));
   EXPECT_TRUE(AllWhite(ed.Drawing()));
   EXPECT_EQ(ed->Control<ImageControl>("ImgTMP")->Picture(), ed.Drawing());
 
   ed.Undo();
   EXPECT_EQ(ed.Drawing(), drawn);
-  EXPECT_EQ(ed->Control<ImageControl>("Img0")->size(), QSize(120, 120));
+  EXPECT_EQ(ed.DrawingView()->size(), QSize(120, 120));
 }
 
 }  // namespace

@@ -39,7 +39,7 @@ TEST(SymbolEditorHistory, UndoAndRedoStepAcrossMovesAndTrimsAndRenewTheMoveBase)
 
   ed.Undo();
   EXPECT_EQ(ed.Drawing(), moved);
-  EXPECT_EQ(ed->Control<ImageControl>("Img0")->size(), QSize(120, 120));
+  EXPECT_EQ(ed.DrawingView()->size(), QSize(120, 120));
   EXPECT_EQ(ed->Control<ImageControl>("ImgTMP")->Picture(), moved);
   EXPECT_EQ(ed->MoveOffset().x(), 0);
   ed.Undo();

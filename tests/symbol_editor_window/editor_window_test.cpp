@@ -11,6 +11,7 @@
 
 #include "dialogs/tform2.h"
 #include "harness/control_table_checks.h"
+#include "harness/open_window.h"
 #include "harness/symbol_editor_harness.h"
 #include "platform/ui/image_control.h"
 #include "score_window/shared_values.h"
@@ -197,7 +198,7 @@ TEST(SymbolEditorLifecycle, CancelAndAWindowSystemCloseReleaseTheEditor) {
     // A new opening starts afresh.
     ed.Score().Click("Btn12");
     ASSERT_NE(Form3, nullptr);
-    EXPECT_TRUE(AllWhite(Form3->Drawing()));
+    EXPECT_TRUE(AllWhite(OpenWindow<TForm3>()->Drawing()));
   }
 }
 

@@ -37,11 +37,11 @@ TEST(SymbolEditorRegionCopy, ASelectionCopiesAtMost30By30ToTheTopLeftOfABlankDra
     const int before = HistoryPos();
     ed.DragOnImport(c.press * f + QPoint(f / 2, f / 2), c.release * f + QPoint(f / 2, f / 2));
     EXPECT_EQ(ed.Drawing(), WhiteWithPart({30, 30}, picture, c.region, {0, 0}));
-    EXPECT_EQ(ed->Control<ImageControl>("Img0")->size(), QSize(120, 120));
+    EXPECT_EQ(ed.DrawingView()->size(), QSize(120, 120));
     EXPECT_EQ(HistoryPos(), before + 1);
     EXPECT_EQ(ed->Control<ImageControl>("ImgTMP")->Picture(), ed.Drawing());
     // The feedback rectangle is gone again.
-    EXPECT_EQ(ed->Control<ImageControl>("Img1")->Picture(), picture);
+    EXPECT_EQ(ed.ImportView()->Picture(), picture);
     ed.Undo();
     EXPECT_EQ(ed.Drawing().size(), QSize(30, 27));
   }
@@ -53,7 +53,7 @@ TEST(SymbolEditorRegionCopy, TheFeedbackIsAnInvertedOutlineThatFollowsTheMouse) 
   ed.Import(picture);
   ed.Driver().Press("Img1", {10, 10});
   ed.Driver().Move("Img1", {20, 30});
-  const QImage& shown = ed->Control<ImageControl>("Img1")->Picture();
+  const QImage& shown = ed.ImportView()->Picture();
   auto inverted = [&](int x, int y) {
     return shown.pixel(x, y) == (~picture.pixel(x, y) | 0xFF000000u);
   };
@@ -79,7 +79,7 @@ TEST(SymbolEditorRegionCopy, AReleaseOnThePressColumnOrRowCopiesAndRecordsNothin
     ed.Driver().Release("Img1", release);
     EXPECT_TRUE(AllWhite(ed.Drawing()));
     EXPECT_EQ(HistoryPos(), 1);
-    EXPECT_EQ(ed->Control<ImageControl>("Img1")->Picture(), CoordinatePicture(60, 60));
+    EXPECT_EQ(ed.ImportView()->Picture(), CoordinatePicture(60, 60));
     EXPECT_FALSE(ed->InDrag());
   }
 }
@@ -89,7 +89,7 @@ TEST(SymbolEditorRegionCopy, ADragBeforeAnyImportCopiesNothing) {
   ed.DragOnImport({10, 10}, {100, 120});
   EXPECT_TRUE(AllWhite(ed.Drawing()));
   EXPECT_EQ(HistoryPos(), 1);
-  EXPECT_FALSE(ed->Control<ImageControl>("Img1")->HasPicture());
+  EXPECT_FALSE(ed.ImportView()->HasPicture());
 }
 
 TEST(SymbolEditorOpenFile, KeepsACleanCopyOfTheImportAt100Percent) {
@@ -106,7 +106,7 @@ TEST(SymbolEditorOpenFile, KeepsACleanCopyOfTheImportAt100Percent) {
   ed.Click("BtnZoomUpDn11", 2);
   ed.Click("Btn11");
   EXPECT_EQ(ed->Control<QLabel>("LBL1")->text(), "100");
-  EXPECT_EQ(ed->Control<ImageControl>("Img1")->size(), QSize(60, 40));
+  EXPECT_EQ(ed.ImportView()->size(), QSize(60, 40));
   EXPECT_EQ(ed->Control<ImageControl>("ImgBK")->Picture(), picture);
   EXPECT_EQ(HistoryPos(), 1);
 }

@@ -28,7 +28,7 @@ TEST(SymbolEditorZoom, TheDrawingAreaZoomsFrom100To800PercentAndRecordsNothing) 
     SCOPED_TRACE(testing::Message() << step.button << " x" << step.times);
     ed.Click(step.button, step.times);
     EXPECT_EQ(ed->Control<QLabel>("LBL0")->text(), step.percent);
-    EXPECT_EQ(ed->Control<ImageControl>("Img0")->size(), QSize(30, 30) * step.factor);
+    EXPECT_EQ(ed.DrawingView()->size(), QSize(30, 30) * step.factor);
   }
   EXPECT_EQ(HistoryPos(), 1);
   EXPECT_TRUE(AllWhite(ed.Drawing()));
@@ -45,12 +45,12 @@ TEST(SymbolEditorZoom, TheImportAreaButtonsChangeOnlyTheImportArea) {
     SCOPED_TRACE(testing::Message() << step.button << " x" << step.times);
     ed.Click(step.button, step.times);
     EXPECT_EQ(ed->Control<QLabel>("LBL1")->text(), step.percent);
-    EXPECT_EQ(ed->Control<ImageControl>("Img1")->size(), QSize(50, 40) * step.factor);
+    EXPECT_EQ(ed.ImportView()->size(), QSize(50, 40) * step.factor);
     // The scroll box scrolls over the whole enlarged picture.
     EXPECT_EQ(ed->Control<QScrollArea>("ScrollBox1")->widget()->size(),
               QSize(50, 40) * step.factor);
     EXPECT_EQ(ed->Control<QLabel>("LBL0")->text(), "400");
-    EXPECT_EQ(ed->Control<ImageControl>("Img0")->size(), QSize(120, 120));
+    EXPECT_EQ(ed.DrawingView()->size(), QSize(120, 120));
   }
   EXPECT_EQ(HistoryPos(), 1);
 }
@@ -71,7 +71,7 @@ TEST(SymbolEditorMove, EachArrowMovesTheDrawingOnePixelAndIsOneUndoStep) {
     EXPECT_EQ(ed.Drawing(), ShiftedFromBase(pattern, c.offset));
     EXPECT_EQ(QPoint(ed->MoveOffset().x(), ed->MoveOffset().y()), c.offset);
     EXPECT_EQ(ed->Control<ImageControl>("ImgTMP")->Picture(), pattern);  // a move keeps the base
-    EXPECT_EQ(ed->Control<ImageControl>("Img0")->size(), QSize(120, 120));
+    EXPECT_EQ(ed.DrawingView()->size(), QSize(120, 120));
     EXPECT_EQ(HistoryPos(), 2);
     ed.Undo();
     EXPECT_EQ(ed.Drawing(), pattern);
@@ -134,7 +134,7 @@ TEST(SymbolEditorTrim, EachTrimButtonCutsItsEdgeAndRenewsTheMoveBase) {
     const QImage moved = ed.Drawing();
     ed.Click(c.button);
     EXPECT_EQ(ed.Drawing(), moved.copy(c.kept));
-    EXPECT_EQ(ed->Control<ImageControl>("Img0")->size(), c.kept.size() * 4);
+    EXPECT_EQ(ed.DrawingView()->size(), c.kept.size() * 4);
     EXPECT_EQ(ed->Control<ImageControl>("ImgTMP")->Picture(), ed.Drawing());
     EXPECT_EQ(QPoint(ed->MoveOffset().x(), ed->MoveOffset().y()), QPoint());
     EXPECT_EQ(HistoryPos(), 3);
@@ -145,7 +145,7 @@ TEST(SymbolEditorTrim, TrimmingTheTopAt400PercentShows120By116) {
   SymbolEditorHarness ed;
   ed.Click("Btn05");
   EXPECT_EQ(ed.Drawing().size(), QSize(30, 29));
-  EXPECT_EQ(ed->Control<ImageControl>("Img0")->size(), QSize(120, 116));
+  EXPECT_EQ(ed.DrawingView()->size(), QSize(120, 116));
 }
 
 TEST(SymbolEditorTrim, ASideOfFiveStaysButEachClickIsAnUndoStep) {
@@ -155,7 +155,7 @@ TEST(SymbolEditorTrim, ASideOfFiveStaysButEachClickIsAnUndoStep) {
   const int before = HistoryPos();
   ed.Click("Btn06");
   EXPECT_EQ(ed.Drawing().size(), QSize(30, 5));
-  EXPECT_EQ(ed->Control<ImageControl>("Img0")->size(), QSize(120, 20));
+  EXPECT_EQ(ed.DrawingView()->size(), QSize(120, 20));
   EXPECT_EQ(HistoryPos(), before + 1);
   ed.Undo();
   EXPECT_EQ(ed.Drawing().size(), QSize(30, 5));

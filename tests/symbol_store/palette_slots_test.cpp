@@ -75,7 +75,7 @@ TEST(PaletteSlots, ALoadedSymbolIsPlacedAndOnlyItsPureBlackIsStamped) {
   const QImage before = ui.Score().copy();
 
   PlaceSymbol(ui, "OPImg06", {300, 300});
-  EXPECT_EQ(ui->Control<ImageControl>("Image2")->geometry(), QRect(292, 292, 16, 16));
+  EXPECT_EQ(ui.Overlay()->geometry(), QRect(292, 292, 16, 16));
   CommitByPanelClick(ui);
 
   EXPECT_EQ(ui.Score(), Stamped(before, custom, {292, 292}));
