@@ -99,14 +99,14 @@ void BM_WindowDropSymbol(benchmark::State& state) {
   if (!window.started()) return state.SkipWithError("the window did not start");
   ShowPage(window, int(state.range(0)));
   const QImage symbol = PaletteSymbolImage(1);
+  auto* overlay = window->Control<ImageControl>("Image2");
   for (auto _ : state) {
-    window->Control<ImageControl>("Image2")->setGeometry(QRect(QPoint(400, 500), symbol.size()));
-    window->Control<ImageControl>("Image2")->SetPicture(symbol);
-    window->Control<ImageControl>("Image2")->show();
+    overlay->setGeometry(QRect(QPoint(400, 500), symbol.size()));
+    overlay->SetPicture(symbol);
+    overlay->show();
     window->DropSymbol();
   }
-  if (window->Control<ImageControl>("Image2")->isVisible())
-    state.SkipWithError("the symbol was not stamped");
+  if (overlay->isVisible()) state.SkipWithError("the symbol was not stamped");
   state.SetLabel(PageName(int(state.range(0))));
 }
 BENCHMARK(BM_WindowDropSymbol)->Arg(0)->Arg(1);

@@ -242,11 +242,8 @@ TEST(NewScore, StartsAFreshBlankPageAndPutsThePanelBack) {
   EXPECT_FALSE(ui->Control<ImageControl>("ImgXX")->HasPicture());
   EXPECT_TRUE(ui->Control<QRadioButton>("RBtnLM0")->isChecked());
   EXPECT_EQ(ui->CurrentTool(), ScoreTool::FreeDraw);
-  for (QWidget* shown : {static_cast<QWidget*>(ui->Control<QRadioButton>("RBtnLM3")),
-                         static_cast<QWidget*>(ui->Control<QRadioButton>("RBtnLM4")),
-                         static_cast<QWidget*>(ui->Control<QComboBox>("ComboBox1")),
-                         static_cast<QWidget*>(ui->Control<QLabel>("Label6")),
-                         static_cast<QWidget*>(ui->Control<QLabel>("Label7"))})
+  for (QWidget* shown : {ui->Control("RBtnLM3"), ui->Control("RBtnLM4"), ui->Control("ComboBox1"),
+                         ui->Control("Label6"), ui->Control("Label7")})
     EXPECT_TRUE(shown->isVisible()) << shown->objectName().toStdString();
   EXPECT_EQ(ui->Control<QComboBox>("ComboBox1")->currentIndex(), 4)
       << "the chosen key signature stays";

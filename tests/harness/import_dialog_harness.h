@@ -9,7 +9,7 @@
 //   im.Open();
 //   im.Pick("scan.bmp");                      // a click on the file in the list
 //   im.DragKnob(140, 200);                    // the knob's left from 140 to 200, released
-//   EXPECT_EQ(im.Editor().Img1->Picture().size(), picture.size());
+//   EXPECT_EQ(im.ImportView()->Picture().size(), picture.size());
 #include <QImage>
 #include <QPointer>
 #include <QString>
@@ -42,6 +42,8 @@ class ImportDialogHarness : public FormDriver {
 
   SymbolEditorHarness& EditorHarness() { return editor_; }
   TForm3& Editor() { return editor_.Editor(); }
+  // The editor's import area ("Img1"), where the dialog puts its split.
+  ImageControl* ImportView() { return editor_.ImportView(); }
   ScriptedDialogs& Dialogs() { return editor_.Dialogs(); }
   FormDriver& Driver() { return *this; }
 

@@ -56,8 +56,7 @@ TEST(ImportDialogWindow, OpensOverTheEditorWithEveryControlOfItsDesign) {
   EXPECT_EQ(ListedNames(dialog.Control<FileListBox>("FileListBox1")),
             QStringList({"a.jpg", "b.bmp"}));
   EXPECT_TRUE(im.Editor().ImportOpen());
-  EXPECT_FALSE(im.Editor().Control<ImageControl>("Img1")->isEnabled())
-      << "no mouse input on the import area";
+  EXPECT_FALSE(im.ImportView()->isEnabled()) << "no mouse input on the import area";
   EXPECT_FALSE(dialog.KnobHeld());
 }
 
@@ -66,13 +65,13 @@ TEST(ImportDialogWindow, OneDialogAtATimeASecondOpenFileBringsItToTheFront) {
   im.PutPicture("b.bmp", PaperDrawing());
   im.Open();
   im.Pick("b.bmp");
-  const QImage shown = im.Editor().Control<ImageControl>("Img1")->Picture();
+  const QImage shown = im.ImportView()->Picture();
 
   im.EditorHarness().Click("Btn11");
 
   EXPECT_EQ(Form4, &im.Dialog());
   EXPECT_EQ(im.Editor().findChildren<TForm4*>().size(), 1);
-  EXPECT_EQ(im.Editor().Control<ImageControl>("Img1")->Picture(), shown);
+  EXPECT_EQ(im.ImportView()->Picture(), shown);
   EXPECT_FALSE(im.Editor().Control<ImageControl>("ImgBK")->HasPicture())
       << "the clean copy is not overwritten";
 }
@@ -102,9 +101,8 @@ TEST(ImportDialogWindow, ClosedByTheWindowSystemItActsAsCancel) {
   im.Dialog().close();
   EXPECT_FALSE(im.IsOpen());
   EXPECT_FALSE(im.Editor().ImportOpen());
-  EXPECT_TRUE(im.Editor().Control<ImageControl>("Img1")->isEnabled());
-  EXPECT_FALSE(im.Editor().Control<ImageControl>("Img1")->HasPicture())
-      << "nothing had been accepted";
+  EXPECT_TRUE(im.ImportView()->isEnabled());
+  EXPECT_FALSE(im.ImportView()->HasPicture()) << "nothing had been accepted";
 }
 
 }  // namespace

@@ -88,7 +88,7 @@ TEST(ImportScans, AnA4ScanAt600DpiComesInWhole) {
   ASSERT_TRUE(im.Dialogs().Boxes().empty());
   EXPECT_EQ(im.Dialog().Control<ImageControl>("Image1")->Picture().size(), QSize(49, 70))
       << "1 % of the scan";
-  const QImage& split = im.Editor().Control<ImageControl>("Img1")->Picture();
+  const QImage& split = im.ImportView()->Picture();
   ASSERT_EQ(split.size(), QSize(4960, 7016));
   EXPECT_TRUE(IsBlackAt(split, 2030, 1050)) << "a note";
   EXPECT_TRUE(IsBlackAt(split, 1000, 501)) << "a staff line";

@@ -21,7 +21,7 @@ const QRect kBlackBar(20, 30, 40, 10);
 const QRect kGreyBar(100, 30, 40, 10);
 
 QImage Imported(ImportDialogHarness& im) {
-  return im.Editor().Control<ImageControl>("Img1")->Picture();
+  return im.ImportView()->Picture();
 }
 
 // The dialog opened on a folder with the paper drawing, and the drawing picked.
@@ -45,10 +45,8 @@ TEST(ImportPick, ShowsAPreviewAndPutsTheSplitIntoTheImportArea) {
   EXPECT_EQ(dialog.Control<ImageControl>("Image1")->size(), QSize(70, 52));
   EXPECT_EQ(dialog.Control<ImageControl>("Image1")->Picture().size(), QSize(70, 52));
   EXPECT_TRUE(dialog.Control<ImageControl>("Image1")->Stretch());
-  for (QWidget* control : {static_cast<QWidget*>(dialog.Control<QPushButton>("TBB0")),
-                           static_cast<QWidget*>(dialog.Control<QLabel>("TBL0")),
-                           static_cast<QWidget*>(dialog.Control<QLabel>("TBL1")),
-                           static_cast<QWidget*>(dialog.Control<QLabel>("TBL2"))})
+  for (QWidget* control : {dialog.Control("TBB0"), dialog.Control("TBL0"), dialog.Control("TBL1"),
+                           dialog.Control("TBL2")})
     EXPECT_TRUE(control->isVisible()) << control->objectName().toStdString();
   EXPECT_TRUE(dialog.Control<QPushButton>("Button1")->isEnabled());
   EXPECT_EQ(Threshold(im), 60);
@@ -57,8 +55,7 @@ TEST(ImportPick, ShowsAPreviewAndPutsTheSplitIntoTheImportArea) {
   const QImage split = Imported(im);
   EXPECT_EQ(split.size(), QSize(200, 150));
   EXPECT_TRUE(BlackExactlyIn(split, kBlackBar)) << "only what is within 60 of black";
-  EXPECT_EQ(im.Editor().Control<ImageControl>("Img1")->size(), QSize(200, 150))
-      << "shown at the import area's zoom";
+  EXPECT_EQ(im.ImportView()->size(), QSize(200, 150)) << "shown at the import area's zoom";
   EXPECT_FALSE(im.Editor().Control<ImageControl>("ImgBK")->HasPicture())
       << "nothing is accepted before OK";
 }
@@ -124,14 +121,14 @@ TEST(ThresholdKnob, APressAndReleaseWithoutMovingSplitsAgainAndOnlyTheLeftButton
   ImportDialogHarness im;
   OpenOnTheDrawing(im);
   TForm4& dialog = im.Dialog();
-  im.Editor().Control<ImageControl>("Img1")->ClearPicture();  // so that a split shows
+  im.ImportView()->ClearPicture();  // so that a split shows
 
   im.Driver().Press("TBB0", {10, 5}, Qt::RightButton);
   EXPECT_FALSE(dialog.KnobHeld());
   im.Driver().Move("TBB0", {30, 5});
   im.Driver().Release("TBB0", {30, 5}, Qt::RightButton);
   EXPECT_EQ(dialog.Control<QPushButton>("TBB0")->x(), 140);
-  EXPECT_FALSE(im.Editor().Control<ImageControl>("Img1")->HasPicture());
+  EXPECT_FALSE(im.ImportView()->HasPicture());
 
   im.Driver().Press("TBB0", {10, 5});
   im.Driver().Release("TBB0", {10, 5});
@@ -193,7 +190,7 @@ TEST(ImportPick, AFileThatHasGoneDoesNothing) {
   EXPECT_TRUE(im.Dialogs().Boxes().empty());
   EXPECT_FALSE(im.Dialog().Control<QPushButton>("Button1")->isEnabled());
   EXPECT_TRUE(im.Dialog().Control<QPushButton>("TBB0")->isHidden());
-  EXPECT_FALSE(im.Editor().Control<ImageControl>("Img1")->HasPicture());
+  EXPECT_FALSE(im.ImportView()->HasPicture());
 }
 
 TEST(ImportPick, ALongPickMakesRoomForItselfAndEscBringsBackWhatWasShown) {
@@ -206,9 +203,8 @@ TEST(ImportPick, ALongPickMakesRoomForItselfAndEscBringsBackWhatWasShown) {
   EXPECT_EQ(first.format(), QImage::Format_Indexed8) << "a split takes one byte a pixel";
   bool roomMade = false;
   {
-    StopWhenProgressShows stop(&im.Dialog(), &im.Editor(), [&] {
-      roomMade = !im.Editor().Control<ImageControl>("Img1")->HasPicture();
-    });
+    StopWhenProgressShows stop(&im.Dialog(), &im.Editor(),
+                               [&] { roomMade = !im.ImportView()->HasPicture(); });
     im.Pick("big.bmp");
     EXPECT_TRUE(stop.SawProgress());
     EXPECT_TRUE(stop.SawRepaint()) << "the windows repaint while the picture is read";
@@ -245,8 +241,8 @@ TEST(ImportOkAndCancel, CancelWithNothingAcceptedEmptiesTheImportArea) {
   OpenOnTheDrawing(im);
   im.Click("Button2");
   EXPECT_FALSE(im.IsOpen());
-  EXPECT_FALSE(im.Editor().Control<ImageControl>("Img1")->HasPicture());
-  EXPECT_TRUE(im.Editor().Control<ImageControl>("Img1")->isEnabled());
+  EXPECT_FALSE(im.ImportView()->HasPicture());
+  EXPECT_TRUE(im.ImportView()->isEnabled());
   ExpectImportControls(im.Editor(), false);
 }
 
@@ -259,17 +255,17 @@ TEST(ImportOkAndCancel, CancelAfterAnEarlierOkBringsBackTheEarlierImport) {
   im.Click("Button1");
   const QImage accepted = im.Editor().Control<ImageControl>("ImgBK")->Picture();
   im.EditorHarness().Click("BtnZoomUpDn11");  // 200 %: "OpenFile" goes back to 100
-  ASSERT_EQ(im.Editor().Control<ImageControl>("Img1")->size(), QSize(400, 300));
+  ASSERT_EQ(im.ImportView()->size(), QSize(400, 300));
 
   im.Open();
   EXPECT_EQ(im.Editor().Control<QLabel>("LBL1")->text(), "100");
-  EXPECT_EQ(im.Editor().Control<ImageControl>("Img1")->size(), QSize(200, 150));
+  EXPECT_EQ(im.ImportView()->size(), QSize(200, 150));
   im.Pick("board.bmp");
   ASSERT_TRUE(BlackExactlyIn(Imported(im), QRegion(kBlackBar) + kGreyBar));
   im.Click("Button2");
 
-  EXPECT_EQ(im.Editor().Control<ImageControl>("Img1")->Picture(), accepted);
-  EXPECT_EQ(im.Editor().Control<ImageControl>("Img1")->size(), QSize(200, 150));
+  EXPECT_EQ(im.ImportView()->Picture(), accepted);
+  EXPECT_EQ(im.ImportView()->size(), QSize(200, 150));
   ExpectImportControls(im.Editor(), true);
 }
 

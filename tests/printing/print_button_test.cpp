@@ -155,7 +155,7 @@ TEST_P(PrintButtonOutcome, TellsWhatWentWrongAndChangesNothing) {
   EXPECT_EQ(CurrentScoreFile, ui.Folder().File("score.bmp"));
   EXPECT_EQ(ui->Control<QPushButton>("Btn4")->isEnabled(), overwriteEnabled);
   EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr) << "the hourglass is gone";
-  EXPECT_EQ(ui->focusWidget(), static_cast<QWidget*>(ui->Control<QLineEdit>("Edit0")));
+  EXPECT_EQ(ui->focusWidget(), ui->Control("Edit0"));
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -191,10 +191,8 @@ TEST(SymbolEditorBrush, ChoosingTheBrushHidesThePenControlsAndKeepsTheFigure) {
   ed.Click("RBtn4");
   EXPECT_FALSE(ed->PenChosen());
   EXPECT_EQ(ed->Control<QLabel>("LBL9")->text(), "Brushの色");
-  for (const QWidget* w : {static_cast<QWidget*>(ed->Control<QLabel>("LBL8")),
-                           static_cast<QWidget*>(ed->Control<QPushButton>("Btn09")),
-                           static_cast<QWidget*>(ed->Control<QPushButton>("Btn10")),
-                           static_cast<QWidget*>(ed->Control<QGroupBox>("GroupBox1"))})
+  for (const QWidget* w :
+       {ed->Control("LBL8"), ed->Control("Btn09"), ed->Control("Btn10"), ed->Control("GroupBox1")})
     EXPECT_TRUE(w->isHidden()) << w->objectName().toStdString();
   ed.Click("RBtn5");
   EXPECT_TRUE(ed->PenChosen());
