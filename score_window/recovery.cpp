@@ -1,9 +1,6 @@
 // The recovery copy of the score: offered back at the start after a session that ended without
 // closing, kept up to date while the score is edited, and removed when the window closes.
-#include <QComboBox>
 #include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTimer>
 
 #include "dialogs/core/template_score.h"
@@ -82,22 +79,6 @@ void TForm1::StopRecovery() {
   SharedHistory().SetRecoveryLog(nullptr);
   recovery_->Clear();
   recovery_.reset();
-}
-
-void TForm1::ShowTemplateTools(bool isTemplate) {
-  RBtnLM3->setVisible(isTemplate);
-  RBtnLM4->setVisible(isTemplate);
-  ShowKeySignatureControls(isTemplate);
-  TemplateScore = isTemplate;
-  // A hidden tool must not stay the chosen one: region delete and move would paint the blank
-  // staff into a picture that was not made from it.
-  if (!isTemplate && (RBtnLM3->isChecked() || RBtnLM4->isChecked())) RBtnLM0->setChecked(true);
-}
-
-void TForm1::ShowKeySignatureControls(bool show) {
-  ComboBox1->setVisible(show);
-  Label6->setVisible(show);
-  Label7->setVisible(show);
 }
 
 }  // namespace scoreink

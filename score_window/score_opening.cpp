@@ -1,7 +1,10 @@
-// Another picture becomes the score: the steps the score file dialog and a file drop share, and
-// the score kept while the dialog shows its previews.
+// Another picture becomes the score: the steps the score file dialog and a file drop share, the
+// score kept while the dialog shows its previews, and the tools that only a score made from the
+// blank page offers.
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QRadioButton>
 #include <QScrollArea>
 #include <QScrollBar>
 
@@ -92,6 +95,22 @@ void TForm1::ApplyTemplateTest() {
 
 bool TForm1::ScoreWorkedOnElsewhere() const {
   return !fileDialog_.isNull() || !symbolEditor_.isNull();
+}
+
+void TForm1::ShowTemplateTools(bool isTemplate) {
+  RBtnLM3->setVisible(isTemplate);
+  RBtnLM4->setVisible(isTemplate);
+  ShowKeySignatureControls(isTemplate);
+  TemplateScore = isTemplate;
+  // A hidden tool must not stay the chosen one: region delete and move would paint the blank
+  // staff into a picture that was not made from it.
+  if (!isTemplate && (RBtnLM3->isChecked() || RBtnLM4->isChecked())) RBtnLM0->setChecked(true);
+}
+
+void TForm1::ShowKeySignatureControls(bool show) {
+  ComboBox1->setVisible(show);
+  Label6->setVisible(show);
+  Label7->setVisible(show);
 }
 
 }  // namespace scoreink

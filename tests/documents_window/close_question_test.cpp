@@ -208,12 +208,7 @@ TEST(NewScore, StartsAFreshBlankPageAndPutsThePanelBack) {
   ui.Click("Img01");  // symbol mode
   ASSERT_TRUE(ui->Control<QGroupBox>("GroupBox1")->isHidden());
   // As a score that was not made from the template leaves the panel.
-  TemplateScore = false;
-  ui->Control<QRadioButton>("RBtnLM3")->hide();
-  ui->Control<QRadioButton>("RBtnLM4")->hide();
-  ui->Control<QLabel>("Label6")->hide();
-  ui->Control<QLabel>("Label7")->hide();
-  ui->Control<QComboBox>("ComboBox1")->hide();
+  ui->ShowTemplateTools(false);
   ui->Control<QComboBox>("ComboBox1")->setCurrentIndex(4);
   ui.Devices().Set(WithPrinter(DefaultDeviceFacts(), 600, 100));  // a printer came meanwhile
   ui.Dialogs().AnswerBox(kIdNo, kQuestionCaption);

@@ -57,7 +57,7 @@ TEST_P(OverwriteButtonWarning, WarnsUnlessTheNameEndsInLowerCaseBmp) {
   ASSERT_TRUE(WriteAll(file, "old"));
   ScoreWindowHarness ui;
   CurrentScoreFile = file;
-  ui->Control<QPushButton>("Btn4")->setEnabled(true);
+  ui->EnableOverwriteSave(true);
   EditOnce(ui);
   if (c.warningAnswer) ui.Dialogs().AnswerBox(c.warningAnswer, kWarningCaption);
 
@@ -164,7 +164,7 @@ TEST(FailedSave, FullDiskKeepsTheOldFileAndTheScoresState) {
     ASSERT_TRUE(WriteAll(file, "the score saved yesterday"));
     ScoreWindowHarness ui;
     CurrentScoreFile = file;
-    ui->Control<QPushButton>("Btn4")->setEnabled(true);
+    ui->EnableOverwriteSave(true);
     EditOnce(ui);
     const DocumentState before;
     const QByteArray pixDir = ReadAll(ui.Folder().File("PixDir.txt"));
