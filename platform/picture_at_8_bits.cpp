@@ -27,9 +27,7 @@ bool PictureAt8Bits::Begin(const PictureShape& shape) {
 BandRows PictureAt8Bits::Room(int top, int count) {
   // Indices are read into their place and mapped there; 24-bit rows wait in the band.
   if (kind_ == RowKind::Indexed) return {picture_.scanLine(top), picture_.bytesPerLine()};
-  const qsizetype stride = qsizetype(size_.width()) * 3;
-  if (band_.size() < size_t(stride * count)) band_.resize(size_t(stride * count));
-  return {band_.data(), stride};
+  return band_.Room(size_.width(), count);
 }
 
 void PictureAt8Bits::Filled(int top, int count) {
@@ -44,8 +42,7 @@ void PictureAt8Bits::Filled(int top, int count) {
   }
   const raster::ColorLookup& lookup = raster::FixedPaletteLookup();
   for (int r = 0; r < count; ++r)
-    raster::IndexRgb888Row(band_.data() + size_t(r) * 3 * size_t(w), picture_.scanLine(top + r), w,
-                           lookup);
+    raster::IndexRgb888Row(band_.Row(r, w), picture_.scanLine(top + r), w, lookup);
 }
 
 void PictureAt8Bits::TakeWhole(QImage picture) {

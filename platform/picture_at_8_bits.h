@@ -5,7 +5,6 @@
 #include <QImage>
 #include <QSize>
 #include <array>
-#include <vector>
 
 #include "platform/picture_sink.h"
 
@@ -29,7 +28,7 @@ class PictureAt8Bits final : public PictureSink {
   RowKind kind_ = RowKind::Rgb888;
   std::array<uchar, 256> indexOf_{};  // indexed rows: the fixed palette's index of each value
   bool sameIndices_ = false;          // the file's table is the fixed palette itself
-  std::vector<uchar> band_;           // 24-bit rows of the band being read
+  RgbBand band_;                      // 24-bit rows of the band being read
 };
 
 }  // namespace scoreink

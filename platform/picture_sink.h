@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QList>
 #include <QSize>
+#include <vector>
 
 namespace scoreink {
 
@@ -30,6 +31,19 @@ struct BandRows {
 
 // Rows of rowBytes each that one band holds: a band stays within the second-level cache.
 int RowsPerBand(qint64 rowBytes);
+
+// The 24-bit rows of one band, kept by a sink that converts them in Filled; reused band after
+// band.
+class RgbBand {
+ public:
+  // Room for count rows of width pixels.
+  BandRows Room(int width, int count);
+  // Row r of the band (0 = the band's top row), which the sink may convert in place.
+  uchar* Row(int r, int width) { return bytes_.data() + size_t(r) * 3 * size_t(width); }
+
+ private:
+  std::vector<uchar> bytes_;
+};
 
 class PictureSink {
  public:

@@ -35,9 +35,7 @@ bool GreySplit::Begin(const PictureShape& shape) {
 BandRows GreySplit::Room(int top, int count) {
   // Indices are read into their place and turned into greys there; 24-bit rows wait in the band.
   if (kind_ == RowKind::Indexed) return {greys_.scanLine(top), greys_.bytesPerLine()};
-  const qsizetype stride = qsizetype(greys_.width()) * 3;
-  if (band_.size() < size_t(stride * count)) band_.resize(size_t(stride * count));
-  return {band_.data(), stride};
+  return band_.Room(greys_.width(), count);
 }
 
 void GreySplit::Filled(int top, int count) {
@@ -48,7 +46,7 @@ void GreySplit::Filled(int top, int count) {
     if (kind_ == RowKind::Indexed) {
       for (int x = 0; x < w; ++x) row[x] = greyOfIndex_[row[x]];
     } else {
-      uchar* rgb = band_.data() + size_t(r) * 3 * size_t(w);
+      uchar* rgb = band_.Row(r, w);
       greyRow(rgb, w);  // the greys land in the row's first w bytes
       std::memcpy(row, rgb, size_t(w));
     }

@@ -5,7 +5,6 @@
 // of a large scan costs a third of what the split of a 24-bit picture does.
 #include <QImage>
 #include <array>
-#include <vector>
 
 #include "platform/picture_sink.h"
 
@@ -30,7 +29,7 @@ class GreySplit final : public PictureSink {
   RowKind kind_ = RowKind::Rgb888;
   std::array<uchar, 256> greyOfIndex_{};
   std::array<std::array<qint64, 256>, 4> histogram_{};  // four tables: runs of one grey
-  std::vector<uchar> band_;                             // 24-bit rows of the band being read
+  RgbBand band_;                                        // 24-bit rows of the band being read
 };
 
 }  // namespace scoreink
