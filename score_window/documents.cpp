@@ -154,11 +154,7 @@ void TForm1::Btn1Click(QObject*) {
   CurrentScoreFile.clear();
   TemplateScore = true;
 
-  SharedHistory().ResetHistory(true);
-  SharedHistory().Adopt(Surface());
-  CarryUnsavedEdits(false);
-  UpdateRecoverySession();
-  EnableOverwriteSave(false);
+  StartScoreHistory(false);
 
   if (GroupBox1->isHidden()) LeavePaletteMode();
   // A score that was not made from the template had hidden the template-only tools.

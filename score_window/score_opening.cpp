@@ -51,13 +51,17 @@ void TForm1::ShowScorePicture(QImage picture) {
   ScrollBox1->verticalScrollBar()->setValue(0);
 }
 
-void TForm1::AdoptOpenedScore(const QString& path) {
-  CurrentScoreFile = path;
+void TForm1::StartScoreHistory(bool hasOwnFile) {
   SharedHistory().ResetHistory(true);
   SharedHistory().Adopt(Surface());
   CarryUnsavedEdits(false);
   UpdateRecoverySession();
-  EnableOverwriteSave(true);
+  EnableOverwriteSave(hasOwnFile);
+}
+
+void TForm1::AdoptOpenedScore(const QString& path) {
+  CurrentScoreFile = path;
+  StartScoreHistory(true);
   ResetPen();
   ResetStaffFit();
 }

@@ -240,6 +240,10 @@ class TForm1 : public QWidget, public ScoreHost {
   void FitScrollContent();
   // The pen width shown in "Label1" and used by the pen tools, the left limit left alone.
   void ShowPenWidth(int width);
+  // The score shown starts afresh: an empty history that knows its picture, no unsaved edits,
+  // the recovery copy told whose score it is, and overwrite save for a score with a file of its
+  // own (CurrentScoreFile).
+  void StartScoreHistory(bool hasOwnFile);
   // Shows or hides the key-signature chooser with its labels.
   void ShowKeySignatureControls(bool show);
   void ShowRecoveredScore(const RecoveryLog::Found& found);
