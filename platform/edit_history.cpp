@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTimer>
 #include <algorithm>
 
 #include "platform/history_step_file.h"
@@ -10,6 +11,18 @@
 #include "platform/work_files.h"
 
 namespace scoreink {
+
+namespace {
+
+// What a reason for trouble says before its details: two reasons with one cause are told once.
+QString CauseOf(const QString& reason) {
+  return reason.section(QStringLiteral(" ("), 0, 0);
+}
+
+}  // namespace
+
+EditHistory::EditHistory() = default;
+EditHistory::~EditHistory() = default;
 
 void EditHistory::SetPlaces(const QString& workFolder, const QString& blockFile) {
   workFolder_ = workFolder;
@@ -23,6 +36,8 @@ void EditHistory::SetHistoryPos(int pos) {
 }
 
 void EditHistory::ResetHistory(bool recreate) {
+  // The recovery copy takes every step file it was given before they go.
+  if (recovery_) recovery_->SettleStepFiles();
   if (ResetWorkFolder(workFolder_, recreate)) {
     pos_ = 1;
     gestureOpen_ = false;
@@ -31,7 +46,7 @@ void EditHistory::ResetHistory(bool recreate) {
     knownClean_ = true;
     // A folder that could be made afresh takes steps again; a new failure is told anew.
     trouble_.clear();
-    troubleTold_ = false;
+    toldCauses_.clear();
   } else {
     knownClean_ = false;
   }
@@ -43,15 +58,14 @@ void EditHistory::Adopt(const QImage& picture) {
   if (gestureOpen_ || picture.isNull()) return;
   known_ = picture.copy();
   ForgetReports(picture);
-  if (recovery_) recovery_->Rebase(known_);
+  RebaseRecovery();
 }
 
 bool EditHistory::Record(const QImage& picture) {
   if (picture.isNull()) return false;
   // A work folder that cannot be made is told at the first gesture, not one gesture late.
   if (!workFolder_.isEmpty() && !QFileInfo(workFolder_).isDir() && !QDir().mkdir(workFolder_))
-    NoteTrouble(
-        QStringLiteral("フォルダを作れない (%1)").arg(QDir::toNativeSeparators(workFolder_)));
+    NoteTrouble(CannotMakeWorkFolder());
   if (gestureOpen_)
     CloseGesture(picture);
   else
@@ -71,6 +85,7 @@ void EditHistory::WillChange(const QImage& picture) {
 }
 
 void EditHistory::Changed(const QImage& picture, const QRect& changed) {
+  ScheduleCheckpoint();
   if (known_.isNull() || !SameShape(known_, picture) || !TileablePicture(picture)) return;
   const TileGrid grid(picture.size(), picture.depth() / 8, tileSize_);
   touched_.resize(size_t(grid.Count()));
@@ -83,24 +98,7 @@ void EditHistory::TakeBackGesture(QImage& picture) {
   const bool all = !reportsComplete_ || picture.cacheKey() != reportedKey_;
   TakeBackTiles(picture, known_, tileSize_, touched_, all);
   ForgetReports(picture);
-  if (recovery_) recovery_->SetOpenChanges(HistoryStep());
-}
-
-void EditHistory::SetRecoveryLog(RecoveryLog* log) {
-  recovery_ = log;
-  checkpointKey_ = 0;
-}
-
-void EditHistory::Checkpoint(const QImage& picture) {
-  if (recovery_) recovery_->Wake();
-  if (!recovery_ || picture.isNull() || picture.cacheKey() == checkpointKey_) return;
-  // A picture of another shape is taken in whole by the next press or undo.
-  if (!SameShape(known_, picture) || !TileablePicture(picture)) return;
-  checkpointKey_ = picture.cacheKey();
-  const bool all = !reportsComplete_ || picture.cacheKey() != reportedKey_;
-  HistoryStep open;
-  tilesCompared_ += CollectChangedTiles(known_, picture, tileSize_, touched_, all, open);
-  recovery_->SetOpenChanges(open);
+  ScheduleCheckpoint();
 }
 
 EditHistory::Step EditHistory::Undo(QImage& picture) {
@@ -117,6 +115,7 @@ EditHistory::Step EditHistory::Undo(QImage& picture) {
   }
   unloadedStep_ = -1;
   ForgetReports(picture);
+  ScheduleCheckpoint();
   return Step::Loaded;
 }
 
@@ -137,6 +136,7 @@ EditHistory::Step EditHistory::Redo(QImage& picture) {
   if (!PutStepLogged(pos_, *step, true, picture)) return Step::NothingAfter;
   ForgetReports(picture);
   ++pos_;
+  ScheduleCheckpoint();
   return Step::Loaded;
 }
 
@@ -151,14 +151,18 @@ void EditHistory::SetTileSize(int tileSize) {
 }
 
 QString EditHistory::TakeTrouble() {
-  if (trouble_.isEmpty() || troubleTold_) return QString();
-  troubleTold_ = true;
+  if (trouble_.isEmpty() || toldCauses_.contains(CauseOf(trouble_))) return QString();
+  toldCauses_.append(CauseOf(trouble_));
   return trouble_;
 }
 
 void EditHistory::TroubleAlreadyTold(const QString& reason) {
   trouble_ = reason;
-  troubleTold_ = true;
+  toldCauses_.append(CauseOf(reason));
+}
+
+QString EditHistory::CannotMakeWorkFolder() const {
+  return QStringLiteral("フォルダを作れない (%1)").arg(QDir::toNativeSeparators(workFolder_));
 }
 
 void EditHistory::NoteTrouble(const QString& reason) {
@@ -170,30 +174,32 @@ void EditHistory::Catch(const QImage& picture, HistoryStep* step) {
   if (known_.isNull() || !SameShape(known_, picture) || !TileablePicture(picture)) {
     if (step) *step = WholeStep(known_, picture);
     known_ = picture.copy();
-    if (recovery_) recovery_->Rebase(known_);
+    RebaseRecovery();
   } else {
     const bool all = !reportsComplete_ || picture.cacheKey() != reportedKey_;
     // The recovery log hears of every change, also of those that belong to no step. (While
     // it still writes its base from known_, the first change gives known_ pixels of its own.)
+    RecoveryLog* log = Recovery();
     HistoryStep unstepped;
-    HistoryStep* changes = step ? step : recovery_ ? &unstepped : nullptr;
+    HistoryStep* changes = step ? step : log ? &unstepped : nullptr;
     tilesCompared_ += TakeChangedTiles(known_, picture, tileSize_, touched_, all, changes);
-    if (recovery_ && !step) recovery_->AddPatch(unstepped);
+    if (log && !step) log->AddPatch(unstepped);
   }
   ForgetReports(picture);
 }
 
 bool EditHistory::PutStepLogged(int n, const HistoryStep& step, bool after, QImage& picture) {
   if (!PutStep(step, after, picture, known_)) return false;
-  if (!recovery_) return true;
+  RecoveryLog* log = Recovery();
+  if (!log) return true;
   if (step.whole) {
-    recovery_->Rebase(known_);
+    RebaseRecovery();
   } else if (steps_.count(n) != 0 && !steps_.at(n)) {
-    recovery_->AddStepFile(SnapshotFile(n), after);
+    log->AddStepFile(SnapshotFile(n), after);
   } else {
     HistoryStep applied = step;
     if (!after) applied.after = step.before;
-    recovery_->AddPatch(applied);
+    log->AddPatch(applied);
   }
   return true;
 }
@@ -206,16 +212,18 @@ void EditHistory::CloseGesture(const QImage& picture) {
   Catch(picture, &step);
   gestureOpen_ = false;
   WritePendingSteps();
+  RecoveryLog* log = Recovery();
   if (WriteStep(pos_ - 1, step)) {
     steps_[pos_ - 1] = std::nullopt;
     // The log takes the step's file itself: nothing more is written at the press.
-    if (recovery_ && !step.whole) recovery_->AddStepFile(SnapshotFile(pos_ - 1), true);
+    if (log && !step.whole) log->AddStepFile(SnapshotFile(pos_ - 1), true);
     scratch_ = std::move(step);
     scratch_.wholeBefore = scratch_.wholeAfter = QImage();
   } else {
-    if (recovery_ && !step.whole) recovery_->AddPatch(step);
+    if (log && !step.whole) log->AddPatch(step);
     steps_[pos_ - 1] = std::move(step);
   }
+  ScheduleCheckpoint();
 }
 
 bool EditHistory::WriteStep(int n, const HistoryStep& step) {
@@ -224,19 +232,20 @@ bool EditHistory::WriteStep(int n, const HistoryStep& step) {
     return false;
   }
   const QString path = SnapshotFile(n);
-  if (recovery_) recovery_->SettleStepFile(path);
+  if (RecoveryLog* log = Recovery()) log->SettleStepFile(path);
   QString reason = WriteHistoryStep(step, path);
   // The work folder may have been removed by hand: bring it back (one level), then retry once.
-  if (!reason.isEmpty() && (QFileInfo(workFolder_).isDir() || QDir().mkdir(workFolder_)))
-    reason = WriteHistoryStep(step, path);
+  if (!reason.isEmpty()) {
+    if (QFileInfo(workFolder_).isDir() || QDir().mkdir(workFolder_))
+      reason = WriteHistoryStep(step, path);
+    else
+      reason = CannotMakeWorkFolder();
+  }
   if (!reason.isEmpty()) {
     NoteTrouble(reason);
     return false;
   }
-  if (!trouble_.isEmpty()) {
-    trouble_.clear();
-    troubleTold_ = false;
-  }
+  trouble_.clear();
   return true;
 }
 
@@ -264,7 +273,7 @@ bool EditHistory::StepExists(int n) const {
 void EditHistory::DropStepsFrom(int n) {
   for (auto it = steps_.lower_bound(n); it != steps_.end();) {
     if (!it->second) {
-      if (recovery_) recovery_->SettleStepFile(SnapshotFile(it->first));
+      if (RecoveryLog* log = Recovery()) log->SettleStepFile(SnapshotFile(it->first));
       QFile::remove(SnapshotFile(it->first));
     }
     it = steps_.erase(it);

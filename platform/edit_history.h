@@ -15,21 +15,36 @@
 //
 // The position is 1 after every successful reset; 2 or more means the score has unsaved
 // changes.
+#include <QElapsedTimer>
 #include <QImage>
 #include <QRect>
 #include <QString>
+#include <QStringList>
 #include <map>
+#include <memory>
 #include <optional>
 #include <vector>
 
 #include "platform/history_step.h"
+#include "platform/recovery_log.h"
+#include "platform/shown_score.h"
+
+class QTimer;
 
 namespace scoreink {
 
-class RecoveryLog;
+// A finished edit reaches the recovery copy this long after it was made.
+inline constexpr int kRecoverySettleMs = 100;
+// A recovery copy that no folder takes tries a new base again this often: space may be freed.
+inline constexpr int kRecoveryRetryMs = 3000;
 
 class EditHistory {
  public:
+  EditHistory();
+  ~EditHistory();
+  EditHistory(const EditHistory&) = delete;
+  EditHistory& operator=(const EditHistory&) = delete;
+
   // The work folder (no trailing "/") and the lifted-block file that a reset deletes.
   void SetPlaces(const QString& workFolder, const QString& blockFile);
   QString WorkFolder() const { return workFolder_; }
@@ -81,22 +96,47 @@ class EditHistory {
   // The file of step n.
   QString SnapshotFile(int n) const;
 
-  // The recovery copy of the score, kept up to date with every change the history sees
-  // (null: none, as while the symbol editor draws into the history).
-  void SetRecoveryLog(RecoveryLog* log);
-  RecoveryLog* Recovery() const { return recovery_; }
-  // Writes down the changes of the gesture under way for the recovery copy, when there are
-  // any since the last time, and lets the log write what the presses left it (called every
-  // second or so; costs the tiles they reached).
-  void Checkpoint(const QImage& picture);
+  // The recovery copy of the score shown (see RecoveryLog), which this history keeps up to
+  // date: every step it records, and shortly after each change what the user sees (the gesture
+  // under way and whatever floats over the score).
+  //
+  // Starts it in the first of folders that takes it, from the picture the history knows (Adopt
+  // first) and what shown shows (which must outlive the copy: StopRecovery). keepLeft: a copy
+  // that a session ended without closing left in folders stays until the new one is whole (the
+  // user took its score back); otherwise it goes now.
+  void StartRecovery(const QStringList& folders, const ShownScore& shown, bool keepLeft);
+  // Whose score is shown: its file (empty: none yet), and whether it carries unsaved edits
+  // that this history does not count (kept over an emptying that was no save).
+  void ShowsScore(const QString& scoreFile, bool carriedEdits);
+  // While the symbol editor draws into this history the copy keeps the score as it was; when
+  // it resumes, it starts afresh from the score shown.
+  void PauseRecovery(bool paused);
+  // What the user sees changed without a reported edit of the picture (an item now floats, or
+  // was moved): the copy follows shortly.
+  void ShownScoreChanged();
+  // Writes down what the user sees now, when it changed since the last time. Runs by itself
+  // shortly after each change (SetRecoveryTimes); tests and benchmarks call it directly.
+  void Checkpoint();
+  // A normal close: the copy goes, nothing is left to recover.
+  void StopRecovery();
+  // The copy, while one is kept and not paused.
+  RecoveryLog* Recovery() const;
+  // The copy cannot be written in any of its folders: told once, until it can be written
+  // again and fails anew.
+  std::optional<RecoveryLog::Trouble> TakeRecoveryTrouble();
+  // Milliseconds from a change to the copy's checkpoint (kRecoverySettleMs), and between two
+  // tries of a new base while no folder takes the copy (kRecoveryRetryMs); benchmarks and
+  // tests set others.
+  void SetRecoveryTimes(int settleMs, int retryMs);
 
   // Edge of the tiles of the steps recorded from now on (kHistoryTileSize unless a benchmark
   // compares others).
   void SetTileSize(int tileSize);
 
-  // Why steps could not be written to the work folder, once: a non-empty text the first time
-  // after writing began to fail, then empty until a step is written again and fails anew.
-  // Steps that could not be written are kept in memory, so undo and redo go on working.
+  // Why steps could not be written to the work folder, once per cause: a non-empty text the
+  // first time writing failed for that cause (a full disk, a folder that cannot be made ...),
+  // then empty for it until the history is emptied. Steps that could not be written are kept
+  // in memory, so undo and redo go on working.
   QString TakeTrouble();
   // Start-up has already told the user that the work folder can take nothing (reason): the
   // first step that cannot be written is not told again.
@@ -130,12 +170,33 @@ class EditHistory {
   QString trouble_;
   bool troubleTold_ = false;
   qint64 tilesCompared_ = 0;
-  HistoryStep scratch_;  // the last written step, whose buffers the next step takes over
-  RecoveryLog* recovery_ = nullptr;
-  qint64 checkpointKey_ = 0;  // the picture's cache key at the last checkpoint
+  QStringList toldCauses_;  // the causes of step trouble told since the history was emptied
+  HistoryStep scratch_;     // the last written step, whose buffers the next step takes over
+
+  // The recovery copy.
+  std::unique_ptr<RecoveryLog> recovery_;
+  const ShownScore* shown_ = nullptr;
+  bool recoveryPaused_ = false;
+  QString scoreFile_;
+  bool carriedEdits_ = false;
+  std::unique_ptr<QTimer> checkpointTimer_;
+  int settleMs_ = kRecoverySettleMs;
+  int retryMs_ = kRecoveryRetryMs;
+  qint64 checkpointKey_ = 0;  // the picture's cache key at the last checkpoint (0: none)
+  QRect checkpointFloating_;  // and where something floated then
+  QElapsedTimer baseRetry_;   // since the copy last asked for a new base after trouble
+  bool recoveryTroubleTold_ = false;
+  std::optional<RecoveryLog::Trouble> recoveryTrouble_;
+
+  void ScheduleCheckpoint();
+  // A new base for the copy from the picture the history knows.
+  void RebaseRecovery();
+  // Looks at the copy's trouble: asks for a new base, and notes what to tell.
+  void WatchRecoveryTrouble(RecoveryLog& log);
 
   // Brings known_ up to date with picture; with a step, what changed goes into it.
   void NoteTrouble(const QString& reason);
+  QString CannotMakeWorkFolder() const;
   void Catch(const QImage& picture, HistoryStep* step);
   void CloseGesture(const QImage& picture);
   // PutStep, and the recovery log hears of it.

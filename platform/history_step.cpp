@@ -161,6 +161,32 @@ int CollectChangedTiles(const QImage& known, const QImage& picture, int tileSize
   return compared;
 }
 
+void SetTilesAfter(HistoryStep& step, const QImage& part, QPoint origin) {
+  if (step.whole || !step.before.isEmpty() || part.isNull() || part.format() != step.format ||
+      part.colorTable() != step.colors || !TileablePicture(part))
+    return;
+  const int bpp = part.depth() / 8;
+  const TileGrid grid(step.size, bpp, step.tileSize);
+  const QRect covered(origin, part.size());
+  // Where each tile of the step keeps its pixels.
+  std::vector<qsizetype> offsetOf(size_t(grid.Count()), -1);
+  qsizetype offset = 0;
+  for (const int t : step.tiles) {
+    offsetOf[size_t(t)] = offset;
+    offset += grid.TileBytes(t);
+  }
+  for (const int t : grid.TilesIn(covered)) {
+    const QRect rect = grid.TileRect(t);
+    if (!covered.contains(rect)) continue;
+    if (offsetOf[size_t(t)] < 0) {
+      offsetOf[size_t(t)] = step.after.size();
+      step.tiles.push_back(t);
+      step.after.resize(step.after.size() + grid.TileBytes(t));
+    }
+    PackTile(step.after.data() + offsetOf[size_t(t)], part, rect.translated(-origin), bpp);
+  }
+}
+
 void TakeBackTiles(QImage& picture, const QImage& known, int tileSize,
                    const std::vector<bool>& candidates, bool allTiles) {
   const int bpp = picture.depth() / 8;

@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QImage>
 #include <QList>
+#include <QPoint>
 #include <QRect>
 #include <QSize>
 #include <vector>
@@ -79,6 +80,13 @@ int TakeChangedTiles(QImage& known, const QImage& picture, int tileSize,
 // The same, leaving known as it is: the step becomes the tiles that differ.
 int CollectChangedTiles(const QImage& known, const QImage& picture, int tileSize,
                         const std::vector<bool>& candidates, bool allTiles, HistoryStep& step);
+
+// For a step that keeps only pixels after it (as the recovery copy's do): makes part's pixels
+// the step's pixels of every tile that part covers. Part is a piece
+// of a picture of the step's shape, whose top-left is at origin, reaching whole tiles (cut only
+// at the picture's edges). Tiles already in the step take the new pixels; tiles it covers only
+// in part are left out.
+void SetTilesAfter(HistoryStep& step, const QImage& part, QPoint origin);
 
 // Copies every candidate tile (every tile when allTiles) where picture differs from known
 // back from known into picture.

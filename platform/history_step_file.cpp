@@ -4,6 +4,7 @@
 #include <QtEndian>
 #include <cstring>
 
+#include "platform/device_write.h"
 #include "platform/picture_io.h"
 #include "platform/picture_messages.h"
 
@@ -161,11 +162,13 @@ QString WriteHistoryStep(const HistoryStep& step, const QString& path) {
   QFile::remove(path);
   QFile file(path);
   if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) return ReasonOpenForWrite(file);
-  bool written = file.write(out.Buffer()) == out.Buffer().size();
-  if (written && !step.whole)
-    written = file.write(step.before) == step.before.size() && file.write(tail) == tail.size() &&
-              file.write(step.after) == step.after.size();
-  written = written && file.write(kEnd, 4) == 4;
+  // Written in full or with the system's reason (a full disk takes part of a block silently).
+  const auto put = [&file](const QByteArray& bytes) {
+    return WriteFully(file, bytes.constData(), bytes.size());
+  };
+  bool written = put(out.Buffer());
+  if (written && !step.whole) written = put(step.before) && put(tail) && put(step.after);
+  written = written && WriteFully(file, kEnd, 4);
   QString reason;
   if (!written || !file.flush()) reason = ReasonWriteFailed(file);
   file.close();

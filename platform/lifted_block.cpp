@@ -7,13 +7,13 @@
 namespace scoreink {
 
 QString LiftedBlock::Keep(const QImage& block, const QString& blockFile) {
-  inMemory_ = QImage();
+  kept_ = block;
   const WriteResult written = SaveBmp(block, blockFile);
-  if (written.ok()) {
+  inFile_ = written.ok();
+  if (inFile_) {
     told_ = false;
     return QString();
   }
-  inMemory_ = block;
   if (told_) return QString();
   told_ = true;
   return QStringLiteral("作業フォルダに書き込めないので、持ち上げた部分はメモリに置いておく\n") +
@@ -21,9 +21,9 @@ QString LiftedBlock::Keep(const QImage& block, const QString& blockFile) {
 }
 
 QImage LiftedBlock::Take(const QString& blockFile) {
-  QImage block = std::move(inMemory_);
-  inMemory_ = QImage();
-  if (block.isNull()) block = LoadBmp(blockFile).image;
+  QImage block = std::exchange(kept_, QImage());
+  if (inFile_) block = LoadBmp(blockFile).image;
+  inFile_ = false;
   QFile::remove(blockFile);
   return block;
 }

@@ -15,9 +15,12 @@ class LiftedBlock {
   QString Keep(const QImage& block, const QString& blockFile);
   // The block kept, and its file removed; null when there is none or its file cannot be read.
   QImage Take(const QString& blockFile);
+  // The block as it was kept, while it floats (for the recovery copy); null when there is none.
+  const QImage& Peek() const { return kept_; }
 
  private:
-  QImage inMemory_;
+  QImage kept_;
+  bool inFile_ = false;  // the block file holds it, and Take reads it from there
   bool told_ = false;
 };
 

@@ -34,8 +34,11 @@ struct WorkPlaces {
   // Where the symbols and the remembered folder are read from, the one that wins first.
   QStringList SymbolFolders() const { return ReadOrder("OpPIX"); }
   QStringList PixDirFiles() const { return ReadOrder("PixDir.txt"); }
-  // The recovery copy of a score with unsaved edits, kept until the program closes normally.
-  QString RecoveryFolder() const { return dataFolder + "Recovery"; }  // no trailing "/"
+  // The recovery copy of a score with unsaved edits, kept until the program closes normally:
+  // in the data folder, or in this install's per-user folder when the data folder's cannot be
+  // written (no trailing "/"; the first one preferred).
+  QString RecoveryFolder() const { return dataFolder + "Recovery"; }
+  QStringList RecoveryFolders() const;
   // Where the file dialogs open when nothing is remembered: the executable's folder without
   // its trailing "/" (the user's home folder when the executable's folder is read-only).
   QString DefaultPictureFolder() const;

@@ -72,6 +72,12 @@ QStringList WorkPlaces::ReadOrder(const QString& name) const {
   return order;
 }
 
+QStringList WorkPlaces::RecoveryFolders() const {
+  QStringList folders{RecoveryFolder()};
+  if (userFolder != dataFolder && !userFolder.isEmpty()) folders.append(userFolder + "Recovery");
+  return folders;
+}
+
 WorkPlaces ResolveWorkPlaces(const QString& exeFolderWithSlash) {
   WorkPlaces places;
   places.exeFolder = WithSlash(exeFolderWithSlash);

@@ -63,6 +63,7 @@ bool TForm1::HasUnsavedEdits() const {
 
 void TForm1::CarryUnsavedEdits(bool carried) {
   carriedEdits_ = carried;
+  UpdateRecoverySession();
 }
 
 int TForm1::AskSaveChanges() {
@@ -75,15 +76,15 @@ int TForm1::AskSaveChanges() {
 bool TForm1::SaveScore(bool askName) {
   QString name = CurrentScoreFile;
   if (askName) {
-    name =
-        ChooseSaveName(CurrentScoreFile, WorkFolder,
-                       [this](const QString& initial) {
-                         return RunSaveDialog(this, initial, QString::fromLatin1(kScoreFileFilter),
-                                              PictureFolder, WorkFolder);
-                       },
-                       AppMessageBox,
-                       {CurrentWorkPlaces.BlockFile(), CurrentWorkPlaces.SymbolFolder(), WorkFolder,
-                        CurrentWorkPlaces.RecoveryFolder()});
+    name = ChooseSaveName(
+        CurrentScoreFile, WorkFolder,
+        [this](const QString& initial) {
+          return RunSaveDialog(this, initial, QString::fromLatin1(kScoreFileFilter), PictureFolder,
+                               WorkFolder);
+        },
+        AppMessageBox,
+        QStringList{CurrentWorkPlaces.BlockFile(), CurrentWorkPlaces.SymbolFolder(), WorkFolder} +
+            CurrentWorkPlaces.RecoveryFolders());
   }
   if (name.isEmpty()) return false;
 

@@ -1,10 +1,13 @@
-// The recovery copy of the score: offered back at the start after a session that ended without
-// closing, kept up to date while the score is edited, and removed when the window closes.
+// The recovery copy of the score, as the score window sees it: a copy left by a session that
+// ended without closing is offered back at the start; then the edit history keeps the copy of
+// what the window shows, and the window tells it whose score that is.
 #include <QLabel>
-#include <QTimer>
 
 #include "dialogs/core/template_score.h"
+#include "editing/surface_rules.h"
+#include "editing/tool_modes.h"
 #include "platform/edit_history.h"
+#include "platform/lifted_block.h"
 #include "platform/recovery_log.h"
 #include "platform/ui/control_values.h"
 #include "platform/ui/image_control.h"
@@ -14,30 +17,23 @@
 
 namespace scoreink {
 
-namespace {
-
-// How often the edits of the gesture under way are written down: at most this much is lost.
-constexpr int kCheckpointMs = 1000;
-
-}  // namespace
-
 void TForm1::StartRecovery() {
-  const QString folder = CurrentWorkPlaces.RecoveryFolder();
-  // The lock is ours: a log left in the folder belongs to a session that ended without closing.
-  if (const auto left = RecoveryLog::Read(folder)) {
+  const QStringList folders = CurrentWorkPlaces.RecoveryFolders();
+  // The lock is ours: a copy left in the folders belongs to a session that ended without
+  // closing. Taken back, it stays until the new copy is whole.
+  bool taken = false;
+  if (const auto left = RecoveryLog::ReadNewest(folders)) {
     const int answer =
         AppMessageBox(QStringLiteral("前回、保存しないまま終わった楽譜がある。それを開く?"),
                       QStringLiteral("前回の続き"), MsgButtons::YesNo);
-    if (answer == kIdYes) ShowRecoveredScore(*left);
+    if (answer == kIdYes) {
+      ShowRecoveredScore(*left);
+      taken = true;
+    }
   }
-  recovery_ = std::make_unique<RecoveryLog>(folder);
-  recovery_->Clear();
-  SharedHistory().SetRecoveryLog(recovery_.get());
   SharedHistory().Adopt(Surface());
   UpdateRecoverySession();
-  checkpoints_ = new QTimer(this);
-  connect(checkpoints_, &QTimer::timeout, this, &TForm1::KeepRecoveryCopy);
-  checkpoints_->start(kCheckpointMs);
+  SharedHistory().StartRecovery(folders, *this, taken);
 }
 
 void TForm1::ShowRecoveredScore(const RecoveryLog::Found& found) {
@@ -50,35 +46,40 @@ void TForm1::ShowRecoveredScore(const RecoveryLog::Found& found) {
   CarryUnsavedEdits(true);
 }
 
-void TForm1::KeepRecoveryCopy() {
-  // While a dialog shows its previews or the symbol editor draws, the score is not edited.
-  if (!recovery_ || scoreLocks_ != 0) return;
-  SharedHistory().Checkpoint(Surface());
-  UpdateRecoverySession();
-}
-
 void TForm1::UpdateRecoverySession() {
-  if (recovery_) recovery_->SetSession(CurrentScoreFile, HasUnsavedEdits());
+  SharedHistory().ShowsScore(CurrentScoreFile, carriedEdits_);
 }
 
-void TForm1::PauseRecovery(bool paused) {
-  if (!recovery_) return;
-  if (paused) {
-    SharedHistory().Checkpoint(Surface());
-    UpdateRecoverySession();
-    SharedHistory().SetRecoveryLog(nullptr);
-  } else {
-    SharedHistory().SetRecoveryLog(recovery_.get());
-    SharedHistory().Adopt(Surface());
-  }
+const QImage* TForm1::EditedPicture() const {
+  // While the score file dialog is open the view may show a preview in the score's place.
+  if (scoreLocks_ & static_cast<unsigned>(ScoreLock::FileDialog)) return nullptr;
+  return &Image1->Picture();
 }
 
-void TForm1::StopRecovery() {
-  if (!recovery_) return;
-  if (checkpoints_) checkpoints_->stop();
-  SharedHistory().SetRecoveryLog(nullptr);
-  recovery_->Clear();
-  recovery_.reset();
+QImage TForm1::FloatingInk() const {
+  if (Image2->isHidden() || !Image2->HasPicture()) return QImage();
+  // The overlay shows a lifted block framed; the clean block is what the drop stamps.
+  return LiftsRegion(ToolMode) ? SharedLiftedBlock().Peek() : Image2->Picture();
+}
+
+QPoint TForm1::FloatingTopLeft() const {
+  // A block dropped without being dragged lands on its own place: below 100 percent the
+  // overlay's place is rounded down to whole control pixels, and mapping it back would shift
+  // the block by up to a few pixels.
+  if (LiftsRegion(ToolMode) && Image2->pos() == blockOverlayAtLift_)
+    return NormalizeRect(StartPt.x(), StartPt.y(), EndPt.x(), EndPt.y()).topLeft();
+  return ToBitmapPoint(Image2->pos() - Image1->pos(), Image1->size(), Image1->Picture().size());
+}
+
+QRect TForm1::FloatingRect() const {
+  const QImage ink = FloatingInk();
+  return ink.isNull() ? QRect() : QRect(FloatingTopLeft(), ink.size());
+}
+
+void TForm1::StampFloating(QImage& part, QPoint origin) const {
+  const QImage ink = FloatingInk();
+  if (!ink.isNull())
+    StampBlack(ink, part, ink.rect(), QRect(FloatingTopLeft() - origin, ink.size()));
 }
 
 }  // namespace scoreink

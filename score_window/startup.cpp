@@ -8,6 +8,7 @@
 #include "platform/executable_folder.h"
 #include "platform/rewrite_keeper.h"
 #include "platform/ui/device_facts_reader.h"
+#include "platform/ui/history_messages.h"
 #include "platform/ui/image_control.h"
 #include "platform/ui/message_box.h"
 #include "platform/work_files.h"
@@ -123,8 +124,10 @@ bool TForm1::FormCreate() {
   ToolMode = ScoreTool::FreeDraw;
   LineKind = LineVariant::Free;
 
-  // The score a crash left unsaved, if the user wants it back; then its recovery copy.
+  // The score a crash left unsaved, if the user wants it back; then its recovery copy, and
+  // what cannot be written told after the input that met it.
   StartRecovery();
+  KeepTellingWorkTrouble(*this);
 
   Edit0->setFocus(Qt::OtherFocusReason);
   return true;
@@ -133,7 +136,7 @@ bool TForm1::FormCreate() {
 void TForm1::FormClose(QObject*) {
   if (!started_ || closed_) return;
   closed_ = true;
-  StopRecovery();
+  SharedHistory().StopRecovery();
   SharedHistory().ResetHistory(false);
   if (lock_) lock_->Unlock();
   lock_.reset();

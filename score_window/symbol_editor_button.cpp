@@ -29,12 +29,12 @@ void TForm1::Btn12Click(QObject*) {
     symbolEditor_ = nullptr;
     LockScore(ScoreLock::SymbolEditor, false);
     // The editor's drawing was the history's picture; the score is again, from now on.
-    PauseRecovery(false);
+    SharedHistory().PauseRecovery(false);
   });
   // The editor empties the history the score's edits are counted in: they are carried over,
   // and the recovery copy keeps the score as it is until the editor is left.
   CarryUnsavedEdits(HasUnsavedEdits());
-  PauseRecovery(true);
+  SharedHistory().PauseRecovery(true);
   editor->FormCreate();
   editor->show();
 }

@@ -13,6 +13,7 @@
 #include <QRadioButton>
 #include <QScrollArea>
 
+#include "platform/edit_history.h"
 #include "platform/ui/form_builder.h"
 #include "platform/ui/image_control.h"
 #include "platform/work_folder_lock.h"
@@ -150,6 +151,8 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
       case QEvent::ShowToParent:
       case QEvent::HideToParent:
         FitScrollContent();
+        // What floats, and where, is part of what the recovery copy keeps.
+        if (watched == Image2) SharedHistory().ShownScoreChanged();
         break;
       default:
         break;

@@ -23,6 +23,7 @@
 #include "platform/canvas.h"
 #include "platform/palette.h"
 #include "platform/recovery_log.h"
+#include "platform/shown_score.h"
 #include "platform/ui/form_builder.h"
 
 class QButtonGroup;
@@ -43,7 +44,7 @@ class TForm2;
 class TForm3;
 class WorkFolderLock;
 
-class TForm1 : public QWidget, public ScoreHost {
+class TForm1 : public QWidget, public ScoreHost, public ShownScore {
   Q_OBJECT
 
  public:
@@ -151,18 +152,18 @@ class TForm1 : public QWidget, public ScoreHost {
   // and move, the key signature), and says whether the score is one.
   void ShowTemplateTools(bool isTemplate);
 
-  // The recovery copy of the score (kept in the work places' "Recovery" folder while the
-  // program runs, offered back at the next start after a crash).
-  // At start-up: offers a copy left by a session that ended without closing, then starts
-  // keeping the score's.
+  // The recovery copy of the score, which the edit history keeps (in the work places'
+  // "Recovery" folder while the program runs, offered back at the next start after a crash).
+  // At start-up: offers a copy left by a session that ended without closing, then has the
+  // history keep the score's.
   void StartRecovery();
-  // Every second: the changes of the gesture under way, and whose score it is.
-  void KeepRecoveryCopy();
+  // Tells the history whose score is shown and whether it carries unsaved edits.
   void UpdateRecoverySession();
-  // While the symbol editor records its drawing into the history, the copy waits.
-  void PauseRecovery(bool paused);
-  // A normal close leaves nothing to recover.
-  void StopRecovery();
+  // What the recovery copy keeps of what the user sees (see ShownScore): the score, and what
+  // floats stamped where it floats.
+  const QImage* EditedPicture() const override;
+  QRect FloatingRect() const override;
+  void StampFloating(QImage& part, QPoint origin) const override;
   // Saves the score, asking for a name when askName; true when a file was written.
   bool SaveScore(bool askName);
   // The question and the save-before rule of the close command, for any way of closing the
@@ -247,6 +248,10 @@ class TForm1 : public QWidget, public ScoreHost {
   // Shows or hides the key-signature chooser with its labels.
   void ShowKeySignatureControls(bool show);
   void ShowRecoveredScore(const RecoveryLog::Found& found);
+  // Where what floats lands in the score (surface pixels) when it is stamped now.
+  QPoint FloatingTopLeft() const;
+  // What floats, as it will be stamped: the clean block or the symbol; null when nothing.
+  QImage FloatingInk() const;
   // The selected symbol as it floats: fitted to the staves while "CheckBox1" is on.
   QImage FloatingSymbol() const;
   // The overlay's top with a fitted note head moved onto the nearest line or space.
@@ -328,8 +333,6 @@ class TForm1 : public QWidget, public ScoreHost {
   bool formPressed_ = false;
   unsigned scoreLocks_ = 0;
   bool carriedEdits_ = false;
-  std::unique_ptr<RecoveryLog> recovery_;
-  QTimer* checkpoints_ = nullptr;
   // The press of the current gesture stamped a lifted block and so recorded no snapshot; a
   // block lifted at its release records its own.
   bool blockStampedAtPress_ = false;

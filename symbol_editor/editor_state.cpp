@@ -8,6 +8,7 @@
 #include "platform/pixel_format.h"
 #include "platform/program_values.h"
 #include "platform/ui/control_values.h"
+#include "platform/ui/history_messages.h"
 #include "platform/ui/image_control.h"
 #include "symbol_editor/core/symbol_bounds.h"
 #include "symbol_editor/tform3.h"
@@ -16,7 +17,9 @@ namespace scoreink {
 
 void TForm3::FormCreate() {
   // The editor's undo chain starts with its own first change; the score window's is gone.
+  // What cannot be written of it is told after the input that met it.
   SharedHistory().ResetHistory(true);
+  KeepTellingWorkTrouble(*this);
 
   setGeometry(0, 0, WorkAreaWidth, WorkAreaHeight);
   ScrollBox1->resize(WorkAreaWidth - 330, WorkAreaHeight - 60);

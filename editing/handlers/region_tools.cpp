@@ -66,9 +66,9 @@ void TForm1::TakeBackRubberBand() {
 
 bool TForm1::DropBlock() {
   if (Image2->isHidden()) return false;
+  const QImage block = SharedLiftedBlock().Take(CurrentWorkPlaces.BlockFile());
   Image2->hide();
   Image2->ClearPicture();
-  const QImage block = SharedLiftedBlock().Take(CurrentWorkPlaces.BlockFile());
   const QRect spanned = NormalizeRect(StartPt.x(), StartPt.y(), EndPt.x(), EndPt.y());
   if (block.isNull() || block.size() != spanned.size()) {
     // The block is lost, but the snapshot of its lift still holds the picture before it: the
@@ -76,16 +76,10 @@ bool TForm1::DropBlock() {
     TellAccident();
     return false;
   }
+  // Stamped like a floating symbol: its black pixels where the overlay is (its own place when
+  // it was not dragged), clipped to the score, which stays at 8 bits.
   const SurfaceEdit edit(*Image1);
-  // Stamped like a floating symbol: its black pixels at the overlay's place, clipped to the
-  // score, which stays at 8 bits.
-  if (Image2->pos() == blockOverlayAtLift_) {
-    // Not dragged: below 100 percent the overlay's place is rounded down to whole control
-    // pixels, and mapping it back would shift the block by up to a few pixels.
-    edit.Show(StampSymbolAt(Surface(), block, spanned.topLeft()));
-    return true;
-  }
-  edit.Show(StampSymbol(Surface(), block, Image2->pos() - Image1->pos(), Image1->size()));
+  edit.Show(StampSymbolAt(Surface(), block, FloatingTopLeft()));
   return true;
 }
 

@@ -110,8 +110,7 @@ bool TForm1::CommitPending() {
 void TForm1::DropSymbol() {
   if (Image2->isHidden() || !Image2->HasPicture()) return;
   const SurfaceEdit edit(*Image1);
-  const QRect stamped =
-      StampSymbol(Surface(), Image2->Picture(), Image2->pos() - Image1->pos(), Image1->size());
+  const QRect stamped = StampSymbolAt(Surface(), Image2->Picture(), FloatingTopLeft());
   Image2->hide();
   Image2->ClearPicture();
   edit.Show(stamped);

@@ -69,6 +69,7 @@ void FormDriver::Release(const QString& name, const QPoint& pos, Qt::MouseButton
   if (!control) return;
   held_ &= ~Qt::MouseButtons(button);
   SendMouse(control, QEvent::MouseButtonRelease, pos, button, held_);
+  FinishInput();
 }
 
 void FormDriver::Drag(const QString& name, const QPoint& from, const QPoint& to, int steps,

@@ -30,6 +30,11 @@ void ClickWidget(QWidget* control, Qt::MouseButton button) {
 
 void ClickWidgetAt(QWidget* control, const QPoint& pos, Qt::MouseButton button) {
   QTest::mouseClick(control, button, Qt::NoModifier, pos);
+  FinishInput();
+}
+
+void FinishInput() {
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
 }
 
 void DoubleClickWidgetAt(QWidget* control, const QPoint& pos) {

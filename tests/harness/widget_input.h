@@ -16,6 +16,9 @@ QPoint NaturalClickPoint(const QWidget* control);
 
 // A left (or other) click at the natural point, or at pos in the control's coordinates.
 void ClickWidget(QWidget* control, Qt::MouseButton button = Qt::LeftButton);
+// What the program does once an input has been handled (a notice it waited with until the
+// button was let go) runs before the next input, as in the event loop.
+void FinishInput();
 void ClickWidgetAt(QWidget* control, const QPoint& pos, Qt::MouseButton button = Qt::LeftButton);
 void DoubleClickWidgetAt(QWidget* control, const QPoint& pos);
 
