@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <cstdlib>
 
 namespace scoreink {
 
@@ -91,6 +92,39 @@ PathKind KindOfPath(const QString& path) {
   return S_ISREG(info.st_mode) ? PathKind::RegularFile : PathKind::Other;
 }
 
+namespace {
+
+// The path with every link in its folders resolved, as the system resolves it; empty when
+// the path does not exist.
+QString RealPath(const QString& path) {
+  char* real = ::realpath(NativePath(path).constData(), nullptr);
+  if (!real) return QString();
+  const QString resolved = PathFromNative(QByteArray(real));
+  ::free(real);
+  return resolved;
+}
+
+// Where a link's target points, read as the system reads it: relative to the link's folder,
+// and ".." going up from where a folder of the target really is, not from how it is spelt.
+// The last name stays unresolved (it may not exist, and may be a link itself).
+QString TargetOnDisk(const QString& link, const QString& target) {
+  const QString joined = QDir::isAbsolutePath(target)
+                             ? target
+                             : QFileInfo(link).absolutePath() + QLatin1Char('/') + target;
+  const qsizetype slash = joined.lastIndexOf(QLatin1Char('/'));
+  const QString name = joined.mid(slash + 1);
+  if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String("..")) {
+    const QString real = RealPath(joined);
+    return real.isEmpty() ? QDir::cleanPath(joined) : real;
+  }
+  const QString folder = slash > 0 ? joined.left(slash) : QStringLiteral("/");
+  QString real = RealPath(folder);
+  if (real.isEmpty()) real = QDir::cleanPath(folder);
+  return real.endsWith(QLatin1Char('/')) ? real + name : real + QLatin1Char('/') + name;
+}
+
+}  // namespace
+
 QString FollowLinks(const QString& path) {
   QString current = path;
   // As many links as the system itself follows before it gives up on a loop.
@@ -102,10 +136,7 @@ QString FollowLinks(const QString& path) {
     const ssize_t got = ::readlink(native.constData(), target.data(), size_t(target.size()));
     if (got <= 0 || got >= target.size()) return current;
     target.truncate(got);
-    const QString next = PathFromNative(target);
-    current = QDir::isAbsolutePath(next)
-                  ? QDir::cleanPath(next)
-                  : QDir::cleanPath(QFileInfo(current).absolutePath() + QLatin1Char('/') + next);
+    current = TargetOnDisk(current, PathFromNative(target));
   }
   return current;
 }

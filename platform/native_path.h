@@ -20,8 +20,9 @@ QString DisplayedPath(const QString& path);
 enum class PathKind { Missing, Folder, RegularFile, Other };
 PathKind KindOfPath(const QString& path);
 
-// The path that a write to path lands on: symbolic links followed (the last one may point to a
-// file that does not exist yet), path itself when it is no link.
+// The path that a write to path lands on: symbolic links followed as the system follows them
+// (through a chain, and ".." in a link's target going up from the folder it really names), the
+// last one possibly pointing to a file that does not exist yet; path itself when it is no link.
 QString FollowLinks(const QString& path);
 
 }  // namespace scoreink

@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <algorithm>
 
+#include "platform/native_path.h"
+
 namespace scoreink {
 
 QString FolderOf(const QString& path) {
@@ -43,10 +45,12 @@ bool IsPlainFileStem(const QString& stem) {
 namespace {
 
 // Whether path is one of ownPaths or lies inside one of them, compared after resolving "..",
-// "." and symbolic links so that no spelling of the path slips through.
+// "." and symbolic links so that no spelling of the path slips through. A link is judged by
+// where a write through it lands, also when that file does not exist yet (the block file is
+// there only while a block floats) and through a chain of links.
 bool IsOwnPath(const QString& path, const QStringList& ownPaths) {
   const auto canonical = [](const QString& p) {
-    const QFileInfo info(p);
+    const QFileInfo info(FollowLinks(p));
     if (info.exists()) return info.canonicalFilePath();
     const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
     if (folder.isEmpty()) return QDir::cleanPath(info.absoluteFilePath());

@@ -146,21 +146,37 @@ TEST(ChooseSaveName, AsksBeforeReplacingAnExistingFile) {
 
 // A save under one of the program's own files would be deleted by the next reset (the block
 // file) or would overwrite a custom symbol with a page: refused, however the path is spelled.
+// A link is judged by where a write through it lands, whether that file is there or not yet
+// (the block file exists only while a block floats), through a chain and a link's "..".
 TEST(ChooseSaveName, RefusesThePlacesOfTheProgramsOwnFiles) {
-  QTemporaryDir exe;
+  QTemporaryDir exe, links;
   ASSERT_TRUE(QDir(exe.path()).mkpath("OpPIX") && QDir(exe.path()).mkpath("TmpWork/sub"));
   const QString root = exe.path();
   const QStringList own = {root + "/CCTmp.bmp", root + "/OpPIX", root + "/TmpWork",
                            root + "/Recovery"};
   const Shown kOwnFile{"プログラムが自分で使うファイルなので、この名前はダメ",
                        "いろいろ事情があって", MsgButtons::Ok};
-  for (const QString& pick :
-       {root + "/CCTmp.BMP", root + "/OpPIX/3.bmp", root + "/OpPIX/../OpPIX/12.bmp",
-        root + "/TmpWork/sub/x.bmp", root + "/Recovery/base.bmp"}) {
-    SCOPED_TRACE(pick.toStdString());
-    ScriptedUser user({pick});
-    EXPECT_EQ(user.Choose("", root + "/TmpWork", own), "");
-    EXPECT_EQ(user.shown, std::vector<Shown>{kOwnFile});
+  QStringList picks = {root + "/CCTmp.BMP", root + "/OpPIX/3.bmp", root + "/OpPIX/../OpPIX/12.bmp",
+                       root + "/TmpWork/sub/x.bmp", root + "/Recovery/base.bmp"};
+  for (const auto& [name, target] : std::vector<std::pair<QString, QString>>{
+           {"block.bmp", root + "/CCTmp.bmp"},
+           {"chain.bmp", "block.bmp"},
+           {"symbols", root + "/OpPIX"},
+           {"up.bmp", "symbols/../CCTmp.bmp"},  // up from OpPIX, not from here
+           {"recovery.bmp", root + "/Recovery"},
+           {"slot.bmp", root + "/OpPIX/3.bmp"}}) {
+    ASSERT_TRUE(QFile::link(target, links.filePath(name)));
+    if (name.endsWith(".bmp")) picks << links.filePath(name);
+  }
+  for (const bool blockFloats : {false, true}) {
+    QFile block(root + "/CCTmp.bmp");
+    ASSERT_TRUE(!blockFloats || block.open(QIODevice::WriteOnly));
+    for (const QString& pick : picks) {
+      SCOPED_TRACE(pick.toStdString() + (blockFloats ? " (block file there)" : ""));
+      ScriptedUser user({pick});
+      EXPECT_EQ(user.Choose("", root + "/TmpWork", own), "");
+      EXPECT_EQ(user.shown, std::vector<Shown>{kOwnFile});
+    }
   }
   ScriptedUser beside({root + "/CCTmp2.bmp"});
   EXPECT_EQ(beside.Choose("", root + "/TmpWork", own), root + "/CCTmp2.bmp");
