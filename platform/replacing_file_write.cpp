@@ -65,6 +65,16 @@ void RemoveLeftSiblings(const QFileInfo& target) {
   }
 }
 
+// Reserves the disk space for size bytes of the file without changing the file: its size and
+// its bytes stay as they are. 0, or the error that refused the reservation; where the file
+// system cannot reserve past the end of a file, the file grows into the space instead (zeros
+// after the old bytes), also when that fails partway.
+int ReserveSpace(int fd, qint64 size) {
+  if (::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, size) == 0) return 0;
+  if (errno != EOPNOTSUPP && errno != ENOSYS) return errno;
+  return posix_fallocate(fd, 0, size);
+}
+
 // Writes, flushes and closes, checking each step.
 QString WriteAndClose(QFile& file, const std::function<QString(QIODevice&)>& write) {
   QString reason = write(file);
@@ -77,23 +87,30 @@ QString WriteAndClose(QFile& file, const std::function<QString(QIODevice&)>& wri
 }  // namespace
 
 QString OverwriteInPlace(const QString& path, const std::function<QString(QIODevice&)>& write) {
-  // The new bytes are made in memory first, and the space they need is reserved before the
-  // first old byte is overwritten: a full disk then leaves the old file as it was.
+  // The new bytes are made in memory first; then the old file is copied away, and only then
+  // is the space for the new bytes reserved and the first old byte overwritten. A refusal at
+  // any of these steps leaves the old file byte for byte as it was.
   QBuffer buffer;
   buffer.open(QIODevice::WriteOnly);
   if (QString reason = write(buffer); !reason.isEmpty()) return reason;
   const QByteArray& bytes = buffer.data();
   QFile file(path);
   if (!file.open(QIODevice::ReadWrite)) return ReasonOpenForWrite(file);
-  if (const int error = posix_fallocate(file.handle(), 0, qMax<qint64>(bytes.size(), 1))) {
-    const QString detail = QString::fromLocal8Bit(std::strerror(error));
-    return error == ENOSPC ? QStringLiteral("ディスクの空きが足りない (%1)").arg(detail)
-                           : QStringLiteral("書き込みに失敗した (%1)").arg(detail);
-  }
   // Until the new bytes are whole and on disk, a copy of the old file waits elsewhere.
   KeptOriginal original;
   if (!original.Keep(path, bytes))
     return QStringLiteral("元のファイルの控えを作れないので、上書きしなかった");
+  const qint64 oldSize = file.size();
+  if (const int error = ReserveSpace(file.handle(), qMax<qint64>(bytes.size(), 1))) {
+    // A file that grew into the space is cut back to its old bytes, else put back from the copy.
+    if (file.size() == oldSize || file.resize(oldSize))
+      original.Drop();
+    else
+      original.PutBack();
+    const QString detail = QString::fromLocal8Bit(std::strerror(error));
+    return error == ENOSPC ? QStringLiteral("ディスクの空きが足りない (%1)").arg(detail)
+                           : QStringLiteral("書き込みに失敗した (%1)").arg(detail);
+  }
   QString reason;
   if (!WriteFully(file, bytes.constData(), bytes.size()) || !file.flush() ||
       !file.resize(bytes.size()) || ::fsync(file.handle()) != 0)

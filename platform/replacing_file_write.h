@@ -17,7 +17,9 @@ namespace scoreink {
 QString WriteReplacingFile(const QString& path, const std::function<QString(QIODevice&)>& write);
 
 // Rewrites an existing file in place, for a folder that refuses new files: the new bytes are
-// made in memory and their space reserved first, so a full disk leaves the old file whole.
+// made in memory, a copy of the old file is kept (RewriteKeepFolder) and the space for the new
+// bytes reserved before the old file is touched, so a refusal (no room for the copy, a full
+// disk) leaves the old file byte for byte as it was, and a rewrite cut off midway is put back.
 QString OverwriteInPlace(const QString& path, const std::function<QString(QIODevice&)>& write);
 
 }  // namespace scoreink

@@ -96,7 +96,11 @@ bool KeptOriginal::Keep(const QString& target, const QByteArray& newBytes) {
   note_ = folder + QLatin1Char('/') + id + QStringLiteral(".note");
   // The copy first, then the note that makes it count: a note never points at half a copy.
   const Note note{QFileInfo(target).absoluteFilePath(), newBytes.size(), Fingerprint(newBytes)};
-  if (WriteDurably(copy_, old.readAll()) && WriteDurably(note_, NoteText(note))) return true;
+  // A copy that is not the whole old file could only put back less than was there.
+  const QByteArray oldBytes = old.readAll();
+  if (oldBytes.size() == old.size() && WriteDurably(copy_, oldBytes) &&
+      WriteDurably(note_, NoteText(note)))
+    return true;
   Drop();
   return false;
 }

@@ -13,6 +13,7 @@
 #include "picture_test_support.h"
 #include "platform/picture_io.h"
 #include "platform/replacing_file_write.h"
+#include "platform/rewrite_keeper.h"
 
 namespace scoreink {
 namespace {
@@ -89,6 +90,30 @@ TEST(PictureSave, InPlaceRewriteOnAFullDiskKeepsTheOldFile) {
   ASSERT_TRUE(reread.ok()) << reread.error.toStdString();
   EXPECT_EQ(reread.image.size(), QSize(4, 4));
   EXPECT_LT(QFileInfo(path).size(), before.size());
+}
+
+// The copy of the old file is made before the old file is touched: when the user's own disk
+// is too full for it, the rewrite is refused and the old file is exactly what it was, not
+// grown by the room reserved for the new bytes.
+TEST(PictureSave, InPlaceRewriteRefusedForWantOfACopyLeavesTheOldFileAsItWas) {
+  test::ScratchMount userDisk(QStringLiteral("size=64k"));
+  if (!userDisk.mounted()) GTEST_SKIP() << "mounting a small tmpfs is not permitted here";
+  ASSERT_TRUE(QDir(userDisk.path()).mkdir("Rewrites"));
+  QFile filler(userDisk.path() + QStringLiteral("/filler"));
+  ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
+  filler.write(QByteArray(128 * 1024, 'x'));  // as much as fits
+  filler.close();
+  SetRewriteKeepFolder(userDisk.path() + QStringLiteral("/Rewrites"));
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("score.jpg"));
+  ASSERT_TRUE(SaveJpeg(test::Rgb888Sample(16, 16), path).ok());
+  const QByteArray before = test::FileBytes(path);
+  const QImage larger = Incompressible(120, 120);
+
+  EXPECT_EQ(OverwriteInPlace(path, [&](QIODevice& out) { return WriteJpeg(larger, out).error; }),
+            QStringLiteral("元のファイルの控えを作れないので、上書きしなかった"));
+  EXPECT_EQ(test::FileBytes(path), before);
+  SetRewriteKeepFolder(QString());
 }
 
 TEST(PictureSave, ReadOnlyFileSystemIsAnErrorAndKeepsTheOldFile) {
