@@ -1,7 +1,9 @@
 #include "dialogs/file_list_box.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QStyledItemDelegate>
 
 #include "platform/native_path.h"
@@ -30,7 +32,7 @@ FileListBox::FileListBox(QWidget* parent) : QListWidget(parent) {
   setUniformItemSizes(true);
   setItemDelegate(new FixedHeightDelegate(this));
   connect(this, &QListWidget::itemClicked, this, [this] {
-    lastChoice_ = secondClick_ ? FileChoice::SecondClick : FileChoice::Click;
+    lastChoice_ = secondClick_ || SoonAfterRemoval() ? FileChoice::SecondClick : FileChoice::Click;
     emit FileChosen();
   });
 }
@@ -65,7 +67,17 @@ QString FileListBox::SelectedFilePath() const {
 
 void FileListBox::RemoveSelected() {
   QListWidgetItem* item = currentItem();
-  if (item && item->isSelected()) delete takeItem(row(item));
+  if (!item || !item->isSelected()) return;
+  delete takeItem(row(item));
+  removedTime_ = mouseTime_;
+}
+
+bool FileListBox::SoonAfterRemoval() const {
+  // Measured on the window system's clock, as it tells a double click: the clicks of one
+  // multi-click may wait in the queue while a removal takes its time.
+  if (!removedTime_) return false;
+  const qint64 since = qint64(pressTime_) - qint64(*removedTime_);
+  return since >= 0 && since < QApplication::doubleClickInterval();
 }
 
 void FileListBox::SetColor(QRgb color) {
@@ -91,6 +103,21 @@ void FileListBox::keyPressEvent(QKeyEvent* event) {
 void FileListBox::mouseDoubleClickEvent(QMouseEvent* event) {
   secondClick_ = true;
   QListWidget::mouseDoubleClickEvent(event);
+}
+
+bool FileListBox::viewportEvent(QEvent* event) {
+  switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+      pressTime_ = mouseTime_ = static_cast<QMouseEvent*>(event)->timestamp();
+      break;
+    case QEvent::MouseButtonRelease:
+      mouseTime_ = static_cast<QMouseEvent*>(event)->timestamp();
+      break;
+    default:
+      break;
+  }
+  return QListWidget::viewportEvent(event);
 }
 
 void FileListBox::mouseReleaseEvent(QMouseEvent* event) {

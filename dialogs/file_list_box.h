@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QRgb>
 #include <functional>
+#include <optional>
 
 #include "dialogs/core/file_mask.h"
 #include "dialogs/core/folder_listing.h"
@@ -12,7 +13,8 @@
 
 namespace scoreink {
 
-// How the latest name was chosen: a single click, the second click of a double click (which
+// How the latest name was chosen: a single click, a further click of a multi-click (the second
+// click of a double click, or any click within the double-click time of a name's removal: it
 // may land on a name that has just slid under the pointer), or a keyboard move.
 enum class FileChoice { Click, SecondClick, Keyboard };
 
@@ -34,7 +36,8 @@ class FileListBox : public QListWidget, public FolderListTarget, public ClickSou
 
   // Full path of the selected file; empty when no name is selected.
   QString SelectedFilePath() const;
-  // Takes the selected name out of the list (the file itself is not touched).
+  // Takes the selected name out of the list (the file itself is not touched); the names below
+  // slide up.
   void RemoveSelected();
 
   // Background colour of the list (white in open mode, red in delete mode).
@@ -51,13 +54,21 @@ class FileListBox : public QListWidget, public FolderListTarget, public ClickSou
   void keyPressEvent(QKeyEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  bool viewportEvent(QEvent* event) override;
 
  private:
+  // The click under way began within the double-click time of a name's removal.
+  bool SoonAfterRemoval() const;
+
   QString mask_;
   FileMask fileMask_;
   QString directory_;
   FileChoice lastChoice_ = FileChoice::Click;
   bool secondClick_ = false;  // between a double click and its release
+  // Times of the window system's mouse events, in its milliseconds.
+  ulong pressTime_ = 0;               // of the latest press
+  ulong mouseTime_ = 0;               // of the latest press or release
+  std::optional<ulong> removedTime_;  // of the latest removal of a name
 };
 
 }  // namespace scoreink

@@ -38,8 +38,9 @@ void TForm2::FileListBox1Click(QObject*) {
     OpenPicked(path);
     return;
   }
-  // Only a single click of the user's deletes: a keyboard move or the second click of a double
-  // click would delete a file that merely came under the selection.
+  // Only a single click of the user's deletes: a keyboard move, or a further click of a double
+  // or triple click (any click within the double-click time of a deletion), would delete a file
+  // that merely came under the selection.
   if (FileListBox1->LastChoice() == FileChoice::Click) DeletePicked(path);
 }
 

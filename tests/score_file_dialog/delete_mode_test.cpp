@@ -2,6 +2,8 @@
 // nothing but a single click deletes; a file that cannot be deleted is reported and stays
 // listed.
 #include <gtest/gtest.h>
+#include <QApplication>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTest>
@@ -66,6 +68,42 @@ TEST(DeleteMode, OnlyASingleClickDeletesAndTheFileGoesToTheTrash) {
   EXPECT_EQ(dialog.Listed(), QStringList({"a.bmp", "d.bmp", "e.bmp"}))
       << "a double click deletes the clicked file only, not the one sliding under the pointer";
   EXPECT_TRUE(ui.Dialogs().Boxes().empty());
+}
+
+// A triple click, clicks 80 and 150 ms apart, as the window system gives it (the second press
+// also as a double click): the third click must not delete the name that slid up under the
+// pointer. A click after the double-click time deletes again.
+TEST(DeleteMode, ATripleClickDeletesOneFile) {
+  PictureFolderFixture scans;
+  for (const char* name : {"a.bmp", "b.bmp", "c.bmp", "d.bmp"}) scans.Add(name);
+  ScoreWindowHarness ui;
+  ScoreFileDialogDriver dialog(ui);
+  dialog.ChooseFolder(scans.Path());
+  dialog.Click("RadioButton1");
+  FileListBox* list = dialog.Dialog()->Control<FileListBox>("FileListBox1");
+  const QPoint b = list->visualItemRect(list->item(1)).center();
+  using E = QEvent;
+  const ulong later = 160 + QApplication::doubleClickInterval() + 20;
+  for (const auto& [type, at] :
+       std::vector<std::pair<E::Type, ulong>>{{E::MouseButtonPress, 0},
+                                              {E::MouseButtonRelease, 10},
+                                              {E::MouseButtonPress, 80},
+                                              {E::MouseButtonDblClick, 80},
+                                              {E::MouseButtonRelease, 90},
+                                              {E::MouseButtonPress, 150},
+                                              {E::MouseButtonRelease, 160},
+                                              {E::MouseButtonPress, later},
+                                              {E::MouseButtonRelease, later + 10}}) {
+    if (at == later) {
+      EXPECT_EQ(dialog.Listed(), QStringList({"a.bmp", "c.bmp", "d.bmp"}));
+    }
+    QMouseEvent event(type, b, list->viewport()->mapToGlobal(b), Qt::LeftButton,
+                      type == E::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
+                      Qt::NoModifier);
+    event.setTimestamp(1'000'000 + at);
+    QApplication::sendEvent(list->viewport(), &event);
+  }
+  EXPECT_EQ(dialog.Listed(), QStringList({"a.bmp", "d.bmp"}));
 }
 
 TEST(DeleteMode, BackInOpenModeAClickPreviewsAgain) {
