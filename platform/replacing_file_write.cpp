@@ -17,17 +17,23 @@
 #include "platform/native_path.h"
 #include "platform/picture_messages.h"
 #include "platform/rewrite_keeper.h"
+#include "platform/save_notes.h"
 
 namespace scoreink {
 
 namespace {
 
-// Opens a new hidden file beside path; the file system's default permissions apply.
-bool OpenSibling(const QFileInfo& target, QFile& file) {
+// Opens a new hidden file beside path; the file system's default permissions apply. The note
+// names each file before it is made, and never a file that was there already.
+bool OpenSibling(const QFileInfo& target, QFile& file, SaveNote& note) {
   for (int attempt = 0; attempt < 8; ++attempt) {
-    file.setFileName(
-        target.absolutePath() + QStringLiteral("/.") + target.fileName() +
-        QStringLiteral(".%1").arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
+    const QString name =
+        target.absolutePath() + QLatin1Char('/') +
+        TemporarySiblingName(target.fileName(), QRandomGenerator::global()->generate());
+    const QFileInfo taken(name);
+    if (taken.exists() || taken.isSymLink()) continue;
+    note.Name(name);
+    file.setFileName(name);
     if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) return true;
     if (file.error() != QFileDevice::OpenError || !QFileInfo(target.absolutePath()).isDir())
       return false;  // anything but a name clash will not go away by trying again
@@ -58,10 +64,7 @@ void RemoveLeftSiblings(const QFileInfo& target) {
   const QString prefix = QStringLiteral(".") + target.fileName() + QLatin1Char('.');
   for (const QString& name : folder.entryList({prefix + QStringLiteral("????????")},
                                               QDir::Files | QDir::Hidden | QDir::System)) {
-    const QString tail = name.mid(prefix.size());
-    bool hex = tail.size() == 8;
-    for (const QChar c : tail) hex = hex && QStringLiteral("0123456789abcdef").contains(c);
-    if (hex) folder.remove(name);
+    if (IsTemporarySiblingName(name, target.fileName())) folder.remove(name);
   }
 }
 
@@ -140,8 +143,10 @@ QString WriteReplacingFile(const QString& requested,
   // protection is the user's word that this file stays as it is.
   if (exists && WriteProtected(path, old)) return ReasonWriteProtected();
   RemoveLeftSiblings(target);
+  SaveNote note;  // ends, with the note, when the new file has been renamed or removed
   QFile temp;
-  if (!OpenSibling(target, temp)) {
+  if (!OpenSibling(target, temp, note)) {
+    note.End();
     if (exists) return OverwriteInPlace(path, write);
     return ReasonOpenForWrite(temp);
   }

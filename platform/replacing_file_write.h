@@ -13,7 +13,8 @@ namespace scoreink {
 // empty string on success, else the user-facing reason (no headline). A folder that refuses
 // new files while the target itself is writable gets the target rewritten in place. A file
 // replaced keeps its permissions (and, for the superuser, its owner); a write-protected file
-// is refused, also for the superuser; a symbolic link is written through to its file.
+// is refused, also for the superuser; a symbolic link is written through to its file. The new
+// file of a save cut off by a kill is removed at the next start (save_notes.h).
 QString WriteReplacingFile(const QString& path, const std::function<QString(QIODevice&)>& write);
 
 // Rewrites an existing file in place, for a folder that refuses new files: the new bytes are

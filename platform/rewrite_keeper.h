@@ -7,10 +7,14 @@
 #include <QString>
 #include <QStringList>
 
+// The notes of saves in progress share the folder, and start-up clears after both kinds of
+// cut-off writes: RestoreInterruptedRewrites and RemoveLeftoversOfInterruptedSaves.
+#include "platform/save_notes.h"
+
 namespace scoreink {
 
-// The folder the copies go to (the per-user data folder's "Rewrites"); set at start-up.
-// Empty: no copies are kept.
+// The folder the copies go to (the per-user data folder's "Rewrites"), and the notes of the
+// saves in progress (save_notes.h); set at start-up. Empty: no copies or notes are kept.
 void SetRewriteKeepFolder(const QString& folder);
 QString RewriteKeepFolder();
 

@@ -71,6 +71,7 @@ bool TForm1::FormCreate() {
   // A file whose rewrite in place was cut off by a crash gets its old bytes back.
   SetRewriteKeepFolder(UserDataFolder() + "Rewrites");
   TellRestoredRewrites(RestoreInterruptedRewrites());
+  RemoveLeftoversOfInterruptedSaves();
 
   // The desktop work area; the screen and printer facts also size the blank page.
   const DeviceFacts facts = ReadDeviceFacts();

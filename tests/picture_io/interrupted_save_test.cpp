@@ -1,14 +1,17 @@
 // Saves that were cut off: a file rewritten in place gets its old bytes back at the next start
-// unless the rewrite completed, and a new save of a file clears what killed saves of that same
-// file left beside it, and nothing else.
+// unless the rewrite completed, and the new files of killed saves are removed at the next start
+// or by a new save of that same file, and nothing else.
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <csignal>
 
 #include "platform/picture_io.h"
+#include "platform/replacing_file_write.h"
 #include "platform/rewrite_keeper.h"
+#include "platform/save_notes.h"
 
 namespace scoreink {
 namespace {
@@ -65,6 +68,40 @@ TEST(InterruptedSave, ANewSaveRemovesTheLeftoversOfThatFileOnly) {
     EXPECT_FALSE(QFile::exists(dir.filePath(name))) << name.toStdString();
   for (const QString& name : others)
     EXPECT_TRUE(QFile::exists(dir.filePath(name))) << name.toStdString();
+}
+
+// A save killed after it made its new file beside the score leaves that file; the next start
+// removes it, knowing its name from the save's own note, and nothing else: not a stranger's
+// file that looks the same, nor the new file of a save running meanwhile in another copy.
+TEST(InterruptedSave, TheNextStartRemovesTheLeftoversOfKilledSavesOnly) {
+  QTemporaryDir dir;
+  SetRewriteKeepFolder(dir.filePath("Rewrites"));
+  const QString target = dir.filePath("x.bmp");
+  ASSERT_TRUE(Write(target, "old"));
+  const auto killedWhileWriting = [](QIODevice& out) {
+    out.write("half a picture");
+    std::raise(SIGKILL);
+    return QString();
+  };
+  EXPECT_EXIT(WriteReplacingFile(target, killedWhileWriting), ::testing::KilledBySignal(SIGKILL),
+              "");
+  const QDir folder(dir.path());
+  const QStringList left = folder.entryList({".x.bmp.*"}, QDir::Files | QDir::Hidden);
+  ASSERT_EQ(left.size(), 1) << "the killed save left its new file";
+  const QStringList strangers = {".x.bmp.0123abcd", ".z.bmp.89abcdef"};
+  for (const QString& name : strangers) ASSERT_TRUE(Write(folder.filePath(name), "theirs"));
+
+  const QString saved = WriteReplacingFile(dir.filePath("y.bmp"), [](QIODevice& out) {
+    RemoveLeftoversOfInterruptedSaves();  // the next start, while this save runs
+    return out.write("new") == 3 ? QString() : QStringLiteral("short write");
+  });
+
+  EXPECT_EQ(saved, QString());
+  EXPECT_EQ(ReadAll(dir.filePath("y.bmp")), "new");
+  EXPECT_FALSE(folder.exists(left.first()));
+  for (const QString& name : strangers) EXPECT_TRUE(folder.exists(name)) << name.toStdString();
+  EXPECT_TRUE(QDir(dir.filePath("Rewrites")).isEmpty()) << "no note stays behind";
+  SetRewriteKeepFolder(QString());
 }
 
 }  // namespace
