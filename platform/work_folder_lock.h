@@ -12,8 +12,8 @@ class WorkFolderLock {
   // The lock file is dataFolderWithSlash + "TmpWork.lock".
   explicit WorkFolderLock(const QString& dataFolderWithSlash);
   ~WorkFolderLock();
-  // True when this process now holds the lock. A lock left by a process that no longer runs,
-  // or whose process id now belongs to another program, is taken over.
+  // True when this process now holds the lock. A lock that no process holds any more is taken
+  // over, whatever process now has the id written in it.
   bool TryLock();
   bool IsLocked() const;
   void Unlock();
@@ -24,7 +24,7 @@ class WorkFolderLock {
   QString Problem() const;
 
  private:
-  void DropLockOfAnotherProgram();
+  void DropStaleLock();
 
   QString path_;
   std::unique_ptr<QLockFile> lock_;

@@ -2,7 +2,9 @@
 #include "platform/work_folder_lock.h"
 
 #include <gtest/gtest.h>
+#include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QSysInfo>
 #include <QTemporaryDir>
@@ -64,6 +66,28 @@ TEST(WorkFolderLockTest, ALockWhoseProcessIdNowBelongsToAnotherProgramIsTakenOve
   EXPECT_TRUE(lock.TryLock());
   other.kill();
   other.waitForFinished();
+}
+
+// A lock left by a crash whose process id now belongs to another copy of the program, one
+// started from another folder that holds its own lock there (here: this very process). Nobody
+// holds this lock, so it is taken over.
+TEST(WorkFolderLockTest, ALockWhoseProcessIdNowBelongsToACopyOfAnotherFolderIsTakenOver) {
+  QTemporaryDir otherFolder, dir;
+  WorkFolderLock others(otherFolder.path() + "/");
+  ASSERT_TRUE(others.TryLock());
+  const QString data = dir.path() + "/";
+  QFile stale(data + "TmpWork.lock");
+  ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+  const QString ownName = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+  stale.write(QByteArray::number(QCoreApplication::applicationPid()) + "\n" + ownName.toUtf8() +
+              "\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+  stale.close();
+
+  WorkFolderLock lock(data);
+  EXPECT_TRUE(lock.TryLock());
+  EXPECT_TRUE(others.IsLocked());
+  WorkFolderLock third(data);
+  EXPECT_FALSE(third.TryLock()) << "the lock taken over is held";
 }
 
 TEST(WorkFolderLockTest, ALockThatCannotBeMadeIsNotTakenForAnotherCopy) {
