@@ -177,7 +177,11 @@ TEST(Press, AWorkFolderThatTakesNoStepsIsToldOnceAndTheStrokesStay) {
   ASSERT_TRUE(QDir(WorkFolder).removeRecursively());
   ASSERT_TRUE(ui.Folder().Write(WorkFolder.mid(ui.Folder().Path().size()), "not a folder"));
   ui.Dialogs().AnswerBox(kIdOk, "どうでもいいけど");
-  ui.DragOnScore({100, 100}, {200, 150});
+  ui.PressOnScore({100, 100});
+  ui.MoveOnScore({150, 120});
+  EXPECT_TRUE(ui.Dialogs().Boxes().empty()) << "nothing told while the button is held";
+  ui.MoveOnScore({200, 150});
+  ui.ReleaseOnScore({200, 150});
   ASSERT_EQ(ui.Dialogs().Boxes().size(), 1u);
   EXPECT_TRUE(ui.Dialogs().Boxes()[0].text.startsWith("作業フォルダに書き込めない"));
   const QImage stroke = ui.Score().copy();

@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <random>
 
+#include "harness/scratch_mount.h"
 #include "platform/palette.h"
 
 namespace scoreink {
@@ -174,6 +175,24 @@ TEST_F(EditHistoryTest, StepsSurviveAWorkFolderThatGoesAwayOrRefusesFiles) {
   for (int n = 0; n < 3; ++n) ASSERT_EQ(history_.Redo(picture), Step::Loaded);
   EXPECT_EQ(history_.Redo(picture), Step::NothingAfter);
   EXPECT_EQ(picture, newest);
+}
+
+// A disk that fills up is named as such, once, however the steps that meet it fail.
+TEST_F(EditHistoryTest, AFullDiskIsToldOnceWithItsReason) {
+  test::ScratchMount disk("size=64k");
+  if (!disk.mounted()) GTEST_SKIP() << "needs root to mount a small disk";
+  history_.SetPlaces(disk.path() + "/TmpWork", QString());
+  history_.ResetHistory(true);
+  QImage picture = Page(1000, 1000);
+  history_.Adopt(picture);
+  QStringList told;
+  for (int n = 0; n < 6; ++n) {
+    history_.Record(picture);
+    Paint(picture, QRect(0, 150 * n, 1000, 100 + 20 * n), 3 + n);  // steps of various sizes
+    if (const QString reason = history_.TakeTrouble(); !reason.isEmpty()) told << reason;
+  }
+  ASSERT_EQ(told.size(), 1) << told.join(" / ").toStdString();
+  EXPECT_TRUE(told[0].startsWith("ディスクの空きが足りない")) << told[0].toStdString();
 }
 
 // A step whose file is gone or cut off: undo still moves down and leaves the picture alone;
