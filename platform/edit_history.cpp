@@ -289,7 +289,7 @@ void EditHistory::DeleteFilesFrom(int n) {
     bool ok = false;
     const qint64 k = digits.toLongLong(&ok);
     // Only names the history itself builds: decimal, no sign, no leading zeros.
-    if (!ok || !IsAllDigits(digits) || QString::number(k) != digits) continue;
+    if (!ok || k < 0 || QString::number(k) != digits) continue;
     if (k >= n) folder.remove(name);
   }
 }

@@ -7,14 +7,12 @@
 #include <QImage>
 #include <QString>
 
+#include "platform/picture_limits.h"
+
 namespace scoreink {
 
 class PictureSink;
 class ReadWatch;
-
-// Largest picture the program agrees to decode, counted at 4 bytes a pixel.
-inline constexpr qint64 kMaxPictureBytes = qint64(1) << 30;  // 1 GiB
-bool PictureSizeAllowed(qint64 width, qint64 height);
 
 struct PictureResult {
   QImage image;   // null on failure

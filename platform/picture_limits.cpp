@@ -1,4 +1,4 @@
-#include "platform/picture_io.h"
+#include "platform/picture_limits.h"
 
 namespace scoreink {
 

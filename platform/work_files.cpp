@@ -5,8 +5,6 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-#include "platform/picture_io.h"
-
 namespace scoreink {
 
 namespace {
@@ -88,38 +86,6 @@ bool RememberPictureFolder(const QString& pixDirFile, const QString& folder) {
 
 QString SnapshotPath(const QString& folder, int n) {
   return folder + "/Tmp" + QString::number(n) + ".bmp";
-}
-
-bool SaveSnapshot(const QImage& picture, const QString& folder, int n) {
-  if (folder.isEmpty()) return false;
-  const QString path = SnapshotPath(folder, n);
-  if (SaveBmp(picture, path).ok()) return true;
-  // The work folder may have been removed by hand: bring it back (one level), then retry once.
-  if (!FolderExists(folder) && !QDir().mkdir(folder)) return false;
-  // A failed save leaves an earlier file of that number whole; after an undo the history
-  // may still step back onto it.
-  return SaveBmp(picture, path).ok();
-}
-
-bool IsAllDigits(const QString& text) {
-  if (text.isEmpty()) return false;
-  for (const QChar c : text) {
-    if (c < QLatin1Char('0') || c > QLatin1Char('9')) return false;
-  }
-  return true;
-}
-
-QString StepNumberText(const QString& text, bool up, int step, int minimum, int maximum) {
-  if (!IsAllDigits(text)) return QStringLiteral("0");
-  // Labels hold small numbers, but a text too long for an integer must not wrap around:
-  // it counts as larger than any maximum.
-  bool ok = false;
-  qint64 value = text.toLongLong(&ok);
-  if (!ok) value = qint64(1) << 62;
-  value += up ? qint64(step) : -qint64(step);
-  if (value < minimum) value = minimum;
-  if (value > maximum) value = maximum;
-  return QString::number(value);
 }
 
 }  // namespace scoreink

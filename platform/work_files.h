@@ -1,10 +1,9 @@
 #pragma once
 // What the program keeps beside its executable: the work folder "TmpWork" with the numbered
-// snapshots, the lifted-block file "CCTmp.bmp", the remembered picture folder "PixDir.txt"
-// and the custom symbol folder "OpPIX"; plus two text helpers for numbers shown in labels.
+// history steps, the lifted-block file "CCTmp.bmp", the remembered picture folder
+// "PixDir.txt", the custom symbol folder "OpPIX" and the recovery copy.
 //
 // Paths use "/"; folder texts ending in "/" say so in their name (...WithSlash).
-#include <QImage>
 #include <QString>
 #include <QStringList>
 
@@ -75,17 +74,5 @@ bool RememberPictureFolder(const QString& pixDirFile, const QString& folder);
 
 // folder + "/Tmp" + n + ".bmp", n in decimal without leading zeros.
 QString SnapshotPath(const QString& folder, int n);
-
-// Saves picture to snapshot n of folder in its own format. On failure: false when the folder
-// does not exist and cannot be created (one level); otherwise one more try, whose result is
-// returned.
-bool SaveSnapshot(const QImage& picture, const QString& folder, int n);
-
-// False for ""; true exactly when every character is "0".."9".
-bool IsAllDigits(const QString& text);
-
-// "0" unless IsAllDigits(text); else the value stepped up or down by step, raised to minimum,
-// then lowered to maximum, as decimal text.
-QString StepNumberText(const QString& text, bool up, int step, int minimum, int maximum);
 
 }  // namespace scoreink

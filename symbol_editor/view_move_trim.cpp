@@ -3,9 +3,9 @@
 #include <span>
 
 #include "platform/ui/busy_cursor.h"
+#include "platform/ui/control_values.h"
 #include "platform/ui/image_control.h"
 #include "platform/ui/sender_digits.h"
-#include "platform/work_files.h"
 #include "symbol_editor/core/move_base.h"
 #include "symbol_editor/core/trim_edge.h"
 #include "symbol_editor/tform3.h"

@@ -1,11 +1,13 @@
-// The shared work-file helpers: work folder reset, remembered picture folder, snapshots and
-// the number stepping of the tool panels.
+// The shared work-file helpers: work folder reset, remembered picture folder, and the work
+// folder as the history's steps meet it.
 #include "platform/work_files.h"
 
 #include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+
+#include "platform/edit_history.h"
 
 namespace scoreink {
 namespace {
@@ -104,55 +106,31 @@ TEST_F(WorkFilesTest, RememberPictureFolderWritesOneUtf8LineWithoutTerminator) {
   EXPECT_FALSE(RememberPictureFolder(Path("no/such/PixDir.txt"), folder));
 }
 
-TEST_F(WorkFilesTest, SaveSnapshotRecreatesAMissingWorkFolderOneLevel) {
-  const QString work = Path("TmpWork");
-  ASSERT_TRUE(SaveSnapshot(SmallPicture(), work, 3));
-  EXPECT_TRUE(QFileInfo(work + "/Tmp3.bmp").isFile());
+// A step written by the history: the work folder is made again when it is missing (one level
+// only, never its parents); a file in its place takes no step and stays as it was.
+bool WriteOneStep(const QString& workFolder) {
+  EditHistory history;
+  history.SetPlaces(workFolder, QString());
+  history.SetHistoryPos(1);
+  QImage picture = SmallPicture();
+  history.Adopt(picture);
+  history.Record(picture);
+  picture.setPixel(0, 0, qRgb(0, 0, 0));
+  history.Record(picture);
+  return history.TakeTrouble().isEmpty() && QFileInfo(history.SnapshotFile(1)).isFile();
+}
 
-  EXPECT_FALSE(SaveSnapshot(SmallPicture(), Path("a/b/TmpWork"), 1))
+TEST_F(WorkFilesTest, HistoryStepsRecreateAMissingWorkFolderOneLevel) {
+  EXPECT_TRUE(WriteOneStep(Path("TmpWork")));
+  EXPECT_FALSE(WriteOneStep(Path("a/b/TmpWork")))
       << "only the work folder itself is created, not its parents";
   EXPECT_FALSE(QFileInfo::exists(Path("a")));
 }
 
-TEST_F(WorkFilesTest, SaveSnapshotFailsWhenTheWorkFolderIsAFile) {
+TEST_F(WorkFilesTest, NoStepIsWrittenWhenTheWorkFolderIsAFile) {
   WriteAll(Path("TmpWork"), "not a folder");
-  EXPECT_FALSE(SaveSnapshot(SmallPicture(), Path("TmpWork"), 1));
+  EXPECT_FALSE(WriteOneStep(Path("TmpWork")));
   EXPECT_EQ(ReadAll(Path("TmpWork")), "not a folder");
-}
-
-TEST(IsAllDigitsTest, Table) {
-  const std::pair<const char*, bool> cases[] = {
-      {"", false},   {"007", true}, {"0", true},    {"2a", false},
-      {"-1", false}, {" 1", false}, {"1.5", false}, {"１", false} /* full-width digit */};
-  for (const auto& [text, expected] : cases) {
-    EXPECT_EQ(IsAllDigits(QString::fromUtf8(text)), expected) << text;
-  }
-}
-
-TEST(StepNumberTextTest, Table) {
-  struct Case {
-    const char* text;
-    bool up;
-    int step, minimum, maximum;
-    const char* expected;
-  };
-  const Case cases[] = {
-      {"", true, 1, 1, 10, "0"},
-      {"2a", true, 1, 1, 10, "0"},
-      {"3", true, 1, 1, 3, "3"},
-      {"1", false, 1, 1, 30, "1"},
-      {"2", true, 1, 1, 10, "3"},
-      {"2", false, 1, 1, 10, "1"},
-      {"700", true, 100, 100, 800, "800"},
-      {"800", true, 100, 100, 800, "800"},
-      {"007", true, 1, 1, 10, "8"},
-      {"5", true, 1, 8, 6, "6"} /* maximum wins */,
-      {"99999999999999999999999", true, 1, 1, 10, "10"} /* too long for an integer */,
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(StepNumberText(c.text, c.up, c.step, c.minimum, c.maximum), c.expected)
-        << c.text << (c.up ? " up" : " down");
-  }
 }
 
 }  // namespace

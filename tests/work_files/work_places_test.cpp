@@ -9,6 +9,7 @@
 
 #include "harness/scoped_data_home.h"
 #include "harness/scratch_mount.h"
+#include "platform/edit_history.h"
 #include "platform/executable_folder.h"
 #include "platform/work_files.h"
 
@@ -59,7 +60,16 @@ TEST(WorkPlacesTest, AReadOnlyExecutableFolderMovesTheWorkFilesToTheUserDataFold
   EXPECT_EQ(
       LoadPictureFolder(places.PixDirFiles(), places.PixDirFile(), places.DefaultPictureFolder()),
       QDir::homePath());
-  EXPECT_TRUE(SaveSnapshot(QImage(4, 4, QImage::Format_RGB888), places.WorkFolder(), 1));
+  EditHistory history;
+  history.SetPlaces(places.WorkFolder(), places.BlockFile());
+  history.ResetHistory(true);
+  QImage picture(4, 4, QImage::Format_RGB888);
+  picture.fill(Qt::white);
+  history.Adopt(picture);
+  history.Record(picture);
+  picture.setPixel(0, 0, qRgb(0, 0, 0));
+  history.Record(picture);
+  EXPECT_TRUE(QFileInfo(history.SnapshotFile(1)).isFile());
 }
 
 TEST(WorkPlacesTest, AFileNamedTmpWorkBesideTheProgramMovesTheWorkFilesToTheUserDataFolder) {
