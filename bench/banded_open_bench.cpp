@@ -27,8 +27,8 @@
 #include "dialogs/tform2.h"
 #include "dialogs/tform4.h"
 #include "harness/open_window.h"
-#include "platform/picture_io.h"
-#include "platform/pixel_format.h"
+#include "platform/picture_files/picture_io.h"
+#include "platform/raster/pixel_format.h"
 #include "platform/ui/image_control.h"
 #include "symbol_editor/tform3.h"
 

@@ -13,12 +13,12 @@
 #include <cstdio>
 #include <vector>
 
-#include "platform/device_write.h"
-#include "platform/executable_folder.h"
-#include "platform/palette.h"
-#include "platform/picture_buffer.h"
-#include "platform/picture_io.h"
-#include "platform/replacing_file_write.h"
+#include "platform/files/device_write.h"
+#include "platform/files/executable_folder.h"
+#include "platform/picture_files/picture_io.h"
+#include "platform/picture_files/replacing_file_write.h"
+#include "platform/raster/palette.h"
+#include "platform/raster/picture_buffer.h"
 
 extern char** environ;
 

@@ -10,8 +10,8 @@
 
 #include "bench/bench_support.h"
 #include "dialogs/core/black_white.h"
-#include "platform/palette.h"
-#include "platform/pixel_format.h"
+#include "platform/raster/palette.h"
+#include "platform/raster/pixel_format.h"
 
 namespace scoreink {
 namespace {

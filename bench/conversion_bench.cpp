@@ -8,8 +8,8 @@
 #include <cstring>
 #include <vector>
 
-#include "platform/pixel_format.h"
-#include "platform/raster_convert.h"
+#include "platform/raster/pixel_format.h"
+#include "platform/raster/raster_convert.h"
 
 namespace scoreink {
 namespace {

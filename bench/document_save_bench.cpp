@@ -10,9 +10,9 @@
 #include <memory>
 
 #include "bench/bench_support.h"
-#include "platform/edit_history.h"
-#include "platform/executable_folder.h"
-#include "platform/palette.h"
+#include "platform/files/executable_folder.h"
+#include "platform/history/edit_history.h"
+#include "platform/raster/palette.h"
 #include "platform/ui/device_facts_reader.h"
 #include "platform/ui/image_control.h"
 #include "platform/ui/message_box.h"

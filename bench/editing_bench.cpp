@@ -6,10 +6,10 @@
 #include <QImage>
 #include <QTemporaryDir>
 
+#include "editing/blank_page.h"
 #include "editing/surface_rules.h"
-#include "platform/blank_page.h"
-#include "platform/palette.h"
-#include "platform/pixel_format.h"
+#include "platform/raster/palette.h"
+#include "platform/raster/pixel_format.h"
 #include "resources/embedded_pictures.h"
 #include "score_window/core/score_file.h"
 

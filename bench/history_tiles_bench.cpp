@@ -12,9 +12,9 @@
 #include <cstring>
 
 #include "bench/bench_support.h"
-#include "platform/canvas.h"
-#include "platform/edit_history.h"
-#include "platform/palette.h"
+#include "platform/history/edit_history.h"
+#include "platform/raster/canvas.h"
+#include "platform/raster/palette.h"
 
 namespace scoreink {
 namespace {

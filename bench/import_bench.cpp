@@ -16,8 +16,8 @@
 #include "dialogs/file_list_box.h"
 #include "dialogs/folder_tree.h"
 #include "dialogs/tform4.h"
-#include "platform/palette.h"
-#include "platform/picture_io.h"
+#include "platform/picture_files/picture_io.h"
+#include "platform/raster/palette.h"
 #include "platform/ui/image_control.h"
 #include "symbol_editor/tform3.h"
 

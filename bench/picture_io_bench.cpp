@@ -15,8 +15,8 @@
 #include <map>
 
 #include "bench/bench_support.h"
-#include "platform/palette.h"
-#include "platform/picture_io.h"
+#include "platform/picture_files/picture_io.h"
+#include "platform/raster/palette.h"
 
 namespace scoreink {
 namespace {

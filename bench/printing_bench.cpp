@@ -17,7 +17,7 @@
 #include <cstdio>
 
 #include "bench/bench_support.h"
-#include "platform/blank_page.h"
+#include "editing/blank_page.h"
 #include "resources/embedded_pictures.h"
 #include "score_window/core/print_stretched.h"
 

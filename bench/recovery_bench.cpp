@@ -13,8 +13,8 @@
 
 #include "bench/bench_support.h"
 #include "bench/score_session.h"
-#include "platform/edit_history.h"
-#include "platform/recovery_log.h"
+#include "platform/history/edit_history.h"
+#include "platform/history/recovery_log.h"
 #include "score_window/tform1.h"
 
 namespace scoreink {

@@ -14,7 +14,7 @@
 
 #include "bench/bench_support.h"
 #include "editing/tool_modes.h"
-#include "platform/edit_history.h"
+#include "platform/history/edit_history.h"
 #include "platform/ui/control_values.h"
 #include "platform/ui/image_control.h"
 #include "score_window/shared_values.h"

@@ -14,8 +14,8 @@
 #include "dialogs/file_list_box.h"
 #include "dialogs/folder_tree.h"
 #include "dialogs/tform2.h"
-#include "platform/picture_io.h"
-#include "platform/pixel_format.h"
+#include "platform/picture_files/picture_io.h"
+#include "platform/raster/pixel_format.h"
 #include "platform/ui/image_control.h"
 
 namespace scoreink {

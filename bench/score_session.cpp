@@ -5,10 +5,10 @@
 #include <cmath>
 #include <numbers>
 
-#include "platform/edit_history.h"
-#include "platform/picture_io.h"
-#include "platform/pixel_format.h"
-#include "platform/recovery_log.h"
+#include "platform/history/edit_history.h"
+#include "platform/history/recovery_log.h"
+#include "platform/picture_files/picture_io.h"
+#include "platform/raster/pixel_format.h"
 #include "platform/ui/control_values.h"
 #include "platform/ui/image_control.h"
 #include "score_window/shared_values.h"

@@ -7,9 +7,9 @@
 #include <cstdint>
 #include <cstring>
 
-#include "editing/staff_detection.h"
-#include "platform/palette.h"
-#include "platform/pixel_format.h"
+#include "editing/staff/staff_detection.h"
+#include "platform/raster/palette.h"
+#include "platform/raster/pixel_format.h"
 
 namespace scoreink {
 namespace {

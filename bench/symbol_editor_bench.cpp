@@ -14,7 +14,7 @@
 #include <cstring>
 
 #include "bench/bench_support.h"
-#include "platform/pixel_format.h"
+#include "platform/raster/pixel_format.h"
 #include "platform/ui/image_control.h"
 #include "symbol_editor/tform3.h"
 

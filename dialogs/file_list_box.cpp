@@ -6,7 +6,7 @@
 #include <QMouseEvent>
 #include <QStyledItemDelegate>
 
-#include "platform/native_path.h"
+#include "platform/files/native_path.h"
 
 namespace scoreink {
 

@@ -2,9 +2,9 @@
 
 #include <QDir>
 
+#include "platform/files/work_files.h"
 #include "platform/program_values.h"
 #include "platform/ui/message_box.h"
-#include "platform/work_files.h"
 
 namespace scoreink {
 

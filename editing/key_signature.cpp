@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cstring>
 
-#include "platform/palette.h"
-#include "platform/palette_rows.h"
-#include "platform/pixel_format.h"
+#include "platform/raster/palette.h"
+#include "platform/raster/palette_rows.h"
+#include "platform/raster/pixel_format.h"
 
 namespace scoreink {
 namespace {

@@ -4,7 +4,7 @@
 
 #include "editing/surface_rules.h"
 #include "editing/tool_modes.h"
-#include "platform/palette.h"
+#include "platform/raster/palette.h"
 
 namespace scoreink {
 

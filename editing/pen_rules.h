@@ -8,9 +8,9 @@
 #include <array>
 #include <optional>
 
+#include "editing/blank_page.h"
 #include "editing/tool_modes.h"
-#include "platform/blank_page.h"
-#include "platform/canvas.h"
+#include "platform/raster/canvas.h"
 
 namespace scoreink {
 

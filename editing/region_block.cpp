@@ -3,9 +3,9 @@
 #include <cstdint>
 
 #include "editing/surface_rules.h"
-#include "platform/canvas.h"
-#include "platform/palette.h"
-#include "platform/pixel_format.h"
+#include "platform/raster/canvas.h"
+#include "platform/raster/palette.h"
+#include "platform/raster/pixel_format.h"
 
 namespace scoreink {
 namespace {

@@ -11,7 +11,7 @@
 #include <QRect>
 #include <QSize>
 
-#include "platform/blank_page.h"
+#include "editing/blank_page.h"
 
 namespace scoreink {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "platform/picture_io.h"
+#include "platform/picture_files/picture_io.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 // window's start-up gives them their first values.
 #include <QString>
 
-#include "platform/edit_history.h"
-#include "platform/work_files.h"
+#include "platform/files/work_files.h"
+#include "platform/history/edit_history.h"
 
 namespace scoreink {
 

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "platform/pixel_format.h"
+#include "platform/raster/pixel_format.h"
 
 namespace scoreink {
 

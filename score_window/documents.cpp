@@ -7,13 +7,13 @@
 #include <QRadioButton>
 
 #include "dialogs/tform2.h"
-#include "platform/edit_history.h"
+#include "platform/files/work_files.h"
+#include "platform/history/edit_history.h"
 #include "platform/ui/busy_cursor.h"
 #include "platform/ui/control_values.h"
 #include "platform/ui/image_control.h"
 #include "platform/ui/message_box.h"
 #include "platform/ui/save_dialog.h"
-#include "platform/work_files.h"
 #include "score_window/core/save_name_rules.h"
 #include "score_window/core/score_file.h"
 #include "score_window/shared_values.h"

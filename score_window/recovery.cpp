@@ -4,11 +4,11 @@
 #include <QLabel>
 
 #include "dialogs/core/template_score.h"
+#include "editing/lifted_block.h"
 #include "editing/surface_rules.h"
 #include "editing/tool_modes.h"
-#include "platform/edit_history.h"
-#include "platform/lifted_block.h"
-#include "platform/recovery_log.h"
+#include "platform/history/edit_history.h"
+#include "platform/history/recovery_log.h"
 #include "platform/ui/control_values.h"
 #include "platform/ui/image_control.h"
 #include "platform/ui/message_box.h"

@@ -9,7 +9,7 @@
 #include <QScrollBar>
 
 #include "dialogs/core/template_score.h"
-#include "platform/edit_history.h"
+#include "platform/history/edit_history.h"
 #include "platform/ui/busy_cursor.h"
 #include "platform/ui/control_values.h"
 #include "platform/ui/image_control.h"

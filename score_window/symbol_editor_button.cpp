@@ -1,5 +1,5 @@
 // The palette strip's "記号追加": opens the symbol editor.
-#include "platform/edit_history.h"
+#include "platform/history/edit_history.h"
 #include "score_window/tform1.h"
 #include "symbol_editor/tform3.h"
 

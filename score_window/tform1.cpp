@@ -13,10 +13,10 @@
 #include <QRadioButton>
 #include <QScrollArea>
 
-#include "platform/edit_history.h"
+#include "platform/files/work_folder_lock.h"
+#include "platform/history/edit_history.h"
 #include "platform/ui/form_builder.h"
 #include "platform/ui/image_control.h"
-#include "platform/work_folder_lock.h"
 #include "score_window/controls_layout.h"
 #include "score_window/shared_values.h"
 

@@ -17,13 +17,13 @@
 #include <optional>
 
 #include "dialogs/score_host.h"
+#include "editing/blank_page.h"
 #include "editing/pen_rules.h"
-#include "editing/staff_detection.h"
-#include "platform/blank_page.h"
-#include "platform/canvas.h"
-#include "platform/palette.h"
-#include "platform/recovery_log.h"
-#include "platform/shown_score.h"
+#include "editing/staff/staff_detection.h"
+#include "platform/history/recovery_log.h"
+#include "platform/history/shown_score.h"
+#include "platform/raster/canvas.h"
+#include "platform/raster/palette.h"
 #include "platform/ui/form_builder.h"
 
 class QButtonGroup;

@@ -7,10 +7,10 @@
 #include <QPushButton>
 
 #include "editing/surface_rules.h"
+#include "platform/files/work_files.h"
 #include "platform/ui/control_values.h"
 #include "platform/ui/image_control.h"
 #include "platform/ui/sender_digits.h"
-#include "platform/work_files.h"
 #include "symbol_editor/tform3.h"
 
 namespace scoreink {

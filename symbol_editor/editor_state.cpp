@@ -4,9 +4,9 @@
 #include <QPushButton>
 #include <QScrollArea>
 
-#include "platform/edit_history.h"
-#include "platform/pixel_format.h"
+#include "platform/history/edit_history.h"
 #include "platform/program_values.h"
+#include "platform/raster/pixel_format.h"
 #include "platform/ui/control_values.h"
 #include "platform/ui/history_messages.h"
 #include "platform/ui/image_control.h"

@@ -1,5 +1,5 @@
 // Undo ("戻す") and redo ("進む") of the drawing, over the history shared with the score window.
-#include "platform/edit_history.h"
+#include "platform/history/edit_history.h"
 #include "platform/ui/history_messages.h"
 #include "symbol_editor/tform3.h"
 

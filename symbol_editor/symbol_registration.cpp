@@ -2,7 +2,7 @@
 // symbol store, shown at once in the score window's palette, and the editor closes.
 #include <optional>
 
-#include "platform/edit_history.h"
+#include "platform/history/edit_history.h"
 #include "platform/program_values.h"
 #include "platform/ui/busy_cursor.h"
 #include "platform/ui/message_box.h"

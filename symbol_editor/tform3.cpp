@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 
-#include "platform/edit_history.h"
+#include "platform/history/edit_history.h"
 #include "platform/ui/form_builder.h"
 #include "platform/ui/history_messages.h"
 #include "platform/ui/image_control.h"

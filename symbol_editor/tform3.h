@@ -19,9 +19,9 @@
 #include <QWidget>
 
 #include "dialogs/import_area.h"
-#include "platform/canvas.h"
-#include "platform/edit_history.h"
-#include "platform/palette.h"
+#include "platform/history/edit_history.h"
+#include "platform/raster/canvas.h"
+#include "platform/raster/palette.h"
 #include "platform/ui/form_builder.h"
 
 class QGroupBox;

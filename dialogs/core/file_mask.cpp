@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <memory>
 
-#include "platform/native_path.h"
+#include "platform/files/native_path.h"
 
 namespace scoreink {
 

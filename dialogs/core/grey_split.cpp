@@ -5,8 +5,8 @@
 
 #include "dialogs/core/black_white.h"
 #include "dialogs/core/black_white_rows.h"
-#include "platform/palette.h"
-#include "platform/picture_buffer.h"
+#include "platform/raster/palette.h"
+#include "platform/raster/picture_buffer.h"
 
 namespace scoreink {
 

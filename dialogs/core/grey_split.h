@@ -6,7 +6,7 @@
 #include <QImage>
 #include <array>
 
-#include "platform/picture_sink.h"
+#include "platform/picture_files/picture_sink.h"
 
 namespace scoreink {
 

@@ -5,8 +5,8 @@
 #include "dialogs/core/averaged_preview.h"
 #include "dialogs/core/fit_size.h"
 #include "dialogs/core/grey_split.h"
-#include "platform/picture_io.h"
-#include "platform/picture_sink.h"
+#include "platform/picture_files/picture_io.h"
+#include "platform/picture_files/picture_sink.h"
 
 namespace scoreink {
 

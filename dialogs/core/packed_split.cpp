@@ -1,7 +1,7 @@
 #include "dialogs/core/packed_split.h"
 
-#include "platform/palette.h"
-#include "platform/picture_buffer.h"
+#include "platform/raster/palette.h"
+#include "platform/raster/picture_buffer.h"
 
 namespace scoreink {
 

@@ -2,10 +2,10 @@
 
 #include <QFileInfo>
 
-#include "platform/native_path.h"
-#include "platform/picture_at_8_bits.h"
-#include "platform/picture_io.h"
-#include "platform/picture_messages.h"
+#include "platform/files/native_path.h"
+#include "platform/picture_files/picture_at_8_bits.h"
+#include "platform/picture_files/picture_io.h"
+#include "platform/picture_files/picture_messages.h"
 
 namespace scoreink {
 

@@ -1,6 +1,6 @@
 #include "dialogs/core/template_score.h"
 
-#include "platform/pixel_format.h"
+#include "platform/raster/pixel_format.h"
 
 namespace scoreink {
 

@@ -6,7 +6,7 @@
 #include <QImage>
 #include <QRect>
 
-#include "platform/blank_page.h"
+#include "editing/blank_page.h"
 
 namespace scoreink {
 

@@ -16,7 +16,7 @@
 #include <functional>
 #include <span>
 
-#include "platform/palette.h"
+#include "platform/raster/palette.h"
 
 class QObject;
 

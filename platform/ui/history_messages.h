@@ -4,7 +4,7 @@
 // that cannot be written.
 #include <QObject>
 
-#include "platform/edit_history.h"
+#include "platform/history/edit_history.h"
 
 namespace scoreink {
 

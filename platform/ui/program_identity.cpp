@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QIcon>
 
-#include "platform/install_layout.h"
+#include "platform/files/install_layout.h"
 
 namespace scoreink {
 

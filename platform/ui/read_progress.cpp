@@ -10,7 +10,7 @@
 #include <QTimer>
 #include <memory>
 
-#include "platform/read_watch.h"
+#include "platform/picture_files/read_watch.h"
 
 namespace scoreink {
 

@@ -4,7 +4,7 @@
 #include <QFileInfo>
 #include <algorithm>
 
-#include "platform/native_path.h"
+#include "platform/files/native_path.h"
 
 namespace scoreink {
 

@@ -2,7 +2,7 @@
 
 #include <QFileInfo>
 
-#include "platform/pixel_format.h"
+#include "platform/raster/pixel_format.h"
 
 namespace scoreink {
 namespace {

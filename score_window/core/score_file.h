@@ -4,7 +4,7 @@
 #include <QImage>
 #include <QString>
 
-#include "platform/picture_io.h"
+#include "platform/picture_files/picture_io.h"
 
 namespace scoreink {
 

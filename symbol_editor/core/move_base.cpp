@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "platform/canvas.h"
-#include "platform/pixel_format.h"
+#include "platform/raster/canvas.h"
+#include "platform/raster/pixel_format.h"
 
 namespace scoreink {
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "editing/surface_rules.h"
-#include "platform/canvas.h"
-#include "platform/pixel_format.h"
+#include "platform/raster/canvas.h"
+#include "platform/raster/pixel_format.h"
 #include "symbol_editor/core/symbol_bounds.h"
 
 namespace scoreink {

@@ -4,10 +4,10 @@
 #include <QFileInfo>
 #include <filesystem>
 
-#include "platform/bmp_header.h"
-#include "platform/picture_io.h"
-#include "platform/pixel_format.h"
-#include "platform/work_files.h"
+#include "platform/files/work_files.h"
+#include "platform/picture_files/bmp_header.h"
+#include "platform/picture_files/picture_io.h"
+#include "platform/raster/pixel_format.h"
 
 namespace scoreink {
 

@@ -13,7 +13,7 @@
 #include "dialogs/tform2.h"
 #include "dialogs/tform4.h"
 #include "harness/scripted_dialogs.h"
-#include "platform/edit_history.h"
+#include "platform/history/edit_history.h"
 #include "score_window/shared_values.h"
 
 namespace scoreink::test {

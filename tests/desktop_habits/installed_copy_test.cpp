@@ -6,8 +6,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
-#include "platform/install_layout.h"
-#include "platform/work_files.h"
+#include "platform/files/install_layout.h"
+#include "platform/files/work_files.h"
 
 namespace scoreink::test {
 namespace {

@@ -7,9 +7,9 @@
 #include <QTemporaryDir>
 #include "harness/case_names.h"
 
-#include "platform/palette.h"
-#include "platform/picture_io.h"
-#include "platform/pixel_format.h"
+#include "platform/picture_files/picture_io.h"
+#include "platform/raster/palette.h"
+#include "platform/raster/pixel_format.h"
 
 namespace scoreink {
 namespace {

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 #include "harness/case_names.h"
 
-#include "platform/palette.h"
-#include "platform/pixel_format.h"
+#include "platform/raster/palette.h"
+#include "platform/raster/pixel_format.h"
 #include "resources/embedded_pictures.h"
 
 namespace scoreink {

@@ -2,8 +2,8 @@
 // fixed pixels when there is no printer.
 #include <gtest/gtest.h>
 
+#include "editing/blank_page.h"
 #include "harness/case_names.h"
-#include "platform/blank_page.h"
 
 namespace scoreink {
 namespace {

@@ -16,10 +16,10 @@
 
 #include "document_test_support.h"
 #include "harness/open_window.h"
-#include "platform/edit_history.h"
-#include "platform/palette.h"
-#include "platform/picture_io.h"
-#include "platform/recovery_log.h"
+#include "platform/history/edit_history.h"
+#include "platform/history/recovery_log.h"
+#include "platform/picture_files/picture_io.h"
+#include "platform/raster/palette.h"
 #include "score_window/shared_values.h"
 #include "symbol_editor/tform3.h"
 

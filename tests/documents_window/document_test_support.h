@@ -10,8 +10,8 @@
 
 #include "harness/score_window_harness.h"
 #include "harness/scratch_mount.h"
-#include "platform/edit_history.h"
-#include "platform/palette.h"
+#include "platform/history/edit_history.h"
+#include "platform/raster/palette.h"
 #include "platform/ui/image_control.h"
 
 namespace scoreink::test {

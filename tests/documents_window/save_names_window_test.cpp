@@ -8,8 +8,8 @@
 
 #include "document_test_support.h"
 #include "harness/case_names.h"
-#include "platform/rewrite_keeper.h"
-#include "platform/work_files.h"
+#include "platform/files/work_files.h"
+#include "platform/picture_files/rewrite_keeper.h"
 #include "score_window/shared_values.h"
 
 namespace scoreink::test {

@@ -9,8 +9,8 @@
 
 #include "document_test_support.h"
 #include "harness/case_names.h"
-#include "platform/picture_io.h"
-#include "platform/pixel_format.h"
+#include "platform/picture_files/picture_io.h"
+#include "platform/raster/pixel_format.h"
 #include "score_window/shared_values.h"
 
 namespace scoreink::test {

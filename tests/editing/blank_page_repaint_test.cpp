@@ -2,12 +2,12 @@
 // both must give exactly the pixels of building the whole page and copying from it.
 #include <gtest/gtest.h>
 
+#include "editing/blank_page.h"
 #include "editing/surface_rules.h"
 #include "editing_test_pictures.h"
 #include "harness/case_names.h"
-#include "platform/blank_page.h"
-#include "platform/palette.h"
-#include "platform/pixel_format.h"
+#include "platform/raster/palette.h"
+#include "platform/raster/pixel_format.h"
 #include "resources/embedded_pictures.h"
 
 namespace scoreink {

@@ -7,8 +7,8 @@
 #include <cstring>
 #include <vector>
 
-#include "platform/palette.h"
-#include "platform/pixel_format.h"
+#include "platform/raster/palette.h"
+#include "platform/raster/pixel_format.h"
 
 namespace scoreink::test {
 

@@ -2,11 +2,11 @@
 // in both staves, and only that system touched.
 #include <gtest/gtest.h>
 
+#include "editing/blank_page.h"
 #include "editing/key_signature.h"
 #include "editing_test_pictures.h"
-#include "platform/blank_page.h"
-#include "platform/palette.h"
-#include "platform/pixel_format.h"
+#include "platform/raster/palette.h"
+#include "platform/raster/pixel_format.h"
 
 namespace scoreink {
 namespace {

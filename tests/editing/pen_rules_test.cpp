@@ -4,9 +4,9 @@
 #include "editing/pen_rules.h"
 #include "editing/tool_modes.h"
 #include "editing_test_pictures.h"
-#include "platform/canvas.h"
-#include "platform/palette.h"
-#include "platform/pixel_format.h"
+#include "platform/raster/canvas.h"
+#include "platform/raster/palette.h"
+#include "platform/raster/pixel_format.h"
 
 namespace scoreink {
 namespace {

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "editing/region_block.h"
-#include "platform/palette.h"
-#include "platform/pixel_format.h"
+#include "platform/raster/palette.h"
+#include "platform/raster/pixel_format.h"
 
 namespace scoreink {
 namespace {

@@ -8,9 +8,9 @@
 #include <cmath>
 #include <cstdio>
 
-#include "editing/staff_detection.h"
+#include "editing/blank_page.h"
+#include "editing/staff/staff_detection.h"
 #include "harness/staff_pictures.h"
-#include "platform/blank_page.h"
 #include "resources/embedded_pictures.h"
 
 namespace scoreink {

@@ -6,11 +6,11 @@
 #include <cmath>
 #include <optional>
 
-#include "editing/staff_fit.h"
-#include "editing/staff_snap.h"
+#include "editing/staff/staff_fit.h"
+#include "editing/staff/staff_snap.h"
+#include "editing/staff/symbol_scaling.h"
 #include "editing/surface_rules.h"
-#include "editing/symbol_scaling.h"
-#include "platform/palette.h"
+#include "platform/raster/palette.h"
 #include "resources/embedded_pictures.h"
 
 namespace scoreink {

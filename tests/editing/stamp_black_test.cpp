@@ -5,8 +5,8 @@
 #include "editing/surface_rules.h"
 #include "editing_test_pictures.h"
 #include "harness/case_names.h"
-#include "platform/palette.h"
-#include "platform/pixel_format.h"
+#include "platform/raster/palette.h"
+#include "platform/raster/pixel_format.h"
 
 namespace scoreink {
 namespace {

@@ -6,9 +6,9 @@
 #include <QFile>
 
 #include "harness/score_window_harness.h"
-#include "platform/edit_history.h"
-#include "platform/picture_io.h"
-#include "platform/pixel_format.h"
+#include "platform/history/edit_history.h"
+#include "platform/picture_files/picture_io.h"
+#include "platform/raster/pixel_format.h"
 #include "score_window/shared_values.h"
 #include "window_pictures.h"
 

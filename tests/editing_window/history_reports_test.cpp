@@ -5,7 +5,7 @@
 #include <functional>
 
 #include "harness/score_window_harness.h"
-#include "platform/edit_history.h"
+#include "platform/history/edit_history.h"
 #include "region_test_support.h"
 #include "score_window/shared_values.h"
 #include "window_pictures.h"

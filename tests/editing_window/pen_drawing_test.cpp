@@ -5,7 +5,7 @@
 
 #include "editing/tool_modes.h"
 #include "harness/score_window_harness.h"
-#include "platform/edit_history.h"
+#include "platform/history/edit_history.h"
 #include "score_window/shared_values.h"
 #include "window_pictures.h"
 

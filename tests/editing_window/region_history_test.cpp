@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "editing/tool_modes.h"
-#include "platform/edit_history.h"
-#include "platform/picture_io.h"
+#include "platform/history/edit_history.h"
+#include "platform/picture_files/picture_io.h"
 #include "region_test_support.h"
 #include "score_window/shared_values.h"
 

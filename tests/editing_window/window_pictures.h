@@ -6,9 +6,9 @@
 #include <QImage>
 #include <QPoint>
 
-#include "platform/blank_page.h"
-#include "platform/canvas.h"
-#include "platform/palette.h"
+#include "editing/blank_page.h"
+#include "platform/raster/canvas.h"
+#include "platform/raster/palette.h"
 #include "platform/ui/image_control.h"
 #include "score_window/tform1.h"
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/pixel_format.h"
+#include "platform/raster/pixel_format.h"
 
 namespace scoreink::test {
 

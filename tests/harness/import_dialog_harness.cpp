@@ -7,7 +7,7 @@
 #include "dialogs/file_list_box.h"
 #include "harness/item_views.h"
 #include "harness/open_window.h"
-#include "platform/picture_io.h"
+#include "platform/picture_files/picture_io.h"
 #include "score_window/shared_values.h"
 
 namespace scoreink::test {

@@ -6,7 +6,7 @@
 #include <QProgressBar>
 #include <QTest>
 
-#include "platform/bmp_header.h"
+#include "platform/picture_files/bmp_header.h"
 #include "platform/ui/read_progress.h"
 
 namespace scoreink::test {

@@ -7,7 +7,7 @@
 #include "dialogs/folder_tree.h"
 #include "harness/item_views.h"
 #include "harness/open_window.h"
-#include "platform/picture_io.h"
+#include "platform/picture_files/picture_io.h"
 
 namespace scoreink::test {
 

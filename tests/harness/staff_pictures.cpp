@@ -8,8 +8,8 @@
 #include <numbers>
 #include <random>
 
-#include "platform/picture_io.h"
-#include "platform/pixel_format.h"
+#include "platform/picture_files/picture_io.h"
+#include "platform/raster/pixel_format.h"
 
 namespace scoreink::test {
 namespace {

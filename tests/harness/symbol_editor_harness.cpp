@@ -8,7 +8,7 @@
 #include <QPushButton>
 
 #include "harness/open_window.h"
-#include "platform/pixel_format.h"
+#include "platform/raster/pixel_format.h"
 #include "platform/ui/image_control.h"
 #include "score_window/shared_values.h"
 

@@ -3,7 +3,7 @@
 // wrong source pixel anywhere shows.
 #include <QImage>
 
-#include "platform/pixel_format.h"
+#include "platform/raster/pixel_format.h"
 
 namespace scoreink::test {
 

@@ -5,7 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "platform/executable_folder.h"
+#include "platform/files/executable_folder.h"
 
 namespace scoreink::test {
 

@@ -14,7 +14,7 @@
 #include "harness/import_dialog_harness.h"
 #include "harness/item_views.h"
 #include "import_test_pictures.h"
-#include "platform/picture_io.h"
+#include "platform/picture_files/picture_io.h"
 #include "platform/ui/image_control.h"
 #include "score_window/shared_values.h"
 

@@ -4,7 +4,7 @@
 #include <QImage>
 #include <QRegion>
 
-#include "platform/palette.h"
+#include "platform/raster/palette.h"
 
 namespace scoreink::test {
 

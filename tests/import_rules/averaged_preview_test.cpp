@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "dialogs/core/averaged_preview.h"
-#include "platform/pixel_format.h"
+#include "platform/raster/pixel_format.h"
 
 namespace scoreink {
 namespace {

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "dialogs/core/black_white.h"
-#include "platform/palette.h"
-#include "platform/pixel_format.h"
+#include "platform/raster/palette.h"
+#include "platform/raster/pixel_format.h"
 
 namespace scoreink {
 namespace {

@@ -7,8 +7,8 @@
 #include <QRegion>
 
 #include "harness/score_window_harness.h"
-#include "platform/palette.h"
-#include "platform/pixel_format.h"
+#include "platform/raster/palette.h"
+#include "platform/raster/pixel_format.h"
 #include "platform/ui/image_control.h"
 
 namespace scoreink::test {

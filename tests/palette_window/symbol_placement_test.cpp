@@ -6,7 +6,7 @@
 
 #include "harness/case_names.h"
 #include "palette_test_support.h"
-#include "platform/edit_history.h"
+#include "platform/history/edit_history.h"
 #include "score_window/shared_values.h"
 
 namespace scoreink::test {

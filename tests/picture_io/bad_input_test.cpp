@@ -11,7 +11,7 @@
 #include "harness/permissions_bind.h"
 #include "jpeg_test_files.h"
 #include "picture_test_support.h"
-#include "platform/picture_io.h"
+#include "platform/picture_files/picture_io.h"
 
 namespace scoreink {
 namespace {

@@ -16,9 +16,9 @@
 #include "harness/case_names.h"
 #include "jpeg_test_files.h"
 #include "picture_test_support.h"
-#include "platform/palette.h"
-#include "platform/picture_io.h"
-#include "platform/pixel_format.h"
+#include "platform/picture_files/picture_io.h"
+#include "platform/raster/palette.h"
+#include "platform/raster/pixel_format.h"
 
 namespace scoreink {
 namespace {

@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 
 #include "picture_test_support.h"
-#include "platform/picture_io.h"
+#include "platform/picture_files/picture_io.h"
 
 namespace scoreink {
 namespace {

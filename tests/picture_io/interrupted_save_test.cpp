@@ -8,10 +8,10 @@
 #include <QTemporaryDir>
 #include <csignal>
 
-#include "platform/picture_io.h"
-#include "platform/replacing_file_write.h"
-#include "platform/rewrite_keeper.h"
-#include "platform/save_notes.h"
+#include "platform/picture_files/picture_io.h"
+#include "platform/picture_files/replacing_file_write.h"
+#include "platform/picture_files/rewrite_keeper.h"
+#include "platform/picture_files/save_notes.h"
 
 namespace scoreink {
 namespace {

@@ -7,7 +7,7 @@
 
 #include "jpeg_test_files.h"
 #include "picture_test_support.h"
-#include "platform/picture_io.h"
+#include "platform/picture_files/picture_io.h"
 
 namespace scoreink {
 namespace {

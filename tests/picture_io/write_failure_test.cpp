@@ -11,9 +11,9 @@
 #include "harness/permissions_bind.h"
 #include "harness/scratch_mount.h"
 #include "picture_test_support.h"
-#include "platform/picture_io.h"
-#include "platform/replacing_file_write.h"
-#include "platform/rewrite_keeper.h"
+#include "platform/picture_files/picture_io.h"
+#include "platform/picture_files/replacing_file_write.h"
+#include "platform/picture_files/rewrite_keeper.h"
 
 namespace scoreink {
 namespace {

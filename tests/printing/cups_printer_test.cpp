@@ -5,8 +5,8 @@
 
 #include <QTemporaryDir>
 
+#include "editing/blank_page.h"
 #include "harness/score_window_harness.h"
-#include "platform/blank_page.h"
 #include "platform/ui/device_facts_reader.h"
 #include "platform/ui/print_job.h"
 #include "print_test_support.h"

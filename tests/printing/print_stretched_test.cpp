@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "pdf_pages.h"
-#include "platform/palette.h"
-#include "platform/pixel_format.h"
+#include "platform/raster/palette.h"
+#include "platform/raster/pixel_format.h"
 #include "score_window/core/print_stretched.h"
 
 namespace scoreink::test {

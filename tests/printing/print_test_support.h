@@ -9,8 +9,8 @@
 
 #include "harness/pdf_printer.h"
 #include "pdf_pages.h"
-#include "platform/palette.h"
-#include "platform/pixel_format.h"
+#include "platform/raster/palette.h"
+#include "platform/raster/pixel_format.h"
 
 namespace scoreink::test {
 

@@ -2,7 +2,7 @@
 // write outside the target nor read outside the source.
 #include <gtest/gtest.h>
 
-#include "platform/canvas.h"
+#include "platform/raster/canvas.h"
 #include "tests/raster/canvas_test_support.h"
 
 namespace scoreink {

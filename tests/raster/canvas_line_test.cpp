@@ -2,7 +2,7 @@
 // line is clipped to the picture.
 #include <gtest/gtest.h>
 
-#include "platform/canvas.h"
+#include "platform/raster/canvas.h"
 #include "tests/raster/canvas_test_support.h"
 
 namespace scoreink {

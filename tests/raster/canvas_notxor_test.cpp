@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "platform/canvas.h"
+#include "platform/raster/canvas.h"
 #include "tests/raster/canvas_test_support.h"
 
 namespace scoreink {

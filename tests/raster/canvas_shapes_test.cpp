@@ -2,8 +2,8 @@
 // PolyBezier draws one connected cubic including both ends.
 #include <gtest/gtest.h>
 
-#include "platform/canvas.h"
-#include "platform/raster_figures.h"
+#include "platform/raster/canvas.h"
+#include "platform/raster/raster_figures.h"
 #include "tests/raster/canvas_test_support.h"
 
 namespace scoreink {

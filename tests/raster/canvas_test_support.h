@@ -6,8 +6,8 @@
 #include <set>
 #include <utility>
 
-#include "platform/palette.h"
-#include "platform/pixel_format.h"
+#include "platform/raster/palette.h"
+#include "platform/raster/pixel_format.h"
 
 namespace scoreink::test {
 

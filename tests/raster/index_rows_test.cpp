@@ -5,7 +5,7 @@
 #include <QRandomGenerator>
 #include <vector>
 
-#include "platform/raster_index_rows.h"
+#include "platform/raster/raster_index_rows.h"
 
 namespace scoreink::raster {
 namespace {

@@ -5,8 +5,8 @@
 #include <QSet>
 #include <climits>
 
-#include "platform/palette.h"
-#include "platform/raster_color_lookup.h"
+#include "platform/raster/palette.h"
+#include "platform/raster/raster_color_lookup.h"
 
 namespace scoreink {
 namespace {

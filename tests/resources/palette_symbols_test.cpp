@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/palette.h"
-#include "platform/pixel_format.h"
+#include "platform/raster/palette.h"
+#include "platform/raster/pixel_format.h"
 #include "resources/embedded_pictures.h"
 
 namespace scoreink {

@@ -5,8 +5,8 @@
 #include <QFile>
 #include <array>
 
-#include "platform/palette.h"
-#include "platform/pixel_format.h"
+#include "platform/raster/palette.h"
+#include "platform/raster/pixel_format.h"
 #include "resources/embedded_pictures.h"
 
 namespace scoreink {

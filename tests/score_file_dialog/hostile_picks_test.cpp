@@ -14,8 +14,8 @@
 #include "dialogs/file_list_box.h"
 #include "harness/long_reads.h"
 #include "harness/repeated_scan_jpeg.h"
-#include "platform/native_path.h"
-#include "platform/picture_io.h"
+#include "platform/files/native_path.h"
+#include "platform/picture_files/picture_io.h"
 #include "platform/ui/image_control.h"
 #include "score_window/shared_values.h"
 

@@ -7,9 +7,9 @@
 #include <cstring>
 
 #include "dialog_test_support.h"
-#include "platform/palette.h"
-#include "platform/picture_io.h"
-#include "platform/pixel_format.h"
+#include "platform/picture_files/picture_io.h"
+#include "platform/raster/palette.h"
+#include "platform/raster/pixel_format.h"
 #include "platform/ui/image_control.h"
 #include "score_window/shared_values.h"
 

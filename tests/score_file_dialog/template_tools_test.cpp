@@ -7,8 +7,8 @@
 #include <QRadioButton>
 
 #include "dialog_test_support.h"
-#include "platform/palette.h"
-#include "platform/pixel_format.h"
+#include "platform/raster/palette.h"
+#include "platform/raster/pixel_format.h"
 #include "score_window/shared_values.h"
 
 namespace scoreink::test {

@@ -10,7 +10,7 @@
 #include "harness/scoped_data_home.h"
 #include "harness/score_window_harness.h"
 #include "harness/scratch_mount.h"
-#include "platform/edit_history.h"
+#include "platform/history/edit_history.h"
 #include "score_window/shared_values.h"
 
 namespace scoreink::test {

@@ -11,8 +11,8 @@
 #include <QScrollArea>
 
 #include "harness/score_window_harness.h"
-#include "platform/edit_history.h"
-#include "platform/palette.h"
+#include "platform/history/edit_history.h"
+#include "platform/raster/palette.h"
 #include "platform/ui/image_control.h"
 #include "score_window/shared_values.h"
 

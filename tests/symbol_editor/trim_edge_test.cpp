@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "harness/symbol_pictures.h"
-#include "platform/palette.h"
+#include "platform/raster/palette.h"
 #include "symbol_editor/core/trim_edge.h"
 
 namespace scoreink::test {

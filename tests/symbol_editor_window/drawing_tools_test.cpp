@@ -8,8 +8,8 @@
 #include <set>
 
 #include "harness/symbol_editor_harness.h"
-#include "platform/canvas.h"
-#include "platform/pixel_format.h"
+#include "platform/raster/canvas.h"
+#include "platform/raster/pixel_format.h"
 #include "platform/ui/image_control.h"
 #include "score_window/shared_values.h"
 

@@ -4,8 +4,8 @@
 
 #include "harness/symbol_editor_harness.h"
 #include "harness/symbol_pictures.h"
+#include "platform/files/work_files.h"
 #include "platform/ui/image_control.h"
-#include "platform/work_files.h"
 #include "score_window/shared_values.h"
 #include "symbol_editor/core/move_base.h"
 

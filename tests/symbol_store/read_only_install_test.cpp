@@ -9,8 +9,8 @@
 #include "harness/scoped_data_home.h"
 #include "harness/scratch_mount.h"
 #include "harness/symbol_editor_harness.h"
+#include "platform/files/work_files.h"
 #include "platform/ui/image_control.h"
-#include "platform/work_files.h"
 #include "score_window/shared_values.h"
 #include "store_test_support.h"
 

@@ -7,7 +7,7 @@
 
 #include "harness/scratch_mount.h"
 #include "harness/symbol_editor_harness.h"
-#include "platform/edit_history.h"
+#include "platform/history/edit_history.h"
 #include "platform/ui/image_control.h"
 #include "score_window/shared_values.h"
 #include "store_test_support.h"

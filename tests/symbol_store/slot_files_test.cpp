@@ -6,7 +6,7 @@
 
 #include "harness/case_names.h"
 #include "harness/scratch_mount.h"
-#include "platform/palette.h"
+#include "platform/raster/palette.h"
 #include "store_test_support.h"
 
 namespace scoreink::test {

@@ -9,8 +9,8 @@
 #include <QImage>
 #include <QString>
 
-#include "platform/picture_io.h"
-#include "platform/pixel_format.h"
+#include "platform/picture_files/picture_io.h"
+#include "platform/raster/pixel_format.h"
 #include "symbol_editor/core/symbol_store.h"
 
 namespace scoreink::test {

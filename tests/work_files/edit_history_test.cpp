@@ -1,6 +1,6 @@
 // The shared edit history: undo and redo give back exactly the pictures of a plain list of
 // whole pictures, while the work folder keeps only the tiles each gesture changed.
-#include "platform/edit_history.h"
+#include "platform/history/edit_history.h"
 
 #include <gtest/gtest.h>
 #include <QDir>
@@ -10,7 +10,7 @@
 #include <random>
 
 #include "harness/scratch_mount.h"
-#include "platform/palette.h"
+#include "platform/raster/palette.h"
 
 namespace scoreink {
 namespace {

@@ -2,7 +2,7 @@
 // another size, a reset), the log left behind gives the picture the user saw at the end, with
 // whatever floated stamped where it floated; a folder that cannot take it is left for the next
 // one, and a copy that no folder takes is told once and catches up when space comes back.
-#include "platform/recovery_log.h"
+#include "platform/history/recovery_log.h"
 
 #include <gtest/gtest.h>
 #include <QDir>
@@ -11,8 +11,8 @@
 #include <random>
 
 #include "harness/scratch_mount.h"
-#include "platform/edit_history.h"
-#include "platform/palette.h"
+#include "platform/history/edit_history.h"
+#include "platform/raster/palette.h"
 
 namespace scoreink {
 namespace {

@@ -1,13 +1,13 @@
 // The shared work-file helpers: work folder reset, remembered picture folder, and the work
 // folder as the history's steps meet it.
-#include "platform/work_files.h"
+#include "platform/files/work_files.h"
 
 #include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "platform/edit_history.h"
+#include "platform/history/edit_history.h"
 
 namespace scoreink {
 namespace {

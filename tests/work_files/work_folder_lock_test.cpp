@@ -1,5 +1,5 @@
 // Keeping a second copy of the program away from a work folder in use.
-#include "platform/work_folder_lock.h"
+#include "platform/files/work_folder_lock.h"
 
 #include <gtest/gtest.h>
 #include <QCoreApplication>

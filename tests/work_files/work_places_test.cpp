@@ -9,9 +9,9 @@
 
 #include "harness/scoped_data_home.h"
 #include "harness/scratch_mount.h"
-#include "platform/edit_history.h"
-#include "platform/executable_folder.h"
-#include "platform/work_files.h"
+#include "platform/files/executable_folder.h"
+#include "platform/files/work_files.h"
+#include "platform/history/edit_history.h"
 
 namespace scoreink {
 namespace {

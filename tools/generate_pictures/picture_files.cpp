@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <stdexcept>
 
-#include "platform/palette.h"
+#include "platform/raster/palette.h"
 
 namespace scoreink::tools {
 

@@ -1,0 +1,195 @@
+#include "editing/staff/staff_samples.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace scoreink {
+namespace {
+
+// About this many columns are sampled across the page, whatever its width.
+constexpr int kSampledColumns = 320;
+// The largest staff space looked for, in pixels.
+constexpr int kLargestSpace = 160;
+
+int Brightness(QRgb c) {
+  return (qRed(c) * 77 + qGreen(c) * 150 + qBlue(c) * 29) >> 8;
+}
+
+template <typename BrightnessAt>
+void SampleRows(const QImage& picture, StaffSamples& s, BrightnessAt brightnessAt) {
+  for (int y = 0; y < s.rows; ++y) {
+    const uchar* row = picture.constScanLine(y);
+    uchar* to = s.values.data() + y;
+    for (int c = 0; c < s.columns; ++c, to += s.rows) {
+      const uchar v = brightnessAt(row, y, s.first + c * s.step);
+      *to = v;
+      ++s.histogram[v];
+    }
+  }
+}
+
+}  // namespace
+
+StaffSamples SampleColumns(const QImage& picture) {
+  StaffSamples s;
+  s.rows = picture.height();
+  s.step = std::max(1, (picture.width() + kSampledColumns - 1) / kSampledColumns);
+  s.first = s.step / 2;
+  s.columns = (picture.width() - s.first + s.step - 1) / s.step;
+  s.values.resize(size_t(s.columns) * size_t(s.rows));
+  switch (picture.format()) {
+    case QImage::Format_Indexed8: {
+      std::array<uchar, 256> lookup{};  // indices past the table read as black, as Qt does
+      const QList<QRgb> table = picture.colorTable();
+      for (int i = 0; i < std::min<int>(int(table.size()), 256); ++i)
+        lookup[size_t(i)] = uchar(Brightness(table[i]));
+      SampleRows(picture, s, [&](const uchar* row, int, int x) { return lookup[row[x]]; });
+      break;
+    }
+    case QImage::Format_Grayscale8:
+      SampleRows(picture, s, [](const uchar* row, int, int x) { return row[x]; });
+      break;
+    case QImage::Format_RGB888:
+      SampleRows(picture, s, [](const uchar* row, int, int x) {
+        const uchar* p = row + 3 * x;
+        return uchar((p[0] * 77 + p[1] * 150 + p[2] * 29) >> 8);
+      });
+      break;
+    case QImage::Format_RGB32:
+    case QImage::Format_ARGB32:
+    case QImage::Format_ARGB32_Premultiplied:
+      SampleRows(picture, s, [](const uchar* row, int, int x) {
+        return uchar(Brightness(reinterpret_cast<const QRgb*>(row)[x]));
+      });
+      break;
+    default:  // formats the score never has: slow, but right
+      SampleRows(picture, s, [&](const uchar*, int y, int x) {
+        return uchar(Brightness(picture.pixel(x, y)));
+      });
+      break;
+  }
+  return s;
+}
+
+namespace {
+
+// The brightness below which a sample is ink (Otsu's split of the histogram), or -1 when the
+// page holds no ink worth the name: hardly any, or hardly darker than the paper.
+int InkThreshold(const std::array<int, 256>& histogram) {
+  double total = 0;
+  double sum = 0;
+  for (int v = 0; v < 256; ++v) {
+    total += histogram[size_t(v)];
+    sum += double(v) * histogram[size_t(v)];
+  }
+  double dark = 0;
+  double darkSum = 0;
+  double best = -1;
+  int split = -1;
+  double darkMean = 0;
+  double lightMean = 0;
+  double darkShare = 0;
+  for (int v = 0; v < 255; ++v) {
+    dark += histogram[size_t(v)];
+    darkSum += double(v) * histogram[size_t(v)];
+    if (dark == 0 || dark == total) continue;
+    const double m0 = darkSum / dark;
+    const double m1 = (sum - darkSum) / (total - dark);
+    const double between = dark * (total - dark) * (m1 - m0) * (m1 - m0);
+    if (between > best) {
+      best = between;
+      split = v + 1;
+      darkMean = m0;
+      lightMean = m1;
+      darkShare = dark / total;
+    }
+  }
+  if (split < 0 || lightMean - darkMean < 60 || darkShare < 0.0005 || darkShare > 0.6) return -1;
+  return split;
+}
+
+// Neighbouring dark runs down the sampled columns: how far apart their centres lie (in half
+// pixels) and how thick the upper one is. Pairs of lines of equal thickness, thinner than half
+// their distance, are all a staff can give.
+struct RunPair {
+  int distance2;
+  int thickness;
+};
+
+std::vector<RunPair> LinePairs(const StaffSamples& s) {
+  std::vector<RunPair> pairs;
+  for (int c = 0; c < s.columns; ++c) {
+    const uchar* column = s.Column(c);
+    int previousStart = -1;
+    int previousLength = 0;
+    int y = 0;
+    while (y < s.rows) {
+      if (!column[y]) {
+        ++y;
+        continue;
+      }
+      const int start = y;
+      while (y < s.rows && column[y]) ++y;
+      const int length = y - start;
+      if (previousStart >= 0) {
+        const int distance2 = 2 * start + length - 2 * previousStart - previousLength;
+        const int thicker = std::max(length, previousLength);
+        const int thinner = std::min(length, previousLength);
+        if (distance2 <= 2 * kLargestSpace && 4 * thicker <= distance2 &&
+            thicker - thinner <= std::max(1, thinner / 2))
+          pairs.push_back({distance2, previousLength});
+      }
+      previousStart = start;
+      previousLength = length;
+    }
+  }
+  return pairs;
+}
+
+// The most common distance between neighbouring lines and the usual thickness of those
+// lines; a space of 0 when no distance is common enough for staves.
+StaffSpacing SpacingOfPairs(const std::vector<RunPair>& pairs, int columns) {
+  std::vector<int> counts(2 * kLargestSpace + 1, 0);
+  for (const RunPair& p : pairs) ++counts[size_t(p.distance2)];
+  // Lines 12 and 13 rows apart are one spacing: count each distance with its neighbours
+  // within a pixel.
+  int peak = -1;
+  int peakCount = 0;
+  for (int d = 2; d + 2 < int(counts.size()); ++d) {
+    int around = 0;
+    for (int k = -2; k <= 2; ++k) around += counts[size_t(d + k)];
+    if (around > peakCount) {
+      peakCount = around;
+      peak = d;
+    }
+  }
+  if (peak < 0 || peakCount < columns) return {};
+  double weighted = 0;
+  for (int k = -2; k <= 2; ++k) weighted += double(peak + k) * counts[size_t(peak + k)];
+  StaffSpacing spacing;
+  spacing.space = weighted / peakCount / 2;
+  std::vector<int> thicknesses;
+  const double tolerance = std::max(2.0, 0.2 * spacing.space);
+  for (const RunPair& p : pairs)
+    if (std::abs(p.distance2 - 2 * spacing.space) <= tolerance) thicknesses.push_back(p.thickness);
+  if (thicknesses.empty()) return {};
+  std::nth_element(thicknesses.begin(), thicknesses.begin() + thicknesses.size() / 2,
+                   thicknesses.end());
+  spacing.thickness = thicknesses[thicknesses.size() / 2];
+  return spacing;
+}
+
+}  // namespace
+
+bool MarkInk(StaffSamples& samples) {
+  const int threshold = InkThreshold(samples.histogram);
+  if (threshold < 0) return false;
+  for (uchar& v : samples.values) v = v < threshold ? 1 : 0;
+  return true;
+}
+
+StaffSpacing CommonSpacing(const StaffSamples& samples) {
+  return SpacingOfPairs(LinePairs(samples), samples.columns);
+}
+
+}  // namespace scoreink

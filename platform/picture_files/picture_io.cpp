@@ -1,0 +1,168 @@
+#include "platform/picture_files/picture_io.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
+#include <cerrno>
+#include <functional>
+
+#include "platform/files/native_path.h"
+#include "platform/picture_files/bmp_reader.h"
+#include "platform/picture_files/bmp_writer.h"
+#include "platform/picture_files/jpeg_decoder.h"
+#include "platform/picture_files/jpeg_encoder.h"
+#include "platform/picture_files/picture_messages.h"
+#include "platform/picture_files/replacing_file_write.h"
+#include "platform/picture_files/whole_picture.h"
+
+namespace scoreink {
+
+namespace {
+
+using Reader = QString (*)(QIODevice&, PictureSink&, ReadWatch*);
+using Writer = std::function<QString(QIODevice&)>;
+
+// What the first bytes say the file is, to tell the user when a name lies about it.
+PictureKind KindFromContent(QIODevice& in) {
+  const QByteArray head = in.peek(3);
+  if (head.startsWith("BM")) return PictureKind::Bmp;
+  if (head.startsWith("\xFF\xD8\xFF")) return PictureKind::Jpeg;
+  return PictureKind::Unknown;
+}
+
+QString MismatchNote(PictureKind content) {
+  if (content == PictureKind::Bmp) return QStringLiteral(" (中身はBMPのようだ)");
+  if (content == PictureKind::Jpeg) return QStringLiteral(" (中身はJPEGのようだ)");
+  return QString();
+}
+
+QString ReadWith(QIODevice& in, const QString& path, Reader read, const QString& notThisKind,
+                 PictureSink& sink, ReadWatch* watch) {
+  const PictureKind content = KindFromContent(in);
+  QString reason = read(in, sink, watch);
+  if (reason.isEmpty()) return reason;
+  if (reason == ReasonCancelled()) return reason;
+  if (reason == notThisKind) reason += MismatchNote(content);
+  return ReadFailureMessage(path, reason);
+}
+
+// Opens path for reading only when it is (or links to) a plain file: a pipe would block the
+// open and every read until someone writes to it, a device might never end. The open itself
+// does not wait; the file is then read as usual. Names are the file's real bytes.
+QString OpenPlainFile(const QString& path, QFile& file) {
+  const int fd = ::open(NativePath(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) return ReasonOpenForRead(errno);
+  struct stat info;
+  QString reason;
+  if (::fstat(fd, &info) != 0)
+    reason = ReasonOpenForRead(errno);
+  else if (S_ISDIR(info.st_mode))
+    reason = ReasonOpenForRead(EISDIR);
+  else if (!S_ISREG(info.st_mode))
+    reason = ReasonNotRegularFile();
+  else if (::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0)
+    reason = ReasonOpenForRead(errno);
+  if (reason.isEmpty() && !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
+    reason = ReasonOpenForRead(file);
+  if (!reason.isEmpty() && !file.isOpen()) ::close(fd);
+  return reason;
+}
+
+QString LoadWith(const QString& path, Reader read, const QString& notThisKind, PictureSink& sink,
+                 ReadWatch* watch = nullptr) {
+  QFile file;
+  if (const QString reason = OpenPlainFile(path, file); !reason.isEmpty())
+    return ReadFailureMessage(path, reason);
+  return ReadWith(file, path, read, notThisKind, sink, watch);
+}
+
+PictureResult Whole(const std::function<QString(PictureSink&)>& read) {
+  WholePicture whole;
+  const QString error = read(whole);
+  if (!error.isEmpty()) return PictureResult{QImage(), error};
+  return PictureResult{whole.Take(), QString()};
+}
+
+PictureResult DecodeWith(const QByteArray& bytes, Reader read, const QString& notThisKind) {
+  QBuffer buffer;
+  buffer.setData(bytes);
+  buffer.open(QIODevice::ReadOnly);
+  return Whole([&](PictureSink& sink) {
+    return ReadWith(buffer, QString(), read, notThisKind, sink, nullptr);
+  });
+}
+
+WriteResult SaveWith(const QImage& image, const QString& path, const Writer& write) {
+  if (image.isNull()) return WriteResult{WriteFailureMessage(path, ReasonNothingToSave())};
+  const QString reason = WriteReplacingFile(path, write);
+  return WriteResult{reason.isEmpty() ? QString() : WriteFailureMessage(path, reason)};
+}
+
+WriteResult Written(const QString& reason) {
+  return WriteResult{reason.isEmpty() ? QString() : WriteFailureMessage(QString(), reason)};
+}
+
+}  // namespace
+
+PictureKind PictureKindFromName(const QString& path) {
+  const QString suffix = QFileInfo(path).suffix().toLower();
+  if (suffix == QLatin1String("bmp")) return PictureKind::Bmp;
+  if (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg")) return PictureKind::Jpeg;
+  return PictureKind::Unknown;
+}
+
+QString ReadPicture(const QString& path, PictureSink& sink, ReadWatch* watch) {
+  switch (PictureKindFromName(path)) {
+    case PictureKind::Bmp:
+      return LoadWith(path, ReadBmpInto, ReasonNotBmp(), sink, watch);
+    case PictureKind::Jpeg:
+      return LoadWith(path, ReadJpegInto, ReasonNotJpeg(), sink, watch);
+    case PictureKind::Unknown:
+      break;
+  }
+  return ReadFailureMessage(path, ReasonUnknownExtension());
+}
+
+PictureResult LoadPicture(const QString& path) {
+  return Whole([&](PictureSink& sink) { return ReadPicture(path, sink); });
+}
+
+PictureResult LoadBmp(const QString& path) {
+  return Whole(
+      [&](PictureSink& sink) { return LoadWith(path, ReadBmpInto, ReasonNotBmp(), sink); });
+}
+
+PictureResult LoadJpeg(const QString& path) {
+  return Whole(
+      [&](PictureSink& sink) { return LoadWith(path, ReadJpegInto, ReasonNotJpeg(), sink); });
+}
+
+PictureResult DecodeBmp(const QByteArray& bytes) {
+  return DecodeWith(bytes, ReadBmpInto, ReasonNotBmp());
+}
+
+PictureResult DecodeJpeg(const QByteArray& bytes) {
+  return DecodeWith(bytes, ReadJpegInto, ReasonNotJpeg());
+}
+
+WriteResult WriteBmp(const QImage& image, QIODevice& out) {
+  return Written(WriteBmpTo(image, out));
+}
+
+WriteResult SaveBmp(const QImage& image, const QString& path) {
+  return SaveWith(image, path, [&](QIODevice& out) { return WriteBmpTo(image, out); });
+}
+
+WriteResult WriteJpeg(const QImage& image, QIODevice& out, int quality) {
+  return Written(WriteJpegTo(image, out, quality));
+}
+
+WriteResult SaveJpeg(const QImage& image, const QString& path, int quality) {
+  return SaveWith(image, path, [&](QIODevice& out) { return WriteJpegTo(image, out, quality); });
+}
+
+}  // namespace scoreink

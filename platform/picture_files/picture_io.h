@@ -1,0 +1,62 @@
+#pragma once
+// Reading and writing picture files: BMP (all common variants read, 24/8/4-bit written)
+// and JPEG (libjpeg called directly). Bad input never crashes, hangs or allocates without
+// bound: the size is checked from the header before any pixel memory is taken.
+#include <QByteArray>
+#include <QIODevice>
+#include <QImage>
+#include <QString>
+
+#include "platform/picture_files/picture_limits.h"
+
+namespace scoreink {
+
+class PictureSink;
+class ReadWatch;
+
+struct PictureResult {
+  QImage image;   // null on failure
+  QString error;  // a clear, user-facing message on failure; empty on success
+  bool ok() const { return !image.isNull(); }
+};
+
+struct WriteResult {
+  QString error;  // empty on success
+  bool ok() const { return error.isEmpty(); }
+};
+
+enum class PictureKind { Bmp, Jpeg, Unknown };
+// By extension, case-insensitive: ".bmp" -> Bmp; ".jpg", ".jpeg" -> Jpeg; else Unknown.
+PictureKind PictureKindFromName(const QString& path);
+
+// Loads by extension. Only a plain file (or a link to one) is opened; a pipe, a device or a
+// folder is refused without waiting on it. BMP: 8- and 4-bit files come back as Format_Indexed8
+// with the file's colour table, all others as Format_RGB888. JPEG (grey, colour, CMYK,
+// progressive): always Format_RGB888. A file whose content does not match its extension is an
+// error, and so is a file that ends before its picture does (never half a picture). Messages name
+// the file: "画像ファイルを読めない: <file name>" and the reason on the next line.
+PictureResult LoadPicture(const QString& path);
+// The same file read into sink a band of rows at a time (bmp_reader.h and jpeg_decoder.h
+// say what rows each kind gives). Returns an empty string on success, otherwise the message
+// LoadPicture would give; the sink may then hold part of a picture, which callers drop. With a
+// watch the reading reports its progress, and stops with ReasonCancelled() (no headline) once
+// the watch asks it to.
+QString ReadPicture(const QString& path, PictureSink& sink, ReadWatch* watch = nullptr);
+PictureResult LoadBmp(const QString& path);
+PictureResult LoadJpeg(const QString& path);
+PictureResult DecodeBmp(const QByteArray& bytes);
+PictureResult DecodeJpeg(const QByteArray& bytes);
+
+// BMP in the image's own format: Indexed8 with 16 or fewer table entries -> 4-bit with a
+// 16-entry table; other Indexed8 -> 8-bit with a 256-entry table; everything else -> 24-bit.
+// Bottom-up rows, uncompressed. Rows are streamed: no whole-page copy is made.
+// Save*: the new file replaces the old one only after every write, the flush and the close
+// succeeded, so a full disk loses nothing; a write-protected file is refused, not replaced.
+WriteResult WriteBmp(const QImage& image, QIODevice& out);
+WriteResult SaveBmp(const QImage& image, const QString& path);
+
+// JPEG: three colour components, baseline, the given quality, libjpeg's other defaults.
+WriteResult WriteJpeg(const QImage& image, QIODevice& out, int quality = 90);
+WriteResult SaveJpeg(const QImage& image, const QString& path, int quality = 90);
+
+}  // namespace scoreink

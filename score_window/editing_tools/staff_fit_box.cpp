@@ -1,0 +1,40 @@
+// Fitting symbols to the staves of the score: the check box "譜表に合わせる", the symbol that
+// floats while it is on, and the snap of note heads to lines and spaces.
+#include <QCheckBox>
+#include <QLabel>
+
+#include "editing/staff/staff_fit.h"
+#include "editing/staff/staff_snap.h"
+#include "editing/tool_modes.h"
+#include "platform/ui/image_control.h"
+#include "score_window/tform1.h"
+
+namespace scoreink {
+
+void TForm1::ResetStaffFit() {
+  staves_ = FindStaves(Surface());
+  CheckBox1->setChecked(false);
+  // Without staves there is nothing to fit to.
+  CheckBox1->setEnabled(staves_.Found());
+  Label10->setText(StaffFactorText(staves_));
+}
+
+// "譜表に合わせる": symbols are fitted to the staves of the score, or shown as drawn.
+void TForm1::CheckBox1Click(QObject*) {
+  // What floats was placed under the old setting and is stamped as it is; the next placement
+  // takes the new one.
+  FocusSink();
+}
+
+QImage TForm1::FloatingSymbol() const {
+  if (!CheckBox1->isChecked()) return ImgXX->Picture();
+  return FittedSymbol(ImgXX->Picture(), selectedIsHead_, staves_);
+}
+
+int TForm1::SnappedTop(QPoint overlayTopLeft) const {
+  if (!floatingHead_ || ToolMode != ScoreTool::Symbol) return overlayTopLeft.y();
+  return SnappedOverlayTop(staves_, overlayTopLeft, *floatingHead_, Image1->geometry(),
+                           Image1->Picture().size());
+}
+
+}  // namespace scoreink
