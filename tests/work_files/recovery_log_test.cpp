@@ -144,6 +144,33 @@ TEST_F(RecoveryCopy, OffersNothingOnceSavedAndStopsBeforeAPatchCutOff) {
   EXPECT_FALSE(QFileInfo::exists(folder));
 }
 
+// The symbol editor draws into the same history: meanwhile the copy keeps the score, and it
+// follows the score again once the editor is left.
+TEST_F(RecoveryCopy, AnEditorVisitPausesTheCopyAndResumesItFromTheScore) {
+  const QStringList folders{dir_.filePath("Recovery")};
+  Start(folders, Page(300, 200));
+  history_.Record(shown_.picture);
+  Paint(history_, shown_.picture, QRect(10, 10, 30, 30), kBlackIndex);
+  const QImage score = shown_.picture.copy();
+  ASSERT_EQ(Offered(folders)->picture, score);
+
+  history_.PauseRecovery(true);
+  history_.ResetHistory(true);
+  QImage drawing = Page(30, 30);
+  history_.Adopt(drawing);
+  history_.Record(drawing);
+  Paint(history_, drawing, QRect(0, 0, 5, 5), kBlackIndex);
+  history_.Record(drawing);
+  EXPECT_EQ(Offered(folders)->picture, score) << "the editor's drawing stays out";
+
+  history_.ResetHistory(true);
+  history_.PauseRecovery(false);
+  EXPECT_EQ(Offered(folders)->picture, score);
+  history_.Record(shown_.picture);
+  Paint(history_, shown_.picture, QRect(100, 100, 5, 5), kBlackIndex);
+  EXPECT_EQ(Offered(folders)->picture, shown_.picture) << "the score's edits are kept again";
+}
+
 // A plain file, or a folder on a full disk, in the copy's place: the copy goes to the next
 // folder; when none takes it the user is told once, and the copy catches up once space is
 // freed.
