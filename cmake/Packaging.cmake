@@ -7,9 +7,10 @@ set(CPACK_PACKAGE_VENDOR "The ScoreInk developers")
 set(CPACK_PACKAGE_CONTACT "The ScoreInk developers <scoreink@localhost>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Write sheet music by hand onto a picture of a score")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Start from a blank page of grand-staff systems or open a scan (BMP or JPEG), stamp\n\
-note heads, rests and other symbols from a palette, draw lines and ties, set key\n\
-signatures, move or copy your own ink, undo and redo, save and print.")
+    "Start from a blank page of grand-staff systems or open a scan or a score (BMP, JPEG,\n\
+PNG, TIFF or a PDF page), stamp note heads, rests and other symbols from a palette, draw\n\
+lines and ties, set key signatures, move or copy your own ink, undo and redo, save and\n\
+print.")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_STRIP_FILES ON)
 set(CPACK_GENERATOR DEB)

@@ -7,6 +7,8 @@ packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libjpeg-dev libjpeg-turbo-progs
+  # the files people have: PNG, TIFF, PDF pages
+  libpng-dev libtiff-dev libpoppler-qt6-dev
   libcups2-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic

@@ -15,32 +15,52 @@
 #include "platform/picture_files/bmp_writer.h"
 #include "platform/picture_files/jpeg_decoder.h"
 #include "platform/picture_files/jpeg_encoder.h"
+#include "platform/picture_files/pdf_reader.h"
 #include "platform/picture_files/picture_messages.h"
+#include "platform/picture_files/png_reader.h"
+#include "platform/picture_files/png_writer.h"
 #include "platform/picture_files/replacing_file_write.h"
+#include "platform/picture_files/tiff_reader.h"
 #include "platform/picture_files/whole_picture.h"
 
 namespace scoreink {
 
 namespace {
 
-using Reader = QString (*)(QIODevice&, PictureSink&, ReadWatch*);
+using Reader = std::function<QString(QIODevice&, PictureSink&, ReadWatch*)>;
 using Writer = std::function<QString(QIODevice&)>;
 
 // What the first bytes say the file is, to tell the user when a name lies about it.
 PictureKind KindFromContent(QIODevice& in) {
-  const QByteArray head = in.peek(3);
+  const QByteArray head = in.peek(8);
   if (head.startsWith("BM")) return PictureKind::Bmp;
   if (head.startsWith("\xFF\xD8\xFF")) return PictureKind::Jpeg;
+  if (head.startsWith("\x89PNG\r\n\x1A\n")) return PictureKind::Png;
+  if (head.startsWith(QByteArray("II*\0", 4)) || head.startsWith(QByteArray("MM\0*", 4)))
+    return PictureKind::Tiff;
+  if (head.startsWith("%PDF-")) return PictureKind::Pdf;
   return PictureKind::Unknown;
 }
 
 QString MismatchNote(PictureKind content) {
-  if (content == PictureKind::Bmp) return QStringLiteral(" (中身はBMPのようだ)");
-  if (content == PictureKind::Jpeg) return QStringLiteral(" (中身はJPEGのようだ)");
+  switch (content) {
+    case PictureKind::Bmp:
+      return QStringLiteral(" (中身はBMPのようだ)");
+    case PictureKind::Jpeg:
+      return QStringLiteral(" (中身はJPEGのようだ)");
+    case PictureKind::Png:
+      return QStringLiteral(" (中身はPNGのようだ)");
+    case PictureKind::Tiff:
+      return QStringLiteral(" (中身はTIFFのようだ)");
+    case PictureKind::Pdf:
+      return QStringLiteral(" (中身はPDFのようだ)");
+    case PictureKind::Unknown:
+      break;
+  }
   return QString();
 }
 
-QString ReadWith(QIODevice& in, const QString& path, Reader read, const QString& notThisKind,
+QString ReadWith(QIODevice& in, const QString& path, const Reader& read, const QString& notThisKind,
                  PictureSink& sink, ReadWatch* watch) {
   const PictureKind content = KindFromContent(in);
   QString reason = read(in, sink, watch);
@@ -72,8 +92,8 @@ QString OpenPlainFile(const QString& path, QFile& file) {
   return reason;
 }
 
-QString LoadWith(const QString& path, Reader read, const QString& notThisKind, PictureSink& sink,
-                 ReadWatch* watch = nullptr) {
+QString LoadWith(const QString& path, const Reader& read, const QString& notThisKind,
+                 PictureSink& sink, ReadWatch* watch = nullptr) {
   QFile file;
   if (const QString reason = OpenPlainFile(path, file); !reason.isEmpty())
     return ReadFailureMessage(path, reason);
@@ -87,7 +107,7 @@ PictureResult Whole(const std::function<QString(PictureSink&)>& read) {
   return PictureResult{whole.Take(), QString()};
 }
 
-PictureResult DecodeWith(const QByteArray& bytes, Reader read, const QString& notThisKind) {
+PictureResult DecodeWith(const QByteArray& bytes, const Reader& read, const QString& notThisKind) {
   QBuffer buffer;
   buffer.setData(bytes);
   buffer.open(QIODevice::ReadOnly);
@@ -112,23 +132,62 @@ PictureKind PictureKindFromName(const QString& path) {
   const QString suffix = QFileInfo(path).suffix().toLower();
   if (suffix == QLatin1String("bmp")) return PictureKind::Bmp;
   if (suffix == QLatin1String("jpg") || suffix == QLatin1String("jpeg")) return PictureKind::Jpeg;
+  if (suffix == QLatin1String("png")) return PictureKind::Png;
+  if (suffix == QLatin1String("tif") || suffix == QLatin1String("tiff")) return PictureKind::Tiff;
+  if (suffix == QLatin1String("pdf")) return PictureKind::Pdf;
   return PictureKind::Unknown;
 }
 
-QString ReadPicture(const QString& path, PictureSink& sink, ReadWatch* watch) {
+QString ReadPicture(const QString& path, PictureSink& sink, ReadWatch* watch, PagePick pick) {
   switch (PictureKindFromName(path)) {
     case PictureKind::Bmp:
       return LoadWith(path, ReadBmpInto, ReasonNotBmp(), sink, watch);
     case PictureKind::Jpeg:
       return LoadWith(path, ReadJpegInto, ReasonNotJpeg(), sink, watch);
+    case PictureKind::Png:
+      return LoadWith(path, ReadPngInto, ReasonNotPng(), sink, watch);
+    case PictureKind::Tiff: {
+      const auto read = [pick](QIODevice& in, PictureSink& into, ReadWatch* w) {
+        return ReadTiffInto(in, into, w, pick.page);
+      };
+      return LoadWith(path, read, ReasonNotTiff(), sink, watch);
+    }
+    case PictureKind::Pdf: {
+      const auto read = [pick](QIODevice& in, PictureSink& into, ReadWatch* w) {
+        return ReadPdfInto(in, into, w, pick.page, pick.dpi);
+      };
+      return LoadWith(path, read, ReasonNotPdf(), sink, watch);
+    }
     case PictureKind::Unknown:
       break;
   }
   return ReadFailureMessage(path, ReasonUnknownExtension());
 }
 
-PictureResult LoadPicture(const QString& path) {
-  return Whole([&](PictureSink& sink) { return ReadPicture(path, sink); });
+PageCount CountPages(const QString& path) {
+  const PictureKind kind = PictureKindFromName(path);
+  if (kind == PictureKind::Unknown)
+    return PageCount{0, ReadFailureMessage(path, ReasonUnknownExtension())};
+  QFile file;
+  if (const QString reason = OpenPlainFile(path, file); !reason.isEmpty())
+    return PageCount{0, ReadFailureMessage(path, reason)};
+  QString reason;
+  int pages = 1;
+  if (kind == PictureKind::Tiff) pages = CountTiffPages(file, reason);
+  if (kind == PictureKind::Pdf) pages = CountPdfPages(file, reason);
+  if (!reason.isEmpty()) return PageCount{0, ReadFailureMessage(path, reason)};
+  return PageCount{pages, QString()};
+}
+
+int LargestPdfDpiThatFits(const QString& path, int page) {
+  QFile file;
+  if (PictureKindFromName(path) != PictureKind::Pdf || !OpenPlainFile(path, file).isEmpty())
+    return 0;
+  return LargestPdfDpiThatFits(file, page);
+}
+
+PictureResult LoadPicture(const QString& path, PagePick pick) {
+  return Whole([&](PictureSink& sink) { return ReadPicture(path, sink, nullptr, pick); });
 }
 
 PictureResult LoadBmp(const QString& path) {
@@ -163,6 +222,14 @@ WriteResult WriteJpeg(const QImage& image, QIODevice& out, int quality) {
 
 WriteResult SaveJpeg(const QImage& image, const QString& path, int quality) {
   return SaveWith(image, path, [&](QIODevice& out) { return WriteJpegTo(image, out, quality); });
+}
+
+WriteResult WritePng(const QImage& image, QIODevice& out) {
+  return Written(WritePngTo(image, out));
+}
+
+WriteResult SavePng(const QImage& image, const QString& path) {
+  return SaveWith(image, path, [&](QIODevice& out) { return WritePngTo(image, out); });
 }
 
 }  // namespace scoreink

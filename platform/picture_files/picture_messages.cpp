@@ -55,8 +55,20 @@ QString ReasonNotJpeg() {
   return QStringLiteral("中身がJPEGではない");
 }
 
+QString ReasonNotPng() {
+  return QStringLiteral("中身がPNGではない");
+}
+
+QString ReasonNotTiff() {
+  return QStringLiteral("中身がTIFFではない");
+}
+
+QString ReasonNotPdf() {
+  return QStringLiteral("中身がPDFではない");
+}
+
 QString ReasonUnknownExtension() {
-  return QStringLiteral("bmp, jpg, jpeg 以外の拡張子は扱えない");
+  return QStringLiteral("bmp, jpg, jpeg, png, tif, tiff, pdf 以外の拡張子は扱えない");
 }
 
 QString ReasonBrokenBmp(const QString& detail) {

@@ -71,7 +71,8 @@ TEST(PictureLoad, BadFilesGiveAClearMessage) {
       // As the BMP Suite's badbitcount.bmp: a bit count no BMP file has, named as such.
       {"badbitcount.bmp", bmp.left(28) + QByteArray("\xFF\x7F", 2) + bmp.mid(30),
        "BMPの中身が壊れている (1画素 32767 ビットという形式はない)"},
-      {"picture.png", bmp, "拡張子"},
+      {"picture.gif", bmp, "拡張子"},
+      {"picture.png", bmp, "中身がPNGではない (中身はBMPのようだ)"},
   };
   QTemporaryDir dir;
   for (const BadFile& c : cases) {
