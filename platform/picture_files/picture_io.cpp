@@ -126,6 +126,47 @@ WriteResult Written(const QString& reason) {
   return WriteResult{reason.isEmpty() ? QString() : WriteFailureMessage(QString(), reason)};
 }
 
+// The reader of a kind of file, and its reason for a file that is not of that kind.
+Reader ReaderOf(PictureKind kind, PagePick pick) {
+  switch (kind) {
+    case PictureKind::Bmp:
+      return ReadBmpInto;
+    case PictureKind::Jpeg:
+      return ReadJpegInto;
+    case PictureKind::Png:
+      return ReadPngInto;
+    case PictureKind::Tiff:
+      return [pick](QIODevice& in, PictureSink& sink, ReadWatch* watch) {
+        return ReadTiffInto(in, sink, watch, pick.page);
+      };
+    case PictureKind::Pdf:
+      return [pick](QIODevice& in, PictureSink& sink, ReadWatch* watch) {
+        return ReadPdfInto(in, sink, watch, pick.page, pick.dpi);
+      };
+    case PictureKind::Unknown:
+      break;
+  }
+  return nullptr;
+}
+
+QString NotThisKind(PictureKind kind) {
+  switch (kind) {
+    case PictureKind::Bmp:
+      return ReasonNotBmp();
+    case PictureKind::Jpeg:
+      return ReasonNotJpeg();
+    case PictureKind::Png:
+      return ReasonNotPng();
+    case PictureKind::Tiff:
+      return ReasonNotTiff();
+    case PictureKind::Pdf:
+      return ReasonNotPdf();
+    case PictureKind::Unknown:
+      break;
+  }
+  return ReasonUnknownExtension();
+}
+
 }  // namespace
 
 PictureKind PictureKindFromName(const QString& path) {
@@ -139,29 +180,9 @@ PictureKind PictureKindFromName(const QString& path) {
 }
 
 QString ReadPicture(const QString& path, PictureSink& sink, ReadWatch* watch, PagePick pick) {
-  switch (PictureKindFromName(path)) {
-    case PictureKind::Bmp:
-      return LoadWith(path, ReadBmpInto, ReasonNotBmp(), sink, watch);
-    case PictureKind::Jpeg:
-      return LoadWith(path, ReadJpegInto, ReasonNotJpeg(), sink, watch);
-    case PictureKind::Png:
-      return LoadWith(path, ReadPngInto, ReasonNotPng(), sink, watch);
-    case PictureKind::Tiff: {
-      const auto read = [pick](QIODevice& in, PictureSink& into, ReadWatch* w) {
-        return ReadTiffInto(in, into, w, pick.page);
-      };
-      return LoadWith(path, read, ReasonNotTiff(), sink, watch);
-    }
-    case PictureKind::Pdf: {
-      const auto read = [pick](QIODevice& in, PictureSink& into, ReadWatch* w) {
-        return ReadPdfInto(in, into, w, pick.page, pick.dpi);
-      };
-      return LoadWith(path, read, ReasonNotPdf(), sink, watch);
-    }
-    case PictureKind::Unknown:
-      break;
-  }
-  return ReadFailureMessage(path, ReasonUnknownExtension());
+  const PictureKind kind = PictureKindFromName(path);
+  if (kind == PictureKind::Unknown) return ReadFailureMessage(path, ReasonUnknownExtension());
+  return LoadWith(path, ReaderOf(kind, pick), NotThisKind(kind), sink, watch);
 }
 
 PageCount CountPages(const QString& path) {
@@ -198,6 +219,12 @@ PictureResult LoadBmp(const QString& path) {
 PictureResult LoadJpeg(const QString& path) {
   return Whole(
       [&](PictureSink& sink) { return LoadWith(path, ReadJpegInto, ReasonNotJpeg(), sink); });
+}
+
+PictureResult DecodePicture(const QByteArray& bytes, PictureKind kind, PagePick pick) {
+  if (kind == PictureKind::Unknown)
+    return PictureResult{QImage(), ReadFailureMessage(QString(), ReasonUnknownExtension())};
+  return DecodeWith(bytes, ReaderOf(kind, pick), NotThisKind(kind));
 }
 
 PictureResult DecodeBmp(const QByteArray& bytes) {

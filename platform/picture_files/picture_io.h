@@ -78,6 +78,8 @@ PictureResult LoadBmp(const QString& path);
 PictureResult LoadJpeg(const QString& path);
 PictureResult DecodeBmp(const QByteArray& bytes);
 PictureResult DecodeJpeg(const QByteArray& bytes);
+// Bytes of a file of the given kind (not Unknown), read as LoadPicture reads the file.
+PictureResult DecodePicture(const QByteArray& bytes, PictureKind kind, PagePick pick = {});
 
 // BMP in the image's own format: Indexed8 with 16 or fewer table entries -> 4-bit with a
 // 16-entry table; other Indexed8 -> 8-bit with a 256-entry table; everything else -> 24-bit.
