@@ -48,8 +48,9 @@ bool SaveBeforeLeaving(TForm1& window) {
     case kIdCancel:
       return false;
     case kIdYes:
-      // A score with a file is saved in place, without the warning of the overwrite button.
-      return window.SaveScore(CurrentScoreFile.isEmpty());
+      // A score with a file of its own is saved in place, without the warning of the
+      // overwrite button; one from a page of a TIFF or PDF asks for a name.
+      return window.SaveScore(!ScoreFileWritable(CurrentScoreFile));
     default:
       return true;
   }
@@ -110,7 +111,8 @@ bool TForm1::SaveScore(bool askName) {
 }
 
 void TForm1::EnableOverwriteSave(bool enabled) {
-  Btn4->setEnabled(enabled);
+  // A page of a TIFF or PDF is never written over its file.
+  Btn4->setEnabled(enabled && (CurrentScoreFile.isEmpty() || ScoreFileWritable(CurrentScoreFile)));
 }
 
 bool TForm1::ConfirmClose() {
@@ -201,9 +203,10 @@ void TForm1::Btn4Click(QObject*) {
                   MsgButtons::Ok);
     return;
   }
-  // Exactly ".bmp" in lower case: a ".BMP" file gets the warning too, though it is still
-  // written as a bitmap.
-  if (CurrentScoreFile.endsWith(QLatin1String(".bmp"), Qt::CaseSensitive)) {
+  // Exactly ".bmp" (or the lossless ".png") in lower case: a ".BMP" file gets the warning too,
+  // though it is still written as a bitmap.
+  if (CurrentScoreFile.endsWith(QLatin1String(".bmp"), Qt::CaseSensitive) ||
+      CurrentScoreFile.endsWith(QLatin1String(".png"), Qt::CaseSensitive)) {
     SaveScore(false);
     return;
   }

@@ -14,6 +14,7 @@
 #include "platform/ui/control_values.h"
 #include "platform/ui/image_control.h"
 #include "platform/ui/message_box.h"
+#include "score_window/core/score_file.h"
 #include "score_window/shared_values.h"
 #include "score_window/tform1.h"
 
@@ -26,7 +27,7 @@ Settled TForm1::SettleScoreBeforeOpening() {
     case kIdYes:
       // The result of the save is not looked at: the picture is opened also when the user
       // left the save dialog.
-      if (!CurrentScoreFile.isEmpty()) {
+      if (ScoreFileWritable(CurrentScoreFile)) {
         SaveScore(false);
         return Settled::Go;
       }

@@ -67,6 +67,10 @@ QString ReasonNotPdf() {
   return QStringLiteral("中身がPDFではない");
 }
 
+QString ReasonSeveralPages() {
+  return QStringLiteral("TIFFやPDFのファイルには上書きできない (別の名前で保存してほしい)");
+}
+
 QString ReasonUnknownExtension() {
   return QStringLiteral("bmp, jpg, jpeg, png, tif, tiff, pdf 以外の拡張子は扱えない");
 }

@@ -26,6 +26,8 @@ QString ReasonUnknownExtension();
 QString ReasonBrokenBmp(const QString& detail);
 QString ReasonBrokenJpeg(const QString& detail);
 QString ReasonNothingToSave();
+// A file of several pages (TIFF, PDF) that a score of one of its pages is not written over.
+QString ReasonSeveralPages();
 // A JPEG file whose scans would take the decoder far too long.
 QString ReasonTooMuchWork();
 // A BMP file whose header names no bit count that BMP files have.

@@ -27,7 +27,7 @@ QString ExtensionOf(const QString& fileName) {
 
 bool IsAllowedExtension(const QString& lowerExt) {
   return lowerExt == QLatin1String(".jpg") || lowerExt == QLatin1String(".jpeg") ||
-         lowerExt == QLatin1String(".bmp");
+         lowerExt == QLatin1String(".bmp") || lowerExt == QLatin1String(".png");
 }
 
 }  // namespace
@@ -94,7 +94,7 @@ QString ChooseSaveName(const QString& initial, const QString& workFolder,
   const QString fileName = FileNameOf(pick);
   const QString ext = ExtensionOf(fileName);
   if (!ext.isEmpty() && !IsAllowedExtension(ext.toLower())) {
-    message(QStringLiteral("jpg, jpeg, bmp 以外の拡張子は勘弁"), QStringLiteral("悪いけど"),
+    message(QStringLiteral("jpg, jpeg, bmp, png 以外の拡張子は勘弁"), QStringLiteral("悪いけど"),
             MsgButtons::Ok);
     return {};
   }

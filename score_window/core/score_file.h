@@ -1,6 +1,8 @@
 #pragma once
 // Writing a score to its file: an 8-bit copy of the surface (with the fixed palette) as an
-// 8-bit BMP for a ".bmp" name (any case), otherwise as a colour, baseline JPEG of quality 90.
+// 8-bit BMP for a ".bmp" name (any case), an 8-bit palette PNG for a ".png" name, otherwise as
+// a colour, baseline JPEG of quality 90. Files of several pages (TIFF, PDF) are not written
+// over: the score of one of their pages is saved under a name of its own.
 #include <QImage>
 #include <QString>
 
@@ -17,5 +19,9 @@ inline constexpr int kScoreJpegQuality = 90;
 // folder) leaves the file it was to replace as it was. On failure returns a user-facing error
 // text naming the file.
 WriteResult SaveScoreFile(const QImage& surface, const QString& path);
+
+// Whether SaveScoreFile can write a score over the file at path (BMP, JPEG or PNG by its name):
+// a score opened from a TIFF or PDF page has a file that is not written over.
+bool ScoreFileWritable(const QString& path);
 
 }  // namespace scoreink

@@ -30,6 +30,11 @@ QByteArray ReadAll(const QString& path) {
   return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+bool WriteAll(const QString& path, const QByteArray& bytes) {
+  QFile f(path);
+  return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
 quint32 LittleEndian(const QByteArray& bytes, int at, int size) {
   quint32 value = 0;
   for (int i = size - 1; i >= 0; --i) value = value << 8 | uchar(bytes[at + i]);
@@ -85,6 +90,24 @@ TEST(SaveScoreFile, OtherNamesWriteAColourBaselineJpeg) {
     const JpegFrame frame = FirstFrame(bytes);
     EXPECT_TRUE(frame.baseline) << name.toStdString();
     EXPECT_EQ(frame.components, 3) << "colour even though the score is grey";
+  }
+}
+
+// A PNG keeps the score exactly; a TIFF or PDF the score came from is never written over.
+TEST(SaveScoreFile, PngReadsBackAsSavedAndFilesOfSeveralPagesAreLeftAlone) {
+  QTemporaryDir dir;
+  const QString png = dir.filePath("score.PNG");
+  ASSERT_TRUE(SaveScoreFile(SmallScore(), png).ok());
+  EXPECT_TRUE(ReadAll(png).startsWith("\x89PNG"));
+  const PictureResult back = LoadPicture(png);
+  ASSERT_TRUE(back.ok()) << back.error.toStdString();
+  EXPECT_EQ(ConvertedTo(back.image, PixelFormat::Bits8), SmallScore());
+  for (const char* name : {"part.pdf", "part.tif"}) {
+    const QString path = dir.filePath(name);
+    ASSERT_TRUE(WriteAll(path, "the user's document"));
+    EXPECT_FALSE(SaveScoreFile(SmallScore(), path).ok()) << name;
+    EXPECT_EQ(ReadAll(path), "the user's document") << name;
+    EXPECT_FALSE(ScoreFileWritable(path)) << name;
   }
 }
 
