@@ -7,6 +7,7 @@
 #include <QRadioButton>
 
 #include "dialogs/folder_browser.h"
+#include "dialogs/page_chooser.h"
 #include "dialogs/score_host.h"
 #include "platform/ui/form_builder.h"
 #include "platform/ui/read_progress.h"
@@ -32,6 +33,12 @@ TForm2::TForm2(ScoreHost& score)
   BindControls();
   // Below the buttons, where nothing else lies.
   readProgress_ = AddReadProgressBar(this, QRect(4, 476, 434, 18));
+  // Between the folder tree and the buttons, shown for files of several pages and PDFs.
+  pageChooser_ = new PageChooser(*this);
+  // Last in the tab order, after the design's controls.
+  QWidget::setTabOrder(RadioButton0, Control("PageBox"));
+  QWidget::setTabOrder(Control("PageBox"), Control("DpiBox"));
+  connect(pageChooser_, &PageChooser::PickChanged, this, &TForm2::PagePickChanged);
 }
 
 TForm2::~TForm2() {

@@ -11,6 +11,7 @@
 #include <QString>
 #include <QWidget>
 
+#include "platform/picture_files/picture_io.h"
 #include "platform/ui/form_builder.h"
 
 class QCloseEvent;
@@ -24,6 +25,7 @@ namespace scoreink {
 
 class FileListBox;
 class FolderTree;
+class PageChooser;
 class ScoreHost;
 
 class TForm2 : public QWidget {
@@ -50,8 +52,10 @@ class TForm2 : public QWidget {
   // now shown, and the score surface enabled again.
   void FormClose(QObject* sender);
 
-  // Full path of the last file picked in open mode that passed the checks; empty before.
+  // Full path of the last file picked in open mode that passed the checks; empty before. Of a
+  // file of several pages, the page shown (and a PDF page's resolution) is ShownPick.
   const QString& PickedFile() const { return pickedFile_; }
+  PagePick ShownPick() const { return shownPick_; }
   // The score window shows a picked file, not the score it had when the dialog opened.
   bool PreviewShown() const { return previewShown_; }
 
@@ -74,6 +78,11 @@ class TForm2 : public QWidget {
   // The picks of the two modes.
   void OpenPicked(const QString& path);
   void DeletePicked(const QString& path);
+  // Reads page pick of path and shows it as the preview; false, with nothing changed, when it
+  // is not to be shown. pick takes a resolution the user chose instead in a question.
+  bool ShowPickedPage(const QString& path, PagePick& pick);
+  // Another page or resolution chosen for the file shown.
+  void PagePickChanged();
   // Asks about the score being edited before a pick replaces it; false when the user
   // cancelled.
   bool SettleScoreBeforePick();
@@ -93,7 +102,9 @@ class TForm2 : public QWidget {
   QPushButton* Button2 = nullptr;
   ScoreHost& score_;
   QProgressBar* readProgress_ = nullptr;  // shown while a long pick is read
+  PageChooser* pageChooser_ = nullptr;
   QString pickedFile_;
+  PagePick shownPick_;
   bool previewShown_ = false;
   // The score behind the first preview had unsaved edits (they come back with it on Cancel).
   bool scoreHadEdits_ = false;

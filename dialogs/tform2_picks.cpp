@@ -6,7 +6,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "dialogs/core/pdf_resolution.h"
 #include "dialogs/file_list_box.h"
+#include "dialogs/page_chooser.h"
 #include "dialogs/score_host.h"
 #include "dialogs/score_opening.h"
 #include "dialogs/tform2.h"
@@ -56,14 +58,36 @@ void TForm2::DeletePicked(const QString& path) {
 }
 
 void TForm2::OpenPicked(const QString& path) {
-  // The file is read and checked first: a file that is broken or too small changes nothing,
+  // Its pages are counted at once (nothing is decoded); the first page shows.
+  const PageCount count = CountPages(path);
+  if (!count.ok()) {
+    ShowErrorMessage(count.error);
+    return;
+  }
+  PagePick pick{0, RememberedPdfDpi()};
+  if (!ShowPickedPage(path, pick)) return;
+  pageChooser_->ShowFor(PictureKindFromName(path), count.pages, pick);
+}
+
+bool TForm2::ShowPickedPage(const QString& path, PagePick& pick) {
+  // The page is read and checked first: a file that is broken or too small changes nothing,
   // neither the score nor its history.
-  std::optional<QImage> picture = CheckScorePicture(path, readProgress_, Button2);
-  if (!picture || !SettleScoreBeforePick()) return;
+  std::optional<QImage> picture = CheckScorePicture(path, pick, readProgress_, Button2);
+  if (!picture || !SettleScoreBeforePick()) return false;
   score_.ShowScorePicture(std::move(*picture));
   pickedFile_ = path;
+  shownPick_ = pick;
   previewShown_ = true;
   Button1->setEnabled(true);
+  return true;
+}
+
+void TForm2::PagePickChanged() {
+  PagePick pick = pageChooser_->Pick();
+  if (pick.dpi != shownPick_.dpi) RememberPdfDpi(pick.dpi);
+  // A page that cannot be shown leaves the one shown, and the chooser says so again.
+  if (!ShowPickedPage(pickedFile_, pick)) pick = shownPick_;
+  pageChooser_->Choose(pick);
 }
 
 bool TForm2::SettleScoreBeforePick() {

@@ -8,6 +8,7 @@
 #include <QUrl>
 
 #include "dialogs/core/file_mask.h"
+#include "dialogs/core/pdf_resolution.h"
 #include "dialogs/score_opening.h"
 #include "score_window/desktop_habits.h"
 #include "score_window/tform1.h"
@@ -83,7 +84,9 @@ bool OpenDroppedScore(TForm1& window, const QString& path) {
   if (window.ScoreWorkedOnElsewhere()) return false;
   // As every command does: what floats is stamped into the score the question is about.
   window.FocusSink();
-  std::optional<QImage> picture = CheckScorePicture(path);
+  // The first page of a file of several, a PDF page at the resolution last chosen.
+  PagePick pick{0, RememberedPdfDpi()};
+  std::optional<QImage> picture = CheckScorePicture(path, pick);
   if (!picture || window.SettleScoreBeforeOpening() == Settled::Cancelled) return false;
   window.ShowScorePicture(std::move(*picture));
   window.AdoptOpenedScore(path);

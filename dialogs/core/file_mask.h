@@ -10,8 +10,8 @@
 
 namespace scoreink {
 
-// The mask of both file dialogs.
-inline constexpr char kImageFileMask[] = "*.bmp;*.jpg;*.jpeg";
+// The mask of both file dialogs: every kind of file the picture readers open.
+inline constexpr char kImageFileMask[] = "*.bmp;*.jpg;*.jpeg;*.png;*.tif;*.tiff;*.pdf";
 
 class FileMask {
  public:

@@ -9,10 +9,10 @@
 
 namespace scoreink {
 
-PickedPicture ReadPickedPicture(const QString& path, ReadWatch* watch) {
+PickedPicture ReadPickedPicture(const QString& path, ReadWatch* watch, PagePick pick) {
   PickedPicture picked;
   PictureAt8Bits at8Bits;
-  picked.error = ReadPicture(path, at8Bits, watch);
+  picked.error = ReadPicture(path, at8Bits, watch, pick);
   if (picked.error == ReasonCancelled()) picked.verdict = PickedPicture::Verdict::Cancelled;
   if (!picked.error.isEmpty()) return picked;
   picked.size = at8Bits.size();

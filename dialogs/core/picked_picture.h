@@ -5,6 +5,8 @@
 #include <QSize>
 #include <QString>
 
+#include "platform/picture_files/picture_io.h"
+
 namespace scoreink {
 
 class ReadWatch;
@@ -26,13 +28,15 @@ struct PickedPicture {
   QString error;
 };
 
-// Reads path (BMP or JPEG by its extension) straight into 8 bits with the fixed palette, a
+// Reads path (any kind the picture files read, by its extension; of a TIFF or PDF the page
+// pick names, a PDF page at its resolution) straight into 8 bits with the fixed palette, a
 // band of rows at a time, so that the file's picture is never held whole at 24 bits (a file
 // already at 8 bits with the fixed palette, as the program saves scores, is read as it is).
 // The whole file is read before its size is judged. Never throws; a broken, cut-off or
 // hostile file, or a picture too large for the memory, is Unreadable. With a watch the reading
 // reports its progress and can be stopped (Cancelled).
-PickedPicture ReadPickedPicture(const QString& path, ReadWatch* watch = nullptr);
+PickedPicture ReadPickedPicture(const QString& path, ReadWatch* watch = nullptr,
+                                PagePick pick = {});
 
 // The text of the box that refuses a picture too small for a score: the file name, then
 // "(<w>Pixel X <h>Pixel) ← こんな小さな画像が楽譜になるとは思えない".

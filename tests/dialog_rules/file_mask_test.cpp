@@ -12,7 +12,8 @@ namespace scoreink {
 namespace {
 
 TEST(FileMask, SplitsAtSemicolonsAndDropsBlanksAndEmptyPatterns) {
-  EXPECT_EQ(FileMask(kImageFileMask).Patterns(), QStringList({"*.bmp", "*.jpg", "*.jpeg"}));
+  EXPECT_EQ(FileMask(kImageFileMask).Patterns(),
+            QStringList({"*.bmp", "*.jpg", "*.jpeg", "*.png", "*.tif", "*.tiff", "*.pdf"}));
   EXPECT_EQ(FileMask(" *.bmp ;; *.jpg;").Patterns(), QStringList({"*.bmp", "*.jpg"}));
   EXPECT_TRUE(FileMask("").Patterns().isEmpty());
 }
@@ -35,7 +36,9 @@ INSTANTIATE_TEST_SUITE_P(
                       MatchCase{"scan.Jpeg", true}, MatchCase{"楽譜.jpg", true},
                       MatchCase{".bmp", true}, MatchCase{"a b[1].bmp", true},
                       MatchCase{"score.bmp.txt", false}, MatchCase{"score.bmpx", false},
-                      MatchCase{"scorebmp", false}, MatchCase{"score.png", false},
+                      MatchCase{"scorebmp", false}, MatchCase{"score.PNG", true},
+                      MatchCase{"fax.Tif", true}, MatchCase{"scan.TIFF", true},
+                      MatchCase{"part.pdf", true}, MatchCase{"score.gif", false},
                       MatchCase{"score.jpe", false}, MatchCase{"", false}),
     [](const auto& tc) { return scoreink::test::CaseName(tc.param.name); });
 
@@ -63,7 +66,7 @@ void Touch(const QString& path) {
 
 TEST(ListMatchingFiles, PlainMatchingFilesSortedWithoutFoldersOrHiddenFiles) {
   QTemporaryDir dir;
-  for (const char* name : {"b.jpg", "A.JPG", "notes.txt", ".hidden.bmp", "c.jpeg", "x.png"})
+  for (const char* name : {"b.jpg", "A.JPG", "notes.txt", ".hidden.bmp", "c.jpeg", "x.gif"})
     Touch(dir.filePath(name));
   ASSERT_TRUE(QDir(dir.path()).mkdir("folder.bmp"));
   ASSERT_TRUE(QFile::link(dir.filePath("b.jpg"), dir.filePath("link.bmp")));
