@@ -5,8 +5,10 @@ class QApplication;
 
 namespace scoreink {
 
-// Returns the event loop's exit code; 1 when the window refused to start (another copy of the
-// program is using the work folder; the user has been told).
+// The program's one optional argument is a file to open. Returns the event loop's exit code; 0
+// when another copy of the program runs and took the file; 1 when the window refused to start
+// (another copy of the program is using the work folder and did not answer; the user has been
+// told).
 int RunScoreInk(QApplication& app);
 
 }  // namespace scoreink

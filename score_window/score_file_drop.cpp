@@ -10,6 +10,8 @@
 #include "dialogs/core/file_mask.h"
 #include "dialogs/core/pdf_resolution.h"
 #include "dialogs/score_opening.h"
+#include "platform/files/native_path.h"
+#include "platform/ui/message_box.h"
 #include "score_window/desktop_habits.h"
 #include "score_window/tform1.h"
 
@@ -77,6 +79,20 @@ class ScoreFileDrop : public QObject {
 
 void AcceptScoreFileDrops(TForm1& window) {
   new ScoreFileDrop(window);
+}
+
+void TForm1::OpenHandedFile(const QString& path) {
+  if (isMinimized()) showNormal();
+  raise();
+  activateWindow();
+  if (path.isEmpty()) return;
+  if (ScoreWorkedOnElsewhere()) {
+    AppMessageBox(QStringLiteral("ほかのウィンドウで作業中なので、今は開けない\n") +
+                      DisplayedPath(QFileInfo(path).fileName()),
+                  QStringLiteral("どうでもいいけど"), MsgButtons::Ok);
+    return;
+  }
+  OpenDroppedScore(*this, path);
 }
 
 bool OpenDroppedScore(TForm1& window, const QString& path) {

@@ -2,6 +2,7 @@
 #include <QComboBox>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QTimer>
 
 #include "editing/tool_modes.h"
 #include "platform/files/executable_folder.h"
@@ -13,6 +14,7 @@
 #include "platform/ui/history_messages.h"
 #include "platform/ui/image_control.h"
 #include "platform/ui/message_box.h"
+#include "platform/ui/program_handoff.h"
 #include "resources/embedded_pictures.h"
 #include "score_window/key_signature_names.h"
 #include "score_window/shared_values.h"
@@ -39,13 +41,18 @@ void TellRestoredRewrites(const QStringList& restored) {
 
 }  // namespace
 
-bool TForm1::FormCreate() {
+bool TForm1::FormCreate(const QString& givenFile) {
   // The folders, and the work folder to ourselves: a second copy started from the same
-  // folder would otherwise empty the snapshots of the first.
+  // folder would otherwise empty the snapshots of the first. The copy that runs takes the
+  // file this one was given instead (or only comes to the front).
   const WorkPlaces places = ResolveWorkPlaces(ExecutableFolder());
   lock_ = std::make_unique<WorkFolderLock>(places.dataFolder);
   if (!lock_->TryLock() && lock_->HeldByAnotherCopy()) {
     lock_.reset();
+    if (HandToRunningCopy(HandoffName(places.dataFolder), givenFile)) {
+      handedOver_ = true;
+      return false;
+    }
     AppMessageBox("このフォルダではもう一つ動いているので、こっちは終わる", "二重起動",
                   MsgButtons::Ok);
     return false;
@@ -129,6 +136,15 @@ bool TForm1::FormCreate() {
   // what cannot be written told after the input that met it.
   StartRecovery();
   KeepTellingWorkTrouble(*this);
+
+  // Files a second start hands over, and the one this start was given, open as if picked in
+  // the score file dialog and kept.
+  if (lock_) {
+    auto* handoff = new HandoffListener(HandoffName(places.dataFolder), this);
+    connect(handoff, &HandoffListener::FileHanded, this, &TForm1::OpenHandedFile);
+  }
+  if (!givenFile.isEmpty())
+    QTimer::singleShot(0, this, [this, givenFile] { OpenHandedFile(givenFile); });
 
   Edit0->setFocus(Qt::OtherFocusReason);
   return true;

@@ -52,9 +52,16 @@ class TForm1 : public QWidget, public ScoreHost, public ShownScore {
   explicit TForm1(QWidget* parent = nullptr);
   ~TForm1() override;
 
-  // Start-up. False when another copy of the program is already using the work folder: the
-  // user has been told, nothing has been touched, and the window is to be deleted unshown.
-  bool FormCreate();
+  // Start-up, with the file the program was given to open (absolute; empty: none). False when
+  // another copy of the program is already using the work folder: that copy took the file
+  // (HandedOver), or else the user has been told; nothing has been touched, and the window is
+  // to be deleted unshown.
+  bool FormCreate(const QString& givenFile = QString());
+  bool HandedOver() const { return handedOver_; }
+  // A file given to the program (its argument, or handed over by a second start): the window
+  // comes to the front and opens it as a dropped file opens; an empty path only brings the
+  // window to the front.
+  void OpenHandedFile(const QString& path);
   // Runs once when the window closes, however it is closed: empties the edit history without
   // recreating the work folder, and lets another copy of the program use it.
   void FormClose(QObject* sender);
@@ -329,6 +336,7 @@ class TForm1 : public QWidget, public ScoreHost, public ShownScore {
   std::unique_ptr<WorkFolderLock> lock_;
   bool started_ = false;
   bool closed_ = false;
+  bool handedOver_ = false;
   bool sinkingFocus_ = false;
   bool formPressed_ = false;
   unsigned scoreLocks_ = 0;

@@ -19,7 +19,7 @@ ScoreWindowHarness::ScoreWindowHarness(WindowOptions options)
   if (options.answers) options.answers(dialogs_);
   window_ = std::make_unique<TForm1>();
   SetWindow(window_.get());
-  started_ = window_->FormCreate();
+  started_ = window_->FormCreate(options.givenFile);
   if (started_ && options.show) window_->show();
 }
 

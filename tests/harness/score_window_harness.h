@@ -36,6 +36,8 @@ struct WindowOptions {
   bool show = true;
   // Start in this executable folder (with "/") instead of a new one, which is left in place.
   QString executableFolder;
+  // The file the program is given to open (its argument).
+  QString givenFile;
 };
 
 // The default options with a 600-dpi printer whose unprintable margins are 100 pixels.
