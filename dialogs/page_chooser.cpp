@@ -1,6 +1,7 @@
 #include "dialogs/page_chooser.h"
 
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QSpinBox>
 #include <iterator>
@@ -12,6 +13,8 @@ namespace {
 // The band between the folder tree (bottom 411) and the buttons (top 440).
 constexpr int kTop = 414;
 constexpr int kHeight = 21;
+// How long a new choice rests before it is read: clicks on an arrow in a row read once.
+constexpr int kSettleMs = 150;
 
 QLabel* BandLabel(QWidget& dialog, const char* name, const QString& text, const QRect& at) {
   auto* label = new QLabel(text, &dialog);
@@ -42,11 +45,19 @@ PageChooser::PageChooser(QWidget& dialog)
   for (const int dpi : kPdfResolutions) dpiBox_->addItem(QStringLiteral("%1 dpi").arg(dpi), dpi);
   dpiBox_->setToolTip(QStringLiteral("PDFのページを画像にするときの細かさ"));
   dpiBox_->hide();
+  settle_.setSingleShot(true);
+  settle_.setInterval(kSettleMs);
+  connect(&settle_, &QTimer::timeout, this, [this] {
+    if (QGuiApplication::mouseButtons() != Qt::NoButton)
+      settle_.start();
+    else
+      emit PickChanged();
+  });
   connect(pageBox_, &QSpinBox::valueChanged, this, [this] {
-    if (!choosing_) emit PickChanged();
+    if (!choosing_) settle_.start();
   });
   connect(dpiBox_, &QComboBox::currentIndexChanged, this, [this] {
-    if (!choosing_) emit PickChanged();
+    if (!choosing_) settle_.start();
   });
 }
 
@@ -66,6 +77,7 @@ void PageChooser::ShowFor(PictureKind kind, int pages, PagePick pick) {
 }
 
 void PageChooser::Choose(PagePick pick) {
+  settle_.stop();
   choosing_ = true;
   pageBox_->setValue(pick.page + 1);
   const int index = dpiBox_->findData(pick.dpi);

@@ -3,6 +3,7 @@
 // folder tree and the buttons: "ページ" [n] "/N" for a file of several pages, "解像度"
 // [150 dpi | 300 dpi | 600 dpi] for a PDF. Hidden for a file of one page that is no PDF.
 #include <QObject>
+#include <QTimer>
 
 #include "platform/picture_files/picture_io.h"
 
@@ -30,7 +31,9 @@ class PageChooser : public QObject {
   PagePick Pick() const;
 
  signals:
-  // The user chose another page or resolution.
+  // The user chose another page or resolution: once the mouse button is let go and the choice
+  // has rested a moment (a reading that starts while an arrow is held takes the release, and the
+  // arrow would repeat).
   void PickChanged();
 
  private:
@@ -40,6 +43,7 @@ class PageChooser : public QObject {
   QLabel* dpiLabel_;
   QComboBox* dpiBox_;
   bool choosing_ = false;  // set while code chooses, so that no PickChanged goes out
+  QTimer settle_;
 };
 
 }  // namespace scoreink
