@@ -1,0 +1,202 @@
+// Opening PDF pages. A music page as notation programs write it (grand staves of thin lines,
+// note heads, stems and beams as small filled shapes, text) and a scanned page (a 600-dpi scan
+// of A4 as one picture, as libraries hand out old editions), page 2 of a 3-page file each:
+//
+// - PdfPageToScore/<page>: the page rendered at 300 dpi into the score's 8-bit picture, as the
+//   score file dialog reads it; beside it PdftoppmProgram/<page>, poppler-utils' own
+//   "pdftoppm -r 300 -gray -f 2 -l 2" on the same file, the whole command (goal: within 1.2x).
+// - PdfPasses/<page>/<passes>: the page at 600 dpi rendered in one pass or in 8 bands of rows,
+//   with peak_MB, how far the resident size rose during the read: why a page is rendered whole.
+// - PdfPageCount: the pages of a 500-page PDF counted (goal: under 0.3 s).
+#include <benchmark/benchmark.h>
+#include <malloc.h>
+
+#include <QFile>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPdfWriter>
+#include <QTemporaryDir>
+
+#include "bench/bench_support.h"
+#include "platform/picture_files/pdf_reader.h"
+#include "platform/picture_files/picture_at_8_bits.h"
+#include "platform/picture_files/picture_io.h"
+
+namespace scoreink {
+namespace {
+
+enum PdfPage { kMusic = 0, kScan = 1 };
+constexpr int kMeasuredPage = 1;  // page 2
+
+// Pages in points (100 device units each) on A4.
+class PointPdf {
+ public:
+  explicit PointPdf(const QString& path) : writer_(path) {
+    writer_.setResolution(7200);
+    writer_.setPageSize(QPageSize(QPageSize::A4));
+    writer_.setPageMargins(QMarginsF(0, 0, 0, 0));
+    painter_.begin(&writer_);
+  }
+  QPainter& NextPage(bool first) {
+    if (!first) writer_.newPage();
+    painter_.resetTransform();
+    painter_.scale(100, 100);
+    return painter_;
+  }
+
+ private:
+  QPdfWriter writer_;
+  QPainter painter_;
+};
+
+void DrawMusicPage(QPainter& p, int page) {
+  QFont font(QStringLiteral("IPAPGothic"));
+  font.setPixelSize(18);
+  p.setFont(font);
+  p.drawText(QPointF(200, 50), QStringLiteral("ソナタ 第%1楽章").arg(page + 1));
+  font.setPixelSize(8);
+  p.setFont(font);
+  p.setRenderHint(QPainter::Antialiasing);
+  for (int system = 0; system < 8; ++system) {
+    for (int staff = 0; staff < 2; ++staff) {
+      const double top = 90 + system * 92 + staff * 40;
+      p.setPen(QPen(Qt::black, 0.4));
+      for (int line = 0; line < 5; ++line)
+        p.drawLine(QPointF(40, top + line * 5), QPointF(555, top + line * 5));
+      for (int bar = 0; bar <= 4; ++bar)
+        p.drawLine(QPointF(40 + bar * 128.75, top), QPointF(40 + bar * 128.75, top + 20));
+      p.setPen(Qt::NoPen);
+      p.setBrush(Qt::black);
+      for (int note = 0; note < 32; ++note) {
+        const double x = 55 + note * 15.6;
+        const double y = top + ((note * 5 + system * 3 + staff) % 11) * 2.5 - 2.5;
+        QPainterPath head;
+        head.addEllipse(QPointF(0, 0), 3.3, 2.3);
+        p.save();
+        p.translate(x, y);
+        p.rotate(-20);
+        p.drawPath(head);
+        p.restore();
+        p.fillRect(QRectF(x + 2.9, y - 17, 0.6, 17), Qt::black);  // stem
+        if (note % 2 == 0) {                                      // beam to the next note
+          QPainterPath beam;
+          beam.moveTo(x + 2.9, y - 17);
+          beam.lineTo(x + 18.5, y - 18.5);
+          beam.lineTo(x + 18.5, y - 16.3);
+          beam.lineTo(x + 2.9, y - 14.8);
+          p.drawPath(beam);
+        }
+      }
+      p.setPen(QPen(Qt::black));
+    }
+    p.drawText(QPointF(55, 90 + system * 92 + 75), QStringLiteral("さくら さくら やよいの そらは"));
+  }
+}
+
+// The files of the run, made once: music.pdf and scan.pdf (3 pages each) and pages500.pdf.
+struct Files {
+  QTemporaryDir dir;
+  QString Path(PdfPage page) const {
+    return dir.filePath(page == kMusic ? QStringLiteral("music.pdf") : QStringLiteral("scan.pdf"));
+  }
+  QString pages500;
+};
+
+const Files& Shared() {
+  static Files files;
+  static const bool made = [] {
+    bench::EnsureApplication();
+    {
+      PointPdf music(files.Path(kMusic));
+      for (int page = 0; page < 3; ++page) DrawMusicPage(music.NextPage(page == 0), page);
+    }
+    {
+      const QImage scan = bench::PaperPage8(4960, 7016, true);
+      PointPdf scanned(files.Path(kScan));
+      for (int page = 0; page < 3; ++page)
+        scanned.NextPage(page == 0).drawImage(QRectF(0, 0, 595, 842), scan);
+    }
+    files.pages500 = files.dir.filePath(QStringLiteral("pages500.pdf"));
+    PointPdf book(files.pages500);
+    for (int page = 0; page < 500; ++page) DrawMusicPage(book.NextPage(page == 0), page);
+    return true;
+  }();
+  (void)made;
+  return files;
+}
+
+void BM_PdfPageToScore(benchmark::State& state) {
+  const QString path = Shared().Path(PdfPage(state.range(0)));
+  double cpu = 0;
+  for (auto _ : state) {
+    const double before = bench::ThreadCpuSeconds();
+    PictureAt8Bits at8Bits;
+    if (!ReadPicture(path, at8Bits, nullptr, PagePick{kMeasuredPage, 300}).isEmpty())
+      state.SkipWithError("the page did not open");
+    QImage score = at8Bits.Take();
+    benchmark::DoNotOptimize(score.constBits());
+    score = QImage();  // freeing belongs to the opening
+    cpu += bench::ThreadCpuSeconds() - before;
+  }
+  bench::ReportCpu(state, cpu);
+}
+
+void BM_PdftoppmProgram(benchmark::State& state) {
+  const std::string in = Shared().Path(PdfPage(state.range(0))).toStdString();
+  const std::string out = Shared().dir.filePath(QStringLiteral("pdftoppm")).toStdString();
+  double cpu = 0;
+  for (auto _ : state) {
+    if (!bench::RunProgram({"pdftoppm", "-r", "300", "-gray", "-f", "2", "-l", "2", in, out}, cpu))
+      state.SkipWithError("pdftoppm did not run");
+  }
+  bench::ReportCpu(state, cpu);
+}
+
+void BM_PdfPasses(benchmark::State& state) {
+  const QString path = Shared().Path(PdfPage(state.range(0)));
+  const int passes = int(state.range(1));
+  const qint64 passBytes = qint64(4958) * 4 * ((7017 + passes - 1) / passes);
+  double cpu = 0;
+  qint64 peak = 0;
+  for (auto _ : state) {
+    malloc_trim(0);
+    const qint64 before = bench::StatusBytes("VmRSS:");
+    bench::ResetPeakResident();
+    const double cpuBefore = bench::ThreadCpuSeconds();
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    PictureAt8Bits at8Bits;
+    if (!ReadPdfInto(file, at8Bits, nullptr, kMeasuredPage, 600, passBytes).isEmpty())
+      state.SkipWithError("the page did not open");
+    benchmark::DoNotOptimize(at8Bits.Take().constBits());
+    cpu += bench::ThreadCpuSeconds() - cpuBefore;
+    peak = std::max(peak, bench::StatusBytes("VmHWM:") - before);
+  }
+  bench::ReportCpu(state, cpu);
+  state.counters["peak_MB"] = double(peak) / (1 << 20);
+}
+
+void BM_PdfPageCount(benchmark::State& state) {
+  const QString path = Shared().pages500;
+  for (auto _ : state) {
+    const PageCount count = CountPages(path);
+    if (count.pages != 500) state.SkipWithError("the pages were not counted");
+  }
+}
+
+BENCHMARK(BM_PdfPageToScore)->Arg(kMusic)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_PdftoppmProgram)->Arg(kMusic)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_PdfPageToScore)->Arg(kScan)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_PdftoppmProgram)->Arg(kScan)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_PdfPasses)
+    ->Args({kMusic, 1})
+    ->Args({kMusic, 8})
+    ->Args({kScan, 1})
+    ->Args({kScan, 8})
+    ->Iterations(2)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK(BM_PdfPageCount)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
+}  // namespace scoreink
