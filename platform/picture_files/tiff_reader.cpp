@@ -99,14 +99,14 @@ QString ReadRows(TiffFile& file, const TiffRowPlan& plan, PictureSink& sink, Rea
 }
 
 QImage Turned(const QImage& stored, TiffTurn turn) {
-  const QImage clockwise = stored.transformed(QTransform().rotate(90));
+  const QTransform clockwise = QTransform().rotate(90);
   switch (turn) {
     case TiffTurn::Transpose:
-      return clockwise.mirrored(true, false);
+      return stored.transformed(clockwise).mirrored(true, false);
     case TiffTurn::Clockwise:
-      return clockwise;
+      return stored.transformed(clockwise);
     case TiffTurn::Transverse:
-      return clockwise.mirrored(false, true);
+      return stored.transformed(clockwise).mirrored(false, true);
     case TiffTurn::Anticlockwise:
       return stored.transformed(QTransform().rotate(270));
     case TiffTurn::None:

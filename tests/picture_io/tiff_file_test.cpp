@@ -34,6 +34,10 @@ struct TiffCase {
   int width = 21, height = 13;
 };
 
+void PrintTo(const TiffCase& c, std::ostream* out) {
+  *out << c.name;
+}
+
 int SamplesOf(const TiffCase& c) {
   if (c.photometric == PHOTOMETRIC_SEPARATED) return 4;
   if (c.photometric == PHOTOMETRIC_RGB || c.photometric == PHOTOMETRIC_YCBCR)
