@@ -19,7 +19,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 seeds="$work/seeds"
 mkdir -p "$seeds"
-cd "$work"
+cd "$work"  # the seeds' intermediate files; the run itself goes back to where it was started
 # A small colour picture, its greys and a black-and-white page, as plain PNM files.
 {
   printf 'P6\n24 16\n255\n'
@@ -88,10 +88,11 @@ for offset in "${offsets[@]}"; do pdf+="$(printf '%010d 00000 n ' "$offset")"$'\
 pdf+="trailer << /Size $((${#objects[@]} + 1)) /Root 1 0 R >>"$'\nstartxref\n'"$xref"$'\n%%EOF\n'
 printf '%s' "$pdf" > "$seeds/text_and_staff.pdf"
 
-# New inputs the run finds go to a corpus folder of its own, and anything it writes besides to
-# the work folder: both are thrown away afterwards. Leaks of the libraries below the program
+# New inputs the run finds go to a corpus folder of its own, thrown away afterwards; an input
+# that fails is kept where the script was started. Leaks of the libraries below the program
 # that are known and not its own are listed in the suppressions.
-mkdir -p corpus
+cd "$OLDPWD"
+mkdir -p "$work/corpus"
 LSAN_OPTIONS="suppressions=$root/fuzz/leak_suppressions.txt:print_suppressions=0" \
   "$build/fuzz/picture_loader_fuzz" -runs=2000 -seed=1 -max_len=8192 -timeout=10 \
-  -print_final_stats=1 "$@" corpus "$seeds"
+  -print_final_stats=1 "$@" "$work/corpus" "$seeds"
