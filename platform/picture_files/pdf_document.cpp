@@ -1,5 +1,7 @@
 #include "platform/picture_files/pdf_document.h"
 
+#include <QBuffer>
+
 #include "platform/picture_files/pdf_messages.h"
 #include "platform/picture_files/picture_messages.h"
 
@@ -67,7 +69,12 @@ OpenedPdf OpenPdf(QIODevice& in) {
   }
   pdf.endMissing = EndMarkerMissing(in);
   SilencePoppler();
-  pdf.document = Poppler::Document::load(&in);
+  // Bytes already in memory are handed over as they are: Poppler's reading of a device seeks
+  // past the end of a broken file, which a buffer reports on the terminal.
+  if (auto* buffer = qobject_cast<QBuffer*>(&in))
+    pdf.document = Poppler::Document::loadFromData(buffer->data());
+  else
+    pdf.document = Poppler::Document::load(&in);
   if (!pdf.document) {
     pdf.reason = pdf.endMissing ? ReasonTruncated() : ReasonBrokenPdf(lastComplaint);
     return pdf;
