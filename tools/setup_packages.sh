@@ -9,6 +9,8 @@ packages=(
   libjpeg-dev libjpeg-turbo-progs
   # the files people have: PNG, TIFF, PDF pages
   libpng-dev libtiff-dev libpoppler-qt6-dev
+  # documents of several pages written back: PDF pages kept as they are, changes laid over them
+  libqpdf-dev
   libcups2-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-gothic

@@ -16,11 +16,13 @@
 #include "platform/picture_files/jpeg_decoder.h"
 #include "platform/picture_files/jpeg_encoder.h"
 #include "platform/picture_files/pdf_reader.h"
+#include "platform/picture_files/pdf_writer.h"
 #include "platform/picture_files/picture_messages.h"
 #include "platform/picture_files/png_reader.h"
 #include "platform/picture_files/png_writer.h"
 #include "platform/picture_files/replacing_file_write.h"
 #include "platform/picture_files/tiff_reader.h"
+#include "platform/picture_files/tiff_writer.h"
 #include "platform/picture_files/whole_picture.h"
 
 namespace scoreink {
@@ -257,6 +259,24 @@ WriteResult WritePng(const QImage& image, QIODevice& out) {
 
 WriteResult SavePng(const QImage& image, const QString& path) {
   return SaveWith(image, path, [&](QIODevice& out) { return WritePngTo(image, out); });
+}
+
+WriteResult SavePdfWithOverlays(const QString& source, const std::map<int, PageOverlays>& overlays,
+                                int dpi, const QString& path) {
+  const QString reason = WriteReplacingFile(
+      path, [&](QIODevice& out) { return WritePdfWithOverlays(source, overlays, dpi, out); });
+  return WriteResult{reason.isEmpty() ? QString() : WriteFailureMessage(path, reason)};
+}
+
+WriteResult SavePicturePdf(const QImage& picture, const QString& path) {
+  return SaveWith(picture, path, [&](QIODevice& out) { return WritePicturePdf(picture, out); });
+}
+
+WriteResult SaveTiffPages(int pages, const std::function<QImage(int page, QString& reason)>& pageAt,
+                          const QString& path) {
+  const QString reason =
+      WriteReplacingFile(path, [&](QIODevice& out) { return WriteTiffPages(pages, pageAt, out); });
+  return WriteResult{reason.isEmpty() ? QString() : WriteFailureMessage(path, reason)};
 }
 
 }  // namespace scoreink

@@ -9,7 +9,10 @@
 #include <QIODevice>
 #include <QImage>
 #include <QString>
+#include <functional>
+#include <map>
 
+#include "platform/picture_files/page_overlay.h"
 #include "platform/picture_files/picture_limits.h"
 
 namespace scoreink {
@@ -97,5 +100,16 @@ WriteResult SaveJpeg(const QImage& image, const QString& path, int quality = 90)
 // the fixed palette, reads back identical); anything else as 8-bit RGB.
 WriteResult WritePng(const QImage& image, QIODevice& out);
 WriteResult SavePng(const QImage& image, const QString& path);
+
+// Documents of several pages, written as every save is (never a torn file; source may be the
+// target itself, which is replaced only once the new file is complete):
+// the PDF at source with the overlays laid over its pages at dpi (pdf_writer.h),
+WriteResult SavePdfWithOverlays(const QString& source, const std::map<int, PageOverlays>& overlays,
+                                int dpi, const QString& path);
+// a picture as a one-page PDF,
+WriteResult SavePicturePdf(const QImage& picture, const QString& path);
+// and pages asked for one at a time as a multi-page TIFF (tiff_writer.h).
+WriteResult SaveTiffPages(int pages, const std::function<QImage(int page, QString& reason)>& pageAt,
+                          const QString& path);
 
 }  // namespace scoreink
