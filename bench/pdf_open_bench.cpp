@@ -13,11 +13,11 @@
 
 #include <QFile>
 #include <QPainter>
-#include <QPainterPath>
 #include <QPdfWriter>
 #include <QTemporaryDir>
 
 #include "bench/bench_support.h"
+#include "bench/music_pdf.h"
 #include "platform/picture_files/pdf_reader.h"
 #include "platform/picture_files/picture_at_8_bits.h"
 #include "platform/picture_files/picture_io.h"
@@ -25,73 +25,10 @@
 namespace scoreink {
 namespace {
 
+using bench::PointPdf;
+
 enum PdfPage { kMusic = 0, kScan = 1 };
 constexpr int kMeasuredPage = 1;  // page 2
-
-// Pages in points (100 device units each) on A4.
-class PointPdf {
- public:
-  explicit PointPdf(const QString& path) : writer_(path) {
-    writer_.setResolution(7200);
-    writer_.setPageSize(QPageSize(QPageSize::A4));
-    writer_.setPageMargins(QMarginsF(0, 0, 0, 0));
-    painter_.begin(&writer_);
-  }
-  QPainter& NextPage(bool first) {
-    if (!first) writer_.newPage();
-    painter_.resetTransform();
-    painter_.scale(100, 100);
-    return painter_;
-  }
-
- private:
-  QPdfWriter writer_;
-  QPainter painter_;
-};
-
-void DrawMusicPage(QPainter& p, int page) {
-  QFont font(QStringLiteral("IPAPGothic"));
-  font.setPixelSize(18);
-  p.setFont(font);
-  p.drawText(QPointF(200, 50), QStringLiteral("ソナタ 第%1楽章").arg(page + 1));
-  font.setPixelSize(8);
-  p.setFont(font);
-  p.setRenderHint(QPainter::Antialiasing);
-  for (int system = 0; system < 8; ++system) {
-    for (int staff = 0; staff < 2; ++staff) {
-      const double top = 90 + system * 92 + staff * 40;
-      p.setPen(QPen(Qt::black, 0.4));
-      for (int line = 0; line < 5; ++line)
-        p.drawLine(QPointF(40, top + line * 5), QPointF(555, top + line * 5));
-      for (int bar = 0; bar <= 4; ++bar)
-        p.drawLine(QPointF(40 + bar * 128.75, top), QPointF(40 + bar * 128.75, top + 20));
-      p.setPen(Qt::NoPen);
-      p.setBrush(Qt::black);
-      for (int note = 0; note < 32; ++note) {
-        const double x = 55 + note * 15.6;
-        const double y = top + ((note * 5 + system * 3 + staff) % 11) * 2.5 - 2.5;
-        QPainterPath head;
-        head.addEllipse(QPointF(0, 0), 3.3, 2.3);
-        p.save();
-        p.translate(x, y);
-        p.rotate(-20);
-        p.drawPath(head);
-        p.restore();
-        p.fillRect(QRectF(x + 2.9, y - 17, 0.6, 17), Qt::black);  // stem
-        if (note % 2 == 0) {                                      // beam to the next note
-          QPainterPath beam;
-          beam.moveTo(x + 2.9, y - 17);
-          beam.lineTo(x + 18.5, y - 18.5);
-          beam.lineTo(x + 18.5, y - 16.3);
-          beam.lineTo(x + 2.9, y - 14.8);
-          p.drawPath(beam);
-        }
-      }
-      p.setPen(QPen(Qt::black));
-    }
-    p.drawText(QPointF(55, 90 + system * 92 + 75), QStringLiteral("さくら さくら やよいの そらは"));
-  }
-}
 
 // The files of the run, made once: music.pdf and scan.pdf (3 pages each) and pages500.pdf.
 struct Files {
@@ -106,10 +43,7 @@ const Files& Shared() {
   static Files files;
   static const bool made = [] {
     bench::EnsureApplication();
-    {
-      PointPdf music(files.Path(kMusic));
-      for (int page = 0; page < 3; ++page) DrawMusicPage(music.NextPage(page == 0), page);
-    }
+    { bench::WriteMusicPdf(files.Path(kMusic), 3); }
     {
       const QImage scan = bench::PaperPage8(4960, 7016, true);
       PointPdf scanned(files.Path(kScan));
@@ -117,8 +51,7 @@ const Files& Shared() {
         scanned.NextPage(page == 0).drawImage(QRectF(0, 0, 595, 842), scan);
     }
     files.pages500 = files.dir.filePath(QStringLiteral("pages500.pdf"));
-    PointPdf book(files.pages500);
-    for (int page = 0; page < 500; ++page) DrawMusicPage(book.NextPage(page == 0), page);
+    bench::WriteMusicPdf(files.pages500, 500);
     return true;
   }();
   (void)made;

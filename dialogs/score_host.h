@@ -4,6 +4,8 @@
 #include <QImage>
 #include <QString>
 
+#include "platform/picture_files/picture_io.h"
+
 class QWidget;
 
 namespace scoreink {
@@ -32,9 +34,10 @@ class ScoreHost {
   // The picture in the score view at 100 percent, from its top left, with the pen-width label
   // at "2".
   virtual void ShowScorePicture(QImage picture) = 0;
-  // The picture the score view shows becomes the score of path: a fresh history, "上書保存"
-  // enabled, the pen back to its start width and left limit, the staves looked for anew.
-  virtual void AdoptOpenedScore(const QString& path) = 0;
+  // The picture the score view shows becomes the score of path (page pick.page of its pages,
+  // shown at pick.dpi): a fresh history, "上書保存" enabled, the pen back to its start width and
+  // left limit, the staves looked for anew.
+  virtual void AdoptOpenedScore(const QString& path, PagePick pick = {}, int pages = 1) = 0;
 
   // The score from before the dialog opened (which the score window keeps while the dialog is
   // open) back in the score view at 100 percent, with the pen at its start width; its unsaved

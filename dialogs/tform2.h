@@ -105,6 +105,7 @@ class TForm2 : public QWidget {
   PageChooser* pageChooser_ = nullptr;
   QString pickedFile_;
   PagePick shownPick_;
+  int pickedPages_ = 1;
   bool previewShown_ = false;
   // The score behind the first preview had unsaved edits (they come back with it on Cancel).
   bool scoreHadEdits_ = false;

@@ -8,7 +8,7 @@ namespace scoreink {
 
 // "OK": the picked picture becomes the score being edited.
 void TForm2::Button1Click(QObject*) {
-  score_.AdoptOpenedScore(pickedFile_);
+  score_.AdoptOpenedScore(pickedFile_, shownPick_, pickedPages_);
   // The preview is the score now; the copy of the old one is not needed any more.
   previewShown_ = false;
   score_.ForgetKeptScore();

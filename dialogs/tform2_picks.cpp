@@ -66,6 +66,7 @@ void TForm2::OpenPicked(const QString& path) {
   }
   PagePick pick{0, RememberedPdfDpi()};
   if (!ShowPickedPage(path, pick)) return;
+  pickedPages_ = count.pages;
   pageChooser_->ShowFor(PictureKindFromName(path), count.pages, pick);
 }
 

@@ -26,6 +26,7 @@ bool OpenDroppedScore(TForm1& window, const QString& path);
 // edits (window_title.cpp).
 void KeepScoreWindowTitle(TForm1& window);
 // "*name.bmp - ScoreInk", "新しい楽譜 - ScoreInk" for a score never saved.
-QString ScoreWindowTitle(const QString& scoreFile, bool unsavedEdits);
+// Of a document of several pages, the page shown (0 = the first) of pages: "part.pdf (3/12)".
+QString ScoreWindowTitle(const QString& scoreFile, bool unsavedEdits, int page = 0, int pages = 1);
 
 }  // namespace scoreink

@@ -1,6 +1,7 @@
 // Score documents: close, new, open, save and overwrite save, and the unsaved-changes question.
 #include <QComboBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -9,6 +10,7 @@
 #include "dialogs/tform2.h"
 #include "platform/files/work_files.h"
 #include "platform/history/edit_history.h"
+#include "platform/picture_files/picture_messages.h"
 #include "platform/ui/busy_cursor.h"
 #include "platform/ui/control_values.h"
 #include "platform/ui/image_control.h"
@@ -59,7 +61,11 @@ bool SaveBeforeLeaving(TForm1& window) {
 }  // namespace
 
 bool TForm1::HasUnsavedEdits() const {
-  return carriedEdits_ || HistoryPos() >= 2;
+  return carriedEdits_ || HistoryPos() >= 2 || OtherPagesUnsaved();
+}
+
+bool TForm1::OtherPagesUnsaved() const {
+  return document_.OtherPagesEdited() || SharedHistory().SetAsideChainsUnsaved();
 }
 
 void TForm1::CarryUnsavedEdits(bool carried) {
@@ -84,15 +90,28 @@ bool TForm1::SaveScore(bool askName) {
                                WorkFolder);
         },
         AppMessageBox,
-        QStringList{CurrentWorkPlaces.BlockFile(), CurrentWorkPlaces.SymbolFolder(), WorkFolder} +
+        QStringList{CurrentWorkPlaces.BlockFile(), CurrentWorkPlaces.SymbolFolder(), WorkFolder,
+                    document_.PageFolder()} +
             CurrentWorkPlaces.RecoveryFolders());
   }
   if (name.isEmpty()) return false;
 
+  // A picture file of a document of several pages holds the page shown only: said first.
+  const bool wholeDocument = SavesWholeDocument(name);
+  if (!wholeDocument) {
+    const QString text = QStringLiteral(
+                             "この楽譜は %1 ページあるけど、%2 には今のページ (%3/%1) "
+                             "だけを保存する")
+                             .arg(document_.Pages())
+                             .arg(QFileInfo(name).fileName())
+                             .arg(document_.Shown() + 1);
+    if (AppMessageBox(text, QStringLiteral("1ページだけ"), MsgButtons::OkCancel) != kIdOk)
+      return false;
+  }
   WriteResult written;
   {
     BusyCursor busy;
-    written = SaveScoreFile(Surface(), name);
+    written = wholeDocument ? SaveDocumentAs(name) : SaveScoreFile(Surface(), name);
   }
   if (!written.ok()) {
     // The old file is still there (the new one is written beside it), and the history, the
@@ -100,14 +119,54 @@ bool TForm1::SaveScore(bool askName) {
     ShowErrorMessage(written.error);
     return false;
   }
-
-  SharedHistory().ResetHistory(true);
-  CarryUnsavedEdits(false);
   PictureFolder = FolderOf(name);
   RememberSaveFolder(PictureFolder);
+  // One page of several written: the document and its edits stay as they were.
+  if (!wholeDocument) return true;
+
+  SharedHistory().ResetHistory(true);
+  SharedHistory().ForgetPages(Surface());
+  document_.ForgetRecords();
+  CarryUnsavedEdits(false);
   CurrentScoreFile = name;
+  // The file written is the document from now on: its pages are read from it.
+  document_.Open(name, document_.Pages(), document_.Dpi(), document_.Shown());
   UpdateRecoverySession();
   return true;
+}
+
+bool TForm1::SavesWholeDocument(const QString& name) const {
+  const PictureKind kind = PictureKindFromName(name);
+  return !document_.SeveralPages() || kind == PictureKind::Pdf || kind == PictureKind::Tiff;
+}
+
+WriteResult TForm1::SaveDocumentAs(const QString& name) {
+  switch (PictureKindFromName(name)) {
+    case PictureKind::Pdf: {
+      // A PDF keeps its own pages, with the edits laid over them; anything else of one page
+      // becomes a PDF of that page.
+      if (PictureKindFromName(document_.Path()) != PictureKind::Pdf) {
+        if (document_.SeveralPages())
+          return WriteResult{WriteFailureMessage(name, ReasonTiffPagesIntoPdf())};
+        return SavePicturePdf(Surface(), name);
+      }
+      std::map<int, PageOverlays> overlays;
+      for (const int page : document_.EditedPages())
+        overlays[page] = OverlaysOf(document_.Record(page));
+      overlays[document_.Shown()] = OverlaysOf(SharedHistory().PageRecord(Surface()));
+      return SavePdfWithOverlays(document_.Path(), overlays, document_.Dpi(), name);
+    }
+    case PictureKind::Tiff:
+      return SaveTiffPages(
+          document_.Pages(),
+          [this](int page, QString& reason) {
+            if (page == document_.Shown()) return Surface();
+            return document_.PagePicture(page, nullptr, reason).value_or(QImage());
+          },
+          name);
+    default:
+      return SaveScoreFile(Surface(), name);
+  }
 }
 
 void TForm1::EnableOverwriteSave(bool enabled) {
@@ -156,6 +215,7 @@ void TForm1::Btn1Click(QObject*) {
   Dragging = false;
   CurrentScoreFile.clear();
   TemplateScore = true;
+  document_.Open(QString(), 1, kDefaultPdfDpi, 0);
 
   StartScoreHistory(false);
 
@@ -203,10 +263,13 @@ void TForm1::Btn4Click(QObject*) {
                   MsgButtons::Ok);
     return;
   }
-  // Exactly ".bmp" (or the lossless ".png") in lower case: a ".BMP" file gets the warning too,
-  // though it is still written as a bitmap.
-  if (CurrentScoreFile.endsWith(QLatin1String(".bmp"), Qt::CaseSensitive) ||
-      CurrentScoreFile.endsWith(QLatin1String(".png"), Qt::CaseSensitive)) {
+  // Exactly ".bmp" (or the lossless ".png", or a document of pages) in lower case: a ".BMP"
+  // file gets the warning too, though it is still written as a bitmap.
+  const auto endsWith = [](const char* ext) {
+    return CurrentScoreFile.endsWith(QLatin1String(ext), Qt::CaseSensitive);
+  };
+  if (endsWith(".bmp") || endsWith(".png") || endsWith(".pdf") || endsWith(".tif") ||
+      endsWith(".tiff")) {
     SaveScore(false);
     return;
   }

@@ -1,12 +1,14 @@
 // The recovery copy of the score, as the score window sees it: a copy left by a session that
 // ended without closing is offered back at the start; then the edit history keeps the copy of
 // what the window shows, and the window tells it whose score that is.
+#include <QFileInfo>
 #include <QLabel>
 
 #include "dialogs/core/template_score.h"
 #include "editing/lifted_block.h"
 #include "editing/surface_rules.h"
 #include "editing/tool_modes.h"
+#include "platform/files/native_path.h"
 #include "platform/history/edit_history.h"
 #include "platform/history/recovery_log.h"
 #include "platform/ui/control_values.h"
@@ -32,8 +34,13 @@ void TForm1::StartRecovery() {
     }
   }
   SharedHistory().Adopt(Surface());
+  if (taken) SharedHistory().EnterPage(document_.Shown(), Surface(), shownRecord_);
+  shownRecord_ = HistoryStep();
   UpdateRecoverySession();
   SharedHistory().StartRecovery(folders, *this, taken);
+  // The edited pages not shown are in the recovery copy again.
+  for (const int page : document_.EditedPages())
+    SharedHistory().PageRecordKept(page, document_.RecordFile(page));
 }
 
 void TForm1::ShowRecoveredScore(const RecoveryLog::Found& found) {
@@ -41,13 +48,45 @@ void TForm1::ShowRecoveredScore(const RecoveryLog::Found& found) {
   SetLabelInteger(Label3, 100);
   ApplyScoreZoom();
   CurrentScoreFile = found.scoreFile;
+  RestoreDocument(found);
   EnableOverwriteSave(!CurrentScoreFile.isEmpty());
   ShowTemplateTools(IsTemplateScore(Surface(), ScoreBlankPage()));
   CarryUnsavedEdits(true);
 }
 
+void TForm1::RestoreDocument(const RecoveryLog::Found& found) {
+  const DocumentPlace& place = found.place;
+  const int dpi = place.dpi > 0 ? place.dpi : kDefaultPdfDpi;
+  if (place.pages <= 1) {
+    document_.Open(CurrentScoreFile, 1, dpi, 0);
+    return;
+  }
+  // The document's other pages come from its file, with their edits from the copy: only when
+  // the file is still there with as many pages.
+  QString error;
+  if (CountPages(CurrentScoreFile).pages == place.pages) {
+    document_.Open(CurrentScoreFile, place.pages, dpi, place.page);
+    for (const auto& [page, record] : found.pageRecords) document_.KeepRecord(page, record, error);
+    // The page shown, as read, tells its edits apart from the page itself.
+    if (const auto asRead = document_.PagePicture(place.page, nullptr, error)) {
+      shownRecord_ = RecordBetween(*asRead, Surface());
+      ShowPageControls();
+      return;
+    }
+  }
+  AppMessageBox(QStringLiteral("元の文書 %1 が見つからない (かページ数が違う) ので、開いていた %2 "
+                               "ページ目だけを戻した")
+                    .arg(DisplayedPath(QFileInfo(CurrentScoreFile).fileName()))
+                    .arg(place.page + 1),
+                QStringLiteral("前回の続き"), MsgButtons::Ok);
+  CurrentScoreFile.clear();
+  document_.Open(QString(), 1, dpi, 0);
+  ShowPageControls();
+}
+
 void TForm1::UpdateRecoverySession() {
-  SharedHistory().ShowsScore(CurrentScoreFile, carriedEdits_);
+  SharedHistory().ShowsScore(CurrentScoreFile, carriedEdits_ || OtherPagesUnsaved(),
+                             DocumentPlace{document_.Shown(), document_.Pages(), document_.Dpi()});
 }
 
 const QImage* TForm1::EditedPicture() const {

@@ -105,7 +105,7 @@ bool OpenDroppedScore(TForm1& window, const QString& path) {
   std::optional<QImage> picture = CheckScorePicture(path, pick);
   if (!picture || window.SettleScoreBeforeOpening() == Settled::Cancelled) return false;
   window.ShowScorePicture(std::move(*picture));
-  window.AdoptOpenedScore(path);
+  window.AdoptOpenedScore(path, pick, std::max(1, CountPages(path).pages));
   window.ApplyTemplateTest();
   return true;
 }

@@ -55,13 +55,16 @@ void TForm1::ShowScorePicture(QImage picture) {
 void TForm1::StartScoreHistory(bool hasOwnFile) {
   SharedHistory().ResetHistory(true);
   SharedHistory().Adopt(Surface());
+  SharedHistory().ForgetPages(Surface());
+  ShowPageControls();
   CarryUnsavedEdits(false);
   UpdateRecoverySession();
   EnableOverwriteSave(hasOwnFile);
 }
 
-void TForm1::AdoptOpenedScore(const QString& path) {
+void TForm1::AdoptOpenedScore(const QString& path, PagePick pick, int pages) {
   CurrentScoreFile = path;
+  document_.Open(path, pages, pick.dpi, pick.page);
   StartScoreHistory(true);
   ResetPen();
   ResetStaffFit();

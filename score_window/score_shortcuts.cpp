@@ -29,6 +29,19 @@ void AddScoreShortcuts(TForm1& window) {
   auto* keys = new WindowShortcuts(&window);
   keys->AddRows(kScoreShortcuts);
   keys->Add(QKeySequence(Qt::Key_Escape), [&window] { window.EscapeGesture(); });
+  // The pages of a document of several pages.
+  const auto toPage = [&window](int step) {
+    const ScoreDocument& document = window.Document();
+    return [&window, &document, step] {
+      const int last = document.Pages() - 1;
+      const int page = step == -2 ? 0 : step == 2 ? last : document.Shown() + step;
+      window.GoToPage(page);
+    };
+  };
+  keys->Add(QKeySequence(Qt::Key_PageUp), toPage(-1));
+  keys->Add(QKeySequence(Qt::Key_PageDown), toPage(1));
+  keys->Add(QKeySequence(QStringLiteral("Ctrl+Home")), toPage(-2));
+  keys->Add(QKeySequence(QStringLiteral("Ctrl+End")), toPage(2));
 }
 
 }  // namespace scoreink

@@ -1,5 +1,6 @@
 // Start-up and close of the score window.
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QTimer>
@@ -66,6 +67,9 @@ bool TForm1::FormCreate(const QString& givenFile) {
   ExeFolder = places.exeFolder;
   WorkFolder = places.WorkFolder();
   SharedHistory().SetPlaces(WorkFolder, places.BlockFile());
+  // The edits of pages not shown; nothing in it outlives a run.
+  document_.SetPageFolder(places.dataFolder + "TmpPages");
+  QDir(document_.PageFolder()).removeRecursively();
   SharedHistory().SetHistoryPos(0);
   if (!noWorkFolder.isEmpty()) {
     AppMessageBox(
@@ -155,6 +159,8 @@ void TForm1::FormClose(QObject*) {
   closed_ = true;
   SharedHistory().StopRecovery();
   SharedHistory().ResetHistory(false);
+  document_.ForgetRecords();
+  QDir().rmdir(document_.PageFolder());
   if (lock_) lock_->Unlock();
   lock_.reset();
   emit Closed();

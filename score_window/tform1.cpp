@@ -32,6 +32,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWind
 
   BuildControls();
   BindControls();
+  BuildPageControls();
   ScoreCanvas.SetTarget(&Image1->Picture());
   WireHandlers();
 }

@@ -25,6 +25,7 @@
 #include "platform/raster/canvas.h"
 #include "platform/raster/palette.h"
 #include "platform/ui/form_builder.h"
+#include "score_window/core/score_document.h"
 
 class QButtonGroup;
 class QCheckBox;
@@ -93,7 +94,7 @@ class TForm1 : public QWidget, public ScoreHost, public ShownScore {
   QWidget& HostWindow() override { return *this; }
   Settled SettleScoreBeforeOpening() override;
   void ShowScorePicture(QImage picture) override;
-  void AdoptOpenedScore(const QString& path) override;
+  void AdoptOpenedScore(const QString& path, PagePick pick = {}, int pages = 1) override;
   void RestoreKeptScore(bool carryEdits) override;
   void ForgetKeptScore() override;
   void LockForFileDialog(bool locked) override;
@@ -153,6 +154,8 @@ class TForm1 : public QWidget, public ScoreHost, public ShownScore {
   // Carries the score's unsaved edits over an emptying of the history, or (false) forgets
   // them once they are saved or the score is replaced.
   void CarryUnsavedEdits(bool carried) override;
+  // Pages not shown of a document of several pages have edits that were never saved.
+  bool OtherPagesUnsaved() const;
   // 0 when there is nothing to save, else the answer to the save question (6, 7 or 2).
   int AskSaveChanges();
   // Shows or hides the tools that only a score made from the template offers (region delete
@@ -171,11 +174,23 @@ class TForm1 : public QWidget, public ScoreHost, public ShownScore {
   const QImage* EditedPicture() const override;
   QRect FloatingRect() const override;
   void StampFloating(QImage& part, QPoint origin) const override;
-  // Saves the score, asking for a name when askName; true when a file was written.
+  // Saves the score, asking for a name when askName; true when a file was written. The whole
+  // document goes into a PDF or TIFF name (a PDF keeps its own pages with the edits laid over
+  // them); a BMP, JPEG or PNG name of a document of several pages takes the page shown only,
+  // after a word to the user.
   bool SaveScore(bool askName);
   // The question and the save-before rule of the close command, for any way of closing the
   // window; false when the user chose to keep the window open.
   bool ConfirmClose();
+
+  // Documents of several pages (a TIFF or PDF): the document shown, and a switch to another
+  // of its pages (0 = the first), as a panel action: what floats is stamped first, the page
+  // shown is set aside with its edits and undo chain, the other comes back with its own. The
+  // zoom stays; the view goes to the page's top. False when nothing changed (the same page, no
+  // such page, the page could not be read: the user has been told).
+  const ScoreDocument& Document() const { return document_; }
+  bool GoToPage(int page);
+  void BtnPageClick(QObject* sender);
 
   // Escape: takes back a rubber band under way (a free line's or a selection's; a straight line
   // or tie being dragged is dropped the same way), or leaves symbol mode as "→選択解除" does.
@@ -255,6 +270,17 @@ class TForm1 : public QWidget, public ScoreHost, public ShownScore {
   // Shows or hides the key-signature chooser with its labels.
   void ShowKeySignatureControls(bool show);
   void ShowRecoveredScore(const RecoveryLog::Found& found);
+  // The document of a recovered score: its other pages' records back in the page folder, and
+  // the record of the page shown (shownRecord_) for the history.
+  void RestoreDocument(const RecoveryLog::Found& found);
+  bool SavesWholeDocument(const QString& name) const;
+  WriteResult SaveDocumentAs(const QString& name);
+  // The page buttons and label in the free band of the tool panel, shown for documents of
+  // several pages.
+  void BuildPageControls();
+  void ShowPageControls();
+  // The staves of the page shown looked for again, fitting left as it was.
+  void RefreshStaves();
   // Where what floats lands in the score (surface pixels) when it is stamped now.
   QPoint FloatingTopLeft() const;
   // What floats, as it will be stamped: the clean block or the symbol; null when nothing.
@@ -331,6 +357,11 @@ class TForm1 : public QWidget, public ScoreHost, public ShownScore {
   QRadioButton* RBtnLM1 = nullptr;
   QCheckBox* CheckBox1 = nullptr;
   QLabel* Label10 = nullptr;
+  QPushButton* BtnPagePrev = nullptr;
+  QPushButton* BtnPageNext = nullptr;
+  QLabel* LabelPage = nullptr;
+  ScoreDocument document_;
+  HistoryStep shownRecord_;
 
   BlankPage blankPage_;
   std::unique_ptr<WorkFolderLock> lock_;

@@ -46,7 +46,9 @@ class TitleKeeper : public QObject {
   void Update() {
     pending_ = false;
     if (!window_) return;
-    const QString title = ScoreWindowTitle(CurrentScoreFile, window_->HasUnsavedEdits());
+    const ScoreDocument& document = window_->Document();
+    const QString title = ScoreWindowTitle(CurrentScoreFile, window_->HasUnsavedEdits(),
+                                           document.Shown(), document.Pages());
     if (window_->windowTitle() != title) window_->setWindowTitle(title);
   }
 
@@ -56,9 +58,10 @@ class TitleKeeper : public QObject {
 
 }  // namespace
 
-QString ScoreWindowTitle(const QString& scoreFile, bool unsavedEdits) {
-  const QString name =
+QString ScoreWindowTitle(const QString& scoreFile, bool unsavedEdits, int page, int pages) {
+  QString name =
       scoreFile.isEmpty() ? QStringLiteral("新しい楽譜") : QFileInfo(scoreFile).fileName();
+  if (pages > 1) name += QStringLiteral(" (%1/%2)").arg(page + 1).arg(pages);
   return (unsavedEdits ? QStringLiteral("*") : QString()) + name + QStringLiteral(" - ScoreInk");
 }
 

@@ -43,6 +43,7 @@ void EditHistory::ResetHistory(bool recreate) {
     gestureOpen_ = false;
     unloadedStep_ = -1;
     steps_.clear();
+    parked_.clear();  // their files went with the folder
     knownClean_ = true;
     // A folder that could be made afresh takes steps again; a new failure is told anew.
     trouble_.clear();
@@ -181,14 +182,25 @@ void EditHistory::Catch(const QImage& picture, HistoryStep* step) {
     // it still writes its base from known_, the first change gives known_ pixels of its own.)
     RecoveryLog* log = Recovery();
     HistoryStep unstepped;
-    HistoryStep* changes = step ? step : log ? &unstepped : nullptr;
+    HistoryStep* changes = step ? step : &unstepped;
     tilesCompared_ += TakeChangedTiles(known_, picture, tileSize_, touched_, all, changes);
+    // The page as read, for the tiles this change reached first.
+    if (originalsTileSize_ == tileSize_) {
+      const TileGrid grid(picture.size(), picture.depth() / 8, tileSize_);
+      qsizetype offset = 0;
+      for (const int t : changes->tiles) {
+        if (originals_.count(t) == 0)
+          originals_[t] = changes->before.mid(offset, grid.TileBytes(t));
+        offset += grid.TileBytes(t);
+      }
+    }
     if (log && !step) log->AddPatch(unstepped);
   }
   ForgetReports(picture);
 }
 
 bool EditHistory::PutStepLogged(int n, const HistoryStep& step, bool after, QImage& picture) {
+  if (!step.whole) KeepOriginals(step.tiles);
   if (!PutStep(step, after, picture, known_)) return false;
   RecoveryLog* log = Recovery();
   if (!log) return true;

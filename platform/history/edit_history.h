@@ -105,9 +105,13 @@ class EditHistory {
   // that a session ended without closing left in folders stays until the new one is whole (the
   // user took its score back); otherwise it goes now.
   void StartRecovery(const QStringList& folders, const ShownScore& shown, bool keepLeft);
-  // Whose score is shown: its file (empty: none yet), and whether it carries unsaved edits
-  // that this history does not count (kept over an emptying that was no save).
-  void ShowsScore(const QString& scoreFile, bool carriedEdits);
+  // Whose score is shown: its file (empty: none yet), whether it carries unsaved edits that this
+  // history does not count (kept over an emptying that was no save, or on other pages), and
+  // where in its document it is.
+  void ShowsScore(const QString& scoreFile, bool carriedEdits, const DocumentPlace& place = {});
+  // The record of page, a page not shown, is now in recordFile (gone: the page has none): the
+  // recovery copy keeps it too.
+  void PageRecordKept(int page, const QString& recordFile);
   // While the symbol editor draws into this history the copy keeps the score as it was; when
   // it resumes, it starts afresh from the score shown.
   void PauseRecovery(bool paused);
@@ -128,6 +132,29 @@ class EditHistory {
   // tries of a new base while no folder takes the copy (kRecoveryRetryMs); benchmarks and
   // tests set others.
   void SetRecoveryTimes(int settleMs, int retryMs);
+
+  // Documents of several pages. Of the page shown, the history keeps the pixels as the page was
+  // read for every tile an edit reached since the page was entered (undo and redo included), so
+  // that the page's edits can be told apart from the page itself without a second copy of it.
+  //
+  // The page's record: those tiles, as read (before) and as picture has them now (after); empty
+  // when no edit reached any tile. Tiles an undo brought back are in it with equal pixels.
+  HistoryStep PageRecord(const QImage& picture);
+  // Leaves the page shown: the gesture under way ends, and the page's undo chain is set aside
+  // under page (its step files renamed in the work folder) until EnterPage(page). Returns the
+  // page's record.
+  HistoryStep LeavePage(int page, const QImage& picture);
+  // Enters page, shown as picture (the page as read with record's after pixels put in):
+  // its undo chain comes back if it was set aside (else the chain starts empty), and record's
+  // before pixels are the page as read. The recovery copy starts afresh from picture.
+  void EnterPage(int page, const QImage& picture, const HistoryStep& record);
+  // Whether the undo chain set aside under page counts unsaved steps (position 2 or more).
+  bool PageChainUnsaved(int page) const;
+  // Whether any chain set aside counts unsaved steps.
+  bool SetAsideChainsUnsaved() const;
+  // A new document, or one just saved: no chain is set aside, and the picture shown is the page
+  // as read.
+  void ForgetPages(const QImage& picture);
 
   // Edge of the tiles of the steps recorded from now on (kHistoryTileSize unless a benchmark
   // compares others).
@@ -171,7 +198,20 @@ class EditHistory {
   bool troubleTold_ = false;
   qint64 tilesCompared_ = 0;
   QStringList toldCauses_;  // the causes of step trouble told since the history was emptied
-  HistoryStep scratch_;     // the last written step, whose buffers the next step takes over
+
+  // The page shown: its tiles as read, for every tile an edit reached (tiles of
+  // originalsTileSize_), and the undo chains of the other pages, set aside.
+  struct ParkedChain {
+    int pos = 1;
+    std::map<int, std::optional<HistoryStep>> steps;
+  };
+  std::map<int, QByteArray> originals_;
+  int originalsTileSize_ = kHistoryTileSize;
+  std::map<int, ParkedChain> parked_;
+  // Keeps the pixels known_ has now for the tiles not kept yet (an edit is about to change them).
+  void KeepOriginals(const std::vector<int>& tiles);
+  QString ParkedFile(int page, int n) const;
+  HistoryStep scratch_;  // the last written step, whose buffers the next step takes over
 
   // The recovery copy.
   std::unique_ptr<RecoveryLog> recovery_;
@@ -179,6 +219,7 @@ class EditHistory {
   bool recoveryPaused_ = false;
   QString scoreFile_;
   bool carriedEdits_ = false;
+  DocumentPlace place_;
   std::unique_ptr<QTimer> checkpointTimer_;
   int settleMs_ = kRecoverySettleMs;
   int retryMs_ = kRecoveryRetryMs;

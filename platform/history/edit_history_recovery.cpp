@@ -19,16 +19,18 @@ void EditHistory::StartRecovery(const QStringList& folders, const ShownScore& sh
   checkpointTimer_->setSingleShot(true);
   QObject::connect(checkpointTimer_.get(), &QTimer::timeout, [this] { Checkpoint(); });
   // The session first: the base's switch writes it with the base.
-  recovery_->SetSession(scoreFile_, carriedEdits_ || HasUnsavedChanges());
+  recovery_->SetSession(scoreFile_, carriedEdits_ || HasUnsavedChanges(), place_);
   RebaseRecovery();
   Checkpoint();
 }
 
-void EditHistory::ShowsScore(const QString& scoreFile, bool carriedEdits) {
+void EditHistory::ShowsScore(const QString& scoreFile, bool carriedEdits,
+                             const DocumentPlace& place) {
   scoreFile_ = scoreFile;
   carriedEdits_ = carriedEdits;
+  place_ = place;
   if (RecoveryLog* log = Recovery())
-    log->SetSession(scoreFile_, carriedEdits_ || HasUnsavedChanges());
+    log->SetSession(scoreFile_, carriedEdits_ || HasUnsavedChanges(), place_);
 }
 
 void EditHistory::PauseRecovery(bool paused) {
@@ -60,6 +62,10 @@ void EditHistory::StopRecovery() {
   if (recovery_) recovery_->Clear();
   recovery_.reset();
   shown_ = nullptr;
+}
+
+void EditHistory::PageRecordKept(int page, const QString& recordFile) {
+  if (RecoveryLog* log = Recovery()) log->KeepPageRecord(page, recordFile);
 }
 
 RecoveryLog* EditHistory::Recovery() const {
@@ -111,7 +117,7 @@ void EditHistory::Checkpoint() {
   if (!log || !shown_) return;
   log->Wake();
   WatchRecoveryTrouble(*log);
-  log->SetSession(scoreFile_, carriedEdits_ || HasUnsavedChanges());
+  log->SetSession(scoreFile_, carriedEdits_ || HasUnsavedChanges(), place_);
   const QImage* shown = shown_->EditedPicture();
   if (!shown || shown->isNull()) return;
   const QImage& picture = *shown;

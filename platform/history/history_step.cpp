@@ -161,6 +161,17 @@ int CollectChangedTiles(const QImage& known, const QImage& picture, int tileSize
   return compared;
 }
 
+QByteArray PackedTiles(const QImage& picture, int tileSize, const std::vector<int>& tiles) {
+  const int bpp = picture.depth() / 8;
+  const TileGrid grid(picture.size(), bpp, tileSize);
+  qsizetype bytes = 0;
+  for (const int t : tiles) bytes += grid.TileBytes(t);
+  QByteArray packed(bytes, Qt::Uninitialized);
+  char* to = packed.data();
+  for (const int t : tiles) to = PackTile(to, picture, grid.TileRect(t), bpp);
+  return packed;
+}
+
 void SetTilesAfter(HistoryStep& step, const QImage& part, QPoint origin) {
   if (step.whole || !step.before.isEmpty() || part.isNull() || part.format() != step.format ||
       part.colorTable() != step.colors || !TileablePicture(part))

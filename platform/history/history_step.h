@@ -88,6 +88,9 @@ int CollectChangedTiles(const QImage& known, const QImage& picture, int tileSize
 // in part are left out.
 void SetTilesAfter(HistoryStep& step, const QImage& part, QPoint origin);
 
+// The rows of the given tiles of picture, packed tile after tile (in the order of tiles).
+QByteArray PackedTiles(const QImage& picture, int tileSize, const std::vector<int>& tiles);
+
 // Copies every candidate tile (every tile when allTiles) where picture differs from known
 // back from known into picture.
 void TakeBackTiles(QImage& picture, const QImage& known, int tileSize,

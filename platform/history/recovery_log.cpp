@@ -81,8 +81,11 @@ void RemoveMatching(const QString& folder, const QString& pattern) {
 // Every file of the log in folder that belongs to another generation than gen.
 void RemoveOtherGenerations(const QString& folder, int gen) {
   QDir dir(folder);
-  for (const QString& name : dir.entryList({QStringLiteral("*.dat")}, QDir::Files | QDir::Hidden))
+  for (const QString& name : dir.entryList({QStringLiteral("*.dat")}, QDir::Files | QDir::Hidden)) {
+    if (name.startsWith(QLatin1String("Keep-")))
+      continue;  // the pages not shown: every generation's
     if (GenerationOf(name) != gen || name.startsWith(QLatin1Char('.'))) dir.remove(name);
+  }
 }
 
 // The newest generation any of folders holds.
@@ -99,6 +102,7 @@ int NewestGeneration(const QStringList& folders) {
 struct Session {
   QString scoreFile;
   bool unsaved = false;
+  DocumentPlace place;
   int gen = 0;
   QDateTime writtenAt;
 };
@@ -111,6 +115,9 @@ std::optional<Session> ReadSession(const QString& folder) {
     if (line.startsWith("file=")) session.scoreFile = QString::fromUtf8(line.mid(5));
     if (line == "unsaved=1") session.unsaved = true;
     if (line.startsWith("base=")) session.gen = line.mid(5).toInt();
+    if (line.startsWith("page=")) session.place.page = line.mid(5).toInt();
+    if (line.startsWith("pages=")) session.place.pages = std::max(1, line.mid(6).toInt());
+    if (line.startsWith("dpi=")) session.place.dpi = line.mid(4).toInt();
     if (line.startsWith("time="))
       session.writtenAt = QDateTime::fromMSecsSinceEpoch(line.mid(5).toLongLong());
   }
@@ -368,12 +375,15 @@ void RecoveryLog::SetOpenChanges(const HistoryStep& step) {
   lastOpen_ = due;
 }
 
-void RecoveryLog::SetSession(const QString& scoreFile, bool unsaved) {
-  if (scoreFile == sessionFile_ && int(unsaved) == sessionUnsaved_) return;
+void RecoveryLog::SetSession(const QString& scoreFile, bool unsaved, const DocumentPlace& place) {
+  const QByteArray text = "file=" + scoreFile.toUtf8() + "\nunsaved=" + (unsaved ? "1" : "0") +
+                          "\npage=" + QByteArray::number(place.page) +
+                          "\npages=" + QByteArray::number(place.pages) +
+                          "\ndpi=" + QByteArray::number(place.dpi) + '\n';
+  if (text == sessionText_) return;
+  sessionText_ = text;
   sessionFile_ = scoreFile;
   sessionUnsaved_ = int(unsaved);
-  const QByteArray text =
-      "file=" + scoreFile.toUtf8() + "\nunsaved=" + (unsaved ? "1" : "0") + '\n';
   Post([this, text] {
     int gen = 0;
     {
@@ -387,6 +397,32 @@ void RecoveryLog::SetSession(const QString& scoreFile, bool unsaved) {
       return Failed(reason);
     Succeeded();
   });
+}
+
+void RecoveryLog::KeepPageRecord(int page, const QString& recordFile) {
+  const QString name = QStringLiteral("Keep-Page%1.dat").arg(page + 1);
+  Post([this, recordFile, name] {
+    const QString folder = Folder();
+    if (!QFileInfo::exists(recordFile)) {
+      QFile::remove(In(folder, name));
+      return;
+    }
+    QDir().mkpath(folder);
+    const QString temp = In(folder, QStringLiteral(".") + name);
+    QFile::remove(temp);
+    if (::link(QFile::encodeName(recordFile).constData(), QFile::encodeName(temp).constData()) !=
+            0 &&
+        !QFile::copy(recordFile, temp))
+      return Failed(QStringLiteral("書き込みに失敗した (%1)").arg(name));
+    if (::rename(QFile::encodeName(temp).constData(),
+                 QFile::encodeName(In(folder, name)).constData()) != 0)
+      return Failed(QStringLiteral("書き込みに失敗した (%1)").arg(name));
+    Succeeded();
+  });
+}
+
+void RecoveryLog::ForgetPageRecords() {
+  Post([this] { RemoveMatching(Folder(), QStringLiteral("Keep-*.dat")); });
 }
 
 void RecoveryLog::Flush() {
@@ -416,7 +452,18 @@ std::optional<RecoveryLog::Found> RecoveryLog::Read(const QString& folder) {
   const int gen = session->gen;
   const std::optional<HistoryStep> base = ReadHistoryStep(In(folder, BaseName(gen)));
   if (!base || !base->whole || base->wholeAfter.isNull()) return std::nullopt;
-  Found found{base->wholeAfter, session->scoreFile, session->writtenAt};
+  Found found;
+  found.picture = base->wholeAfter;
+  found.scoreFile = session->scoreFile;
+  found.writtenAt = session->writtenAt;
+  found.place = session->place;
+  for (const QString& name :
+       QDir(folder).entryList({QStringLiteral("Keep-Page*.dat")}, QDir::Files)) {
+    bool ok = false;
+    const int page = name.mid(9, name.size() - 13).toInt(&ok) - 1;
+    if (!ok || page < 0 || page >= found.place.pages || page == found.place.page) continue;
+    if (const auto record = ReadHistoryStep(In(folder, name))) found.pageRecords[page] = *record;
+  }
   // Every patch in order, up to the first one missing or cut off: the picture is then as it
   // was at that patch, never a mixture.
   int k = 0;

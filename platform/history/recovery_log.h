@@ -23,6 +23,7 @@
 #include <condition_variable>
 #include <deque>
 #include <functional>
+#include <map>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -32,6 +33,14 @@
 #include "platform/history/history_step.h"
 
 namespace scoreink {
+
+// Where in a document the score shown is: its page (0 = the first), the document's pages and the
+// resolution its PDF pages are shown at.
+struct DocumentPlace {
+  int page = 0;
+  int pages = 1;
+  int dpi = 0;
+};
 
 class RecoveryLog {
  public:
@@ -64,7 +73,11 @@ class RecoveryLog {
   // of these waiting to be written is written.
   void SetOpenChanges(const HistoryStep& step);
   // Whose score it is and whether it has edits that were never saved; written when changed.
-  void SetSession(const QString& scoreFile, bool unsaved);
+  void SetSession(const QString& scoreFile, bool unsaved, const DocumentPlace& place = {});
+  // The record of a page not shown of a document of several pages (a copy of recordFile; none
+  // when recordFile does not exist), kept beside every generation until ForgetPageRecords.
+  void KeepPageRecord(int page, const QString& recordFile);
+  void ForgetPageRecords();
   // Waits for the writes asked for so far (tests, the benchmark).
   void Flush();
   // Lets the writer take the step files the presses left it.
@@ -84,8 +97,10 @@ class RecoveryLog {
   // last switched or told of the session. Nothing when there is no log, when it says
   // everything was saved, or when its base is unreadable.
   struct Found {
-    QImage picture;
+    QImage picture;  // the page shown
     QString scoreFile;
+    DocumentPlace place;
+    std::map<int, HistoryStep> pageRecords;  // of the other pages of a document
     QDateTime writtenAt;
   };
   static std::optional<Found> Read(const QString& folder);
@@ -101,6 +116,7 @@ class RecoveryLog {
   int patches_ = 0;
   QString sessionFile_;
   int sessionUnsaved_ = -1;
+  QByteArray sessionText_;
 
   mutable std::mutex mutex_;
   std::condition_variable changed_;

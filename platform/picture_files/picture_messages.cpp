@@ -71,6 +71,11 @@ QString ReasonSeveralPages() {
   return QStringLiteral("TIFFやPDFのファイルには上書きできない (別の名前で保存してほしい)");
 }
 
+QString ReasonTiffPagesIntoPdf() {
+  return QStringLiteral(
+      "何ページもあるTIFFはPDFにできない (tif か、1ページずつ png で保存してほしい)");
+}
+
 QString ReasonUnknownExtension() {
   return QStringLiteral("bmp, jpg, jpeg, png, tif, tiff, pdf 以外の拡張子は扱えない");
 }

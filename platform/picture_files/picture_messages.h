@@ -28,6 +28,8 @@ QString ReasonBrokenJpeg(const QString& detail);
 QString ReasonNothingToSave();
 // A file of several pages (TIFF, PDF) that a score of one of its pages is not written over.
 QString ReasonSeveralPages();
+// A TIFF of several pages asked to become a PDF.
+QString ReasonTiffPagesIntoPdf();
 // A JPEG file whose scans would take the decoder far too long.
 QString ReasonTooMuchWork();
 // A BMP file whose header names no bit count that BMP files have.

@@ -34,7 +34,8 @@ bool OpenSibling(const QFileInfo& target, QFile& file, SaveNote& note) {
     if (taken.exists() || taken.isSymLink()) continue;
     note.Name(name);
     file.setFileName(name);
-    if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) return true;
+    // Readable too: a TIFF writer reads back the link of its last page to add the next.
+    if (file.open(QIODevice::ReadWrite | QIODevice::NewOnly)) return true;
     if (file.error() != QFileDevice::OpenError || !QFileInfo(target.absolutePath()).isDir())
       return false;  // anything but a name clash will not go away by trying again
   }
@@ -94,7 +95,7 @@ QString OverwriteInPlace(const QString& path, const std::function<QString(QIODev
   // is the space for the new bytes reserved and the first old byte overwritten. A refusal at
   // any of these steps leaves the old file byte for byte as it was.
   QBuffer buffer;
-  buffer.open(QIODevice::WriteOnly);
+  buffer.open(QIODevice::ReadWrite);
   if (QString reason = write(buffer); !reason.isEmpty()) return reason;
   const QByteArray& bytes = buffer.data();
   QFile file(path);

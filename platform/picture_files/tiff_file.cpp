@@ -3,8 +3,10 @@
 #include <cstdio>
 #include <memory>
 
+#include "platform/files/device_write.h"
 #include "platform/picture_files/picture_messages.h"
 #include "platform/picture_files/tiff_messages.h"
+#include "platform/picture_files/tiff_writer_messages.h"
 
 namespace scoreink {
 
@@ -32,13 +34,22 @@ struct OptionsFree {
 
 }  // namespace
 
-TiffFile::TiffFile(QIODevice& in) : in_(in), start_(in.pos()) {}
+TiffFile::TiffFile(QIODevice& device) : device_(device), start_(device.pos()) {}
 
 TiffFile::~TiffFile() {
   if (tiff_) TIFFClose(tiff_);
 }
 
 bool TiffFile::Open() {
+  return OpenAs("rm");
+}
+
+bool TiffFile::Create() {
+  writing_ = true;
+  return OpenAs("wm");
+}
+
+bool TiffFile::OpenAs(const char* mode) {
   SilenceProcessWideHandlers();
   const std::unique_ptr<TIFFOpenOptions, OptionsFree> options(TIFFOpenOptionsAlloc());
   if (!options) return false;
@@ -46,7 +57,7 @@ bool TiffFile::Open() {
   TIFFOpenOptionsSetErrorHandlerExtR(options.get(), OnError, this);
   TIFFOpenOptionsSetWarningHandlerExtR(options.get(), OnWarning, this);
   // "m": no memory mapping, every byte comes through the device.
-  tiff_ = TIFFClientOpenExt("TIFF", "rm", this, Read, Write, Seek, Close, Size, NoMap, NoUnmap,
+  tiff_ = TIFFClientOpenExt("TIFF", mode, this, Read, Write, Seek, Close, Size, NoMap, NoUnmap,
                             options.get());
   return tiff_ != nullptr;
 }
@@ -56,31 +67,44 @@ QString TiffFile::Failure() const {
   return ReasonBrokenTiff(QString::fromLocal8Bit(error_.c_str()));
 }
 
+QString TiffFile::WriteFailure() const {
+  if (deviceFailed_) return ReasonWriteFailed(device_);
+  return ReasonTiffNotWritten(QString::fromLocal8Bit(error_.c_str()));
+}
+
 tmsize_t TiffFile::Read(thandle_t self, void* data, tmsize_t size) {
   TiffFile& file = Self(self);
-  const qint64 got = file.in_.read(static_cast<char*>(data), qint64(size));
-  if (got < qint64(size) && file.in_.atEnd()) file.pastEnd_ = true;
+  const qint64 got = file.device_.read(static_cast<char*>(data), qint64(size));
+  if (got < qint64(size) && file.device_.atEnd()) file.pastEnd_ = true;
   return tmsize_t(got);
 }
 
-tmsize_t TiffFile::Write(thandle_t, void*, tmsize_t) {
+tmsize_t TiffFile::Write(thandle_t self, void* data, tmsize_t size) {
+  TiffFile& file = Self(self);
+  if (!file.writing_) return -1;
+  if (WriteFully(file.device_, static_cast<const char*>(data), qint64(size))) return size;
+  file.deviceFailed_ = true;
   return -1;
 }
 
 toff_t TiffFile::Seek(thandle_t self, toff_t offset, int whence) {
   TiffFile& file = Self(self);
-  const qint64 size = file.in_.size() - file.start_;
+  const qint64 size = file.device_.size() - file.start_;
   qint64 base = 0;
-  if (whence == SEEK_CUR) base = file.in_.pos() - file.start_;
+  if (whence == SEEK_CUR) base = file.device_.pos() - file.start_;
   if (whence == SEEK_END) base = size;
-  // Offsets come from the file and may be anything: past the end is refused here (a
-  // QBuffer would complain about it on the terminal).
-  if (offset > toff_t(size) || qint64(offset) > size - base) {
+  // Offsets read from a file may be anything: past the end is refused here (a QBuffer would
+  // complain about it on the terminal). A writer goes a byte past the end to start its
+  // directories on an even offset.
+  if (!file.writing_ && (offset > toff_t(size) || qint64(offset) > size - base)) {
     file.pastEnd_ = true;
     return toff_t(-1);
   }
   const qint64 to = base + qint64(offset);
-  if (!file.in_.seek(file.start_ + to)) return toff_t(-1);
+  if (!file.device_.seek(file.start_ + to)) {
+    file.deviceFailed_ = file.writing_;  // a seek flushes what waits to be written
+    return toff_t(-1);
+  }
   return toff_t(to);
 }
 
@@ -90,7 +114,7 @@ int TiffFile::Close(thandle_t) {
 
 toff_t TiffFile::Size(thandle_t self) {
   TiffFile& file = Self(self);
-  return toff_t(file.in_.size() - file.start_);
+  return toff_t(file.device_.size() - file.start_);
 }
 
 int TiffFile::NoMap(thandle_t, void**, toff_t*) {

@@ -27,7 +27,9 @@ QString ExtensionOf(const QString& fileName) {
 
 bool IsAllowedExtension(const QString& lowerExt) {
   return lowerExt == QLatin1String(".jpg") || lowerExt == QLatin1String(".jpeg") ||
-         lowerExt == QLatin1String(".bmp") || lowerExt == QLatin1String(".png");
+         lowerExt == QLatin1String(".bmp") || lowerExt == QLatin1String(".png") ||
+         lowerExt == QLatin1String(".pdf") || lowerExt == QLatin1String(".tif") ||
+         lowerExt == QLatin1String(".tiff");
 }
 
 }  // namespace
@@ -94,8 +96,8 @@ QString ChooseSaveName(const QString& initial, const QString& workFolder,
   const QString fileName = FileNameOf(pick);
   const QString ext = ExtensionOf(fileName);
   if (!ext.isEmpty() && !IsAllowedExtension(ext.toLower())) {
-    message(QStringLiteral("jpg, jpeg, bmp, png 以外の拡張子は勘弁"), QStringLiteral("悪いけど"),
-            MsgButtons::Ok);
+    message(QStringLiteral("jpg, jpeg, bmp, png, pdf, tif, tiff 以外の拡張子は勘弁"),
+            QStringLiteral("悪いけど"), MsgButtons::Ok);
     return {};
   }
   QString stem = fileName;

@@ -1,9 +1,9 @@
 #pragma once
 // The rules a score's file name must pass before it is saved: a plain name (ASCII letters,
-// digits, "_" and "-"), one of the extensions ".bmp", ".jpg", ".jpeg" and ".png" (written in
-// lower case; ".bmp" when none is given), never inside the work folder, and a question before an
-// existing file is replaced. The dialog and the message boxes are passed in, so this runs
-// headless; it shows its messages only through them.
+// digits, "_" and "-"), one of the extensions ".bmp", ".jpg", ".jpeg", ".png", ".pdf", ".tif"
+// and ".tiff" (written in lower case; ".bmp" when none is given), never inside the work folder, and
+// a question before an existing file is replaced. The dialog and the message boxes are passed in,
+// so this runs headless; it shows its messages only through them.
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -14,7 +14,8 @@
 namespace scoreink {
 
 // The save dialog's filter, in the program's own notation.
-inline constexpr char kScoreFileFilter[] = "Graphic Files|*.bmp;*.jpg;*.jpeg;*.png";
+inline constexpr char kScoreFileFilter[] =
+    "Graphic Files|*.bmp;*.jpg;*.jpeg;*.png;*.pdf;*.tif;*.tiff";
 
 // True when every character of stem is one of "0".."9", "A".."Z", "a".."z", "_" and "-".
 // (An empty stem gives true; callers test for it first.)
@@ -33,7 +34,8 @@ using SaveNameMessage =
 //  - A pick whose folder is workFolder (as text, with case) is refused with a message, and
 //    from then on Cancel does not end the dialog until a pick outside the work folder.
 //  - Cancel otherwise returns "".
-//  - An extension other than .jpg, .jpeg, .bmp, .png (any case), an empty stem, or a stem that is
+//  - An extension other than .jpg, .jpeg, .bmp, .png, .pdf, .tif, .tiff (any case), an empty stem,
+//  or a stem that is
 //    not plain is refused with its message and returns "".
 //  - The stem is the file name without its extension (every occurrence, case-sensitive) and
 //    without any "."; the result is folder + "/" + stem + the extension in lower case, or

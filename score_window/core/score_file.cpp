@@ -27,8 +27,7 @@ WriteResult SaveScoreFile(const QImage& surface, const QString& path) {
 }
 
 bool ScoreFileWritable(const QString& path) {
-  const PictureKind kind = PictureKindFromName(path);
-  return kind == PictureKind::Bmp || kind == PictureKind::Jpeg || kind == PictureKind::Png;
+  return PictureKindFromName(path) != PictureKind::Unknown;
 }
 
 }  // namespace scoreink

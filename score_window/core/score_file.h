@@ -20,8 +20,8 @@ inline constexpr int kScoreJpegQuality = 90;
 // text naming the file.
 WriteResult SaveScoreFile(const QImage& surface, const QString& path);
 
-// Whether SaveScoreFile can write a score over the file at path (BMP, JPEG or PNG by its name):
-// a score opened from a TIFF or PDF page has a file that is not written over.
+// Whether a score can be written over the file at path: a picture file (SaveScoreFile) or a
+// document of pages (written whole by the score window), by its name.
 bool ScoreFileWritable(const QString& path);
 
 }  // namespace scoreink

@@ -12,9 +12,14 @@
 namespace scoreink {
 
 void TForm1::ResetStaffFit() {
-  staves_ = FindStaves(Surface());
   CheckBox1->setChecked(false);
+  RefreshStaves();
+}
+
+void TForm1::RefreshStaves() {
+  staves_ = FindStaves(Surface());
   // Without staves there is nothing to fit to.
+  if (!staves_.Found()) CheckBox1->setChecked(false);
   CheckBox1->setEnabled(staves_.Found());
   Label10->setText(StaffFactorText(staves_));
 }

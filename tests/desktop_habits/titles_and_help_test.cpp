@@ -17,14 +17,15 @@ namespace scoreink::test {
 namespace {
 
 TEST(WindowTitles, TheScoreWindowNamesTheProgramAndTheFileMarkedWhileUnsaved) {
-  const std::tuple<QString, bool, QString> cases[] = {
-      {"", false, "新しい楽譜 - ScoreInk"},
-      {"", true, "*新しい楽譜 - ScoreInk"},
-      {"/home/u/scores/etude.bmp", false, "etude.bmp - ScoreInk"},
-      {"/home/u/scores/etude.jpg", true, "*etude.jpg - ScoreInk"},
+  const std::tuple<QString, bool, int, QString> cases[] = {
+      {"", false, 1, "新しい楽譜 - ScoreInk"},
+      {"", true, 1, "*新しい楽譜 - ScoreInk"},
+      {"/home/u/scores/etude.bmp", false, 1, "etude.bmp - ScoreInk"},
+      {"/home/u/scores/etude.jpg", true, 1, "*etude.jpg - ScoreInk"},
+      {"/home/u/scores/part.pdf", true, 12, "*part.pdf (3/12) - ScoreInk"},
   };
-  for (const auto& [file, unsaved, title] : cases)
-    EXPECT_EQ(ScoreWindowTitle(file, unsaved), title);
+  for (const auto& [file, unsaved, pages, title] : cases)
+    EXPECT_EQ(ScoreWindowTitle(file, unsaved, pages > 1 ? 2 : 0, pages), title);
 
   ScoreWindowHarness ui;
   LetEventsRun();

@@ -55,7 +55,8 @@ class ScriptedUser {
 const Shown kBadPlace{"この場所はダメ", "いろいろ事情があって", MsgButtons::Ok};
 const Shown kNoCancel{"一度でもダメな場所を選ぶと、ダメじゃない場所を選ぶまで終われない",
                       "キャンセル不可、あしからず", MsgButtons::Ok};
-const Shown kBadExtension{"jpg, jpeg, bmp, png 以外の拡張子は勘弁", "悪いけど", MsgButtons::Ok};
+const Shown kBadExtension{"jpg, jpeg, bmp, png, pdf, tif, tiff 以外の拡張子は勘弁", "悪いけど",
+                          MsgButtons::Ok};
 const Shown kEmptyName{"そんな名前じゃダメ", "NG", MsgButtons::Ok};
 const Shown kNotPlain{"半角英数と \"_\", \"-\" 以外の文字は勘弁", "悪いけど", MsgButtons::Ok};
 const Shown kOverwrite{"上書きしていい?", "同じ名前のファイルが同じ箱の中にある",
@@ -94,8 +95,9 @@ INSTANTIATE_TEST_SUITE_P(
                       NameCase{"/no/such/dir/.bmp", "", {kEmptyName}},
                       NameCase{"/no/such/dir/...", "", {kBadExtension}},
                       NameCase{"/no/such/dir/x.PNG", "/no/such/dir/x.png", {}},
-                      NameCase{"/no/such/dir/x.tif", "", {kBadExtension}},
-                      NameCase{"/no/such/dir/x.pdf", "", {kBadExtension}},
+                      NameCase{"/no/such/dir/x.TIF", "/no/such/dir/x.tif", {}},
+                      NameCase{"/no/such/dir/x.pdf", "/no/such/dir/x.pdf", {}},
+                      NameCase{"/no/such/dir/x.gif", "", {kBadExtension}},
                       NameCase{"/no/such/dir/x.", "", {kBadExtension}},
                       NameCase{"/x.bmp", "/x.bmp", {}},
                       // Only the work folder itself is refused, as text and with case.

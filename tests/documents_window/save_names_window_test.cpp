@@ -36,7 +36,8 @@ TEST_P(SaveButtonNames, PickBecomesThePlainLowerCaseNameOrIsRefused) {
   ui.Click("Btn3");
 
   ASSERT_EQ(ui.Dialogs().SaveDialogs().size(), 1u);
-  EXPECT_EQ(ui.Dialogs().SaveDialogs()[0].filter, "Graphic Files|*.bmp;*.jpg;*.jpeg;*.png");
+  EXPECT_EQ(ui.Dialogs().SaveDialogs()[0].filter,
+            "Graphic Files|*.bmp;*.jpg;*.jpeg;*.png;*.pdf;*.tif;*.tiff");
   EXPECT_EQ(ui.Dialogs().SaveDialogs()[0].initialName, "") << "a new score has no file yet";
   if (refused) {
     ASSERT_EQ(ui.Dialogs().Boxes().size(), 1u);
@@ -74,7 +75,8 @@ INSTANTIATE_TEST_SUITE_P(
                       NameCase{"楽譜.bmp", "", "悪いけど", kPlainNameText},
                       NameCase{".bmp", "", "NG", "そんな名前じゃダメ"},
                       NameCase{"x.png", "x.png", "", ""},
-                      NameCase{"x.pdf", "", "悪いけど", "jpg, jpeg, bmp, png 以外の拡張子は勘弁"}),
+                      NameCase{"x.gif", "", "悪いけど",
+                               "jpg, jpeg, bmp, png, pdf, tif, tiff 以外の拡張子は勘弁"}),
     [](const auto& tc) { return scoreink::test::CaseName(tc.param.pick); });
 
 TEST(SaveButton, CancelInTheDialogChangesNothing) {
