@@ -25,6 +25,8 @@ bool OpenDroppedScore(TForm1& window, const QString& path);
 // Keeps the title naming the program and the score's file, marked while the score has unsaved
 // edits (window_title.cpp).
 void KeepScoreWindowTitle(TForm1& window);
+// Brings the title up to date at once: after a change made while an input was being handled.
+void RefreshScoreWindowTitle(TForm1& window);
 // "*name.bmp - ScoreInk", "新しい楽譜 - ScoreInk" for a score never saved.
 // Of a document of several pages, the page shown (0 = the first) of pages: "part.pdf (3/12)".
 QString ScoreWindowTitle(const QString& scoreFile, bool unsavedEdits, int page = 0, int pages = 1);

@@ -13,6 +13,7 @@
 #include "platform/ui/image_control.h"
 #include "platform/ui/message_box.h"
 #include "platform/ui/read_progress.h"
+#include "score_window/desktop_habits.h"
 #include "score_window/tform1.h"
 
 namespace scoreink {
@@ -110,6 +111,7 @@ bool TForm1::GoToPage(int page) {
   RefreshStaves();
   ShowPageControls();
   UpdateRecoverySession();
+  RefreshScoreWindowTitle(*this);
   return true;
 }
 

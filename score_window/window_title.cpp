@@ -20,8 +20,18 @@ namespace {
 class TitleKeeper : public QObject {
  public:
   explicit TitleKeeper(TForm1& window) : QObject(&window), window_(&window) {
+    setObjectName(QStringLiteral("TitleKeeper"));
     qApp->installEventFilter(this);
     Update();
+  }
+
+  void Update() {
+    pending_ = false;
+    if (!window_) return;
+    const ScoreDocument& document = window_->Document();
+    const QString title = ScoreWindowTitle(CurrentScoreFile, window_->HasUnsavedEdits(),
+                                           document.Shown(), document.Pages());
+    if (window_->windowTitle() != title) window_->setWindowTitle(title);
   }
 
  protected:
@@ -43,15 +53,6 @@ class TitleKeeper : public QObject {
   }
 
  private:
-  void Update() {
-    pending_ = false;
-    if (!window_) return;
-    const ScoreDocument& document = window_->Document();
-    const QString title = ScoreWindowTitle(CurrentScoreFile, window_->HasUnsavedEdits(),
-                                           document.Shown(), document.Pages());
-    if (window_->windowTitle() != title) window_->setWindowTitle(title);
-  }
-
   QPointer<TForm1> window_;
   bool pending_ = false;
 };
@@ -67,6 +68,14 @@ QString ScoreWindowTitle(const QString& scoreFile, bool unsavedEdits, int page, 
 
 void KeepScoreWindowTitle(TForm1& window) {
   new TitleKeeper(window);
+}
+
+void RefreshScoreWindowTitle(TForm1& window) {
+  // The keeper's own update may have run inside the input that changed the page (a read waits
+  // in an event loop of its own), before the change.
+  if (auto* keeper = static_cast<TitleKeeper*>(
+          window.findChild<QObject*>(QStringLiteral("TitleKeeper"), Qt::FindDirectChildrenOnly)))
+    keeper->Update();
 }
 
 }  // namespace scoreink

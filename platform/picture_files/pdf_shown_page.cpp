@@ -71,8 +71,12 @@ ShownPage ShownPageOf(QPDFObjectHandle page) {
 std::array<double, 6> ImagePlacement(const ShownPage& page, const QRect& area, int dpi) {
   // In points of the page as seen: x to the right, y downwards from its top left.
   const double pt = 72.0 / dpi;
-  const double x = area.x() * pt, y = area.y() * pt;
-  const double w = area.width() * pt, h = area.height() * pt;
+  // Renderers that fill every pixel an image's edge touches (Poppler's among them) would draw
+  // the image a pixel wider and taller when its far edges lie exactly on pixel borders: an
+  // inset of a 64th of a pixel on every side keeps it on its own pixels, and is nothing on paper.
+  const double inset = pt / 64;
+  const double x = area.x() * pt + inset, y = area.y() * pt + inset;
+  const double w = area.width() * pt - 2 * inset, h = area.height() * pt - 2 * inset;
   // The image's (u, v) is seen at (x + w u, y + h - h v); each turn maps that to the page.
   switch (page.rotate) {
     case 90:  // seen (sx, sy) is the page's (left + sy, bottom + sx)

@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <string>
 #include <vector>
 
 #include "platform/files/native_path.h"
@@ -123,9 +124,13 @@ QString WritePicturePdf(const QImage& picture, QIODevice& out) {
     page.replaceKey("/Type", QPDFObjectHandle::newName("/Page"));
     page.replaceKey("/MediaBox", Rectangle(width, height));
     page.replaceKey("/Resources", resources);
-    page.replaceKey("/Contents", pdf.newStream("q " + QUtil::double_to_string(width, 6, true) +
-                                               " 0 0 " + QUtil::double_to_string(height, 6, true) +
-                                               " 0 0 cm /Picture Do Q\n"));
+    // Inset as the changes laid over a page are (pdf_shown_page.h), or the picture would be
+    // drawn a pixel larger than the page and smoothed to fit.
+    const double insetX = width / picture.width() / 64, insetY = height / picture.height() / 64;
+    std::string placing = "q";
+    for (const double v : {width - 2 * insetX, 0.0, 0.0, height - 2 * insetY, insetX, insetY})
+      placing += ' ' + QUtil::double_to_string(v, 6, true);
+    page.replaceKey("/Contents", pdf.newStream(placing + " cm /Picture Do Q\n"));
     QPDFPageDocumentHelper(pdf).addPage(QPDFPageObjectHelper(pdf.makeIndirectObject(page)), false);
     WritePdfTo(pdf, out);
     return QString();

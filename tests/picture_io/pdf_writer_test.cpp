@@ -102,8 +102,7 @@ std::string ContentOf(const QString& path, int page) {
   QPDFPageObjectHelper helper = QPDFPageDocumentHelper(pdf).getAllPages()[size_t(page)];
   const std::shared_ptr<Buffer> content =
       helper.getObjectHandle().getKey("/Contents").getStreamData(qpdf_dl_all);
-  return std::string(reinterpret_cast<const char*>(content->getBuffer()), content->getSize()) +
-         helper.getObjectHandle().getKey("/Resources").unparseResolved();
+  return std::string(reinterpret_cast<const char*>(content->getBuffer()), content->getSize());
 }
 
 TEST(PdfWriter, ChangesLandOnTheirPixelsOfPagesTurnedAndCroppedEveryWay) {
