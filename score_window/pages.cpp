@@ -10,6 +10,7 @@
 #include "dialogs/core/picked_picture.h"
 #include "platform/history/edit_history.h"
 #include "platform/ui/busy_cursor.h"
+#include "platform/ui/form_builder.h"
 #include "platform/ui/image_control.h"
 #include "platform/ui/message_box.h"
 #include "platform/ui/read_progress.h"
@@ -30,7 +31,7 @@ QPushButton* PageButton(QWidget* panel, const char* name, const QString& text, i
   button->setObjectName(QString::fromLatin1(name));
   button->setGeometry(left, kPageTop, 22, kPageHeight);
   button->setFocusPolicy(Qt::NoFocus);
-  button->setToolTip(help);
+  SetControlHelp(button, help);
   button->hide();
   return button;
 }
@@ -47,7 +48,7 @@ void TForm1::BuildPageControls() {
   LabelPage->setGeometry(25, kPageTop, 60, kPageHeight);
   LabelPage->setAlignment(Qt::AlignCenter);
   LabelPage->setStyleSheet(QStringLiteral("color: white;"));
-  LabelPage->setToolTip(QStringLiteral("今のページ / ページ数"));
+  SetControlHelp(LabelPage, QStringLiteral("今のページ / ページ数"));
   LabelPage->hide();
   connect(BtnPagePrev, &QPushButton::clicked, this, [this] { BtnPageClick(BtnPagePrev); });
   connect(BtnPageNext, &QPushButton::clicked, this, [this] { BtnPageClick(BtnPageNext); });
