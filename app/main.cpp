@@ -2,11 +2,13 @@
 // loop; the program ends when the loop ends.
 #include <QApplication>
 
+#include "platform/raster/picture_buffer.h"
 #include "platform/ui/program_identity.h"
 #include "platform/ui/qt_translations.h"
 #include "score_window/program.h"
 
 int main(int argc, char** argv) {
+  scoreink::KeepLargePicturesOutOfTheHeap();
   QApplication app(argc, argv);
   scoreink::SetProgramIdentity(app);
   scoreink::LoadQtTranslations(app);

@@ -59,6 +59,7 @@ void EnsureApplication() {
   static char name[] = "scoreink_bench";
   static char* argv[] = {name, nullptr};
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  KeepLargePicturesOutOfTheHeap();  // as the program does
   // Never destroyed: at the end of the run Qt's own globals go first, and the application's
   // clean-up routines would then reach into them (a crash after the file dialogs have run).
   new QApplication(argc, argv);

@@ -61,6 +61,9 @@ HistoryStep EditHistory::LeavePage(int page, const QImage& picture) {
   gestureOpen_ = false;
   unloadedStep_ = -1;
   originals_.clear();
+  // The page as it was known goes with the page: the next page is read while nothing else of
+  // this one is held, and EnterPage knows the next one afresh.
+  known_ = QImage();
   return record;
 }
 

@@ -257,8 +257,12 @@ void RecoveryLog::Rebase(const QImage& picture) {
     std::lock_guard lock(mutex_);
     ++basesDue_;
   }
+  newestBase_ = gen;
   Post([this, gen, base = std::move(base)]() mutable {
-    WriteBase(gen, base);
+    // A base that a newer one has replaced before it was begun is not written: moving through
+    // the pages of a document, the next page's base comes while this one waits, and this
+    // picture is let go at once instead of being held while the next page is read.
+    if (gen == newestBase_) WriteBase(gen, base);
     base = HistoryStep();  // lets go of the picture before the history may change it
     std::lock_guard lock(mutex_);
     --basesDue_;

@@ -20,6 +20,7 @@
 #include <QImage>
 #include <QString>
 #include <QStringList>
+#include <atomic>
 #include <condition_variable>
 #include <deque>
 #include <functional>
@@ -113,6 +114,7 @@ class RecoveryLog {
   const QStringList folders_;
   // The interface thread's numbering: the generation new patches belong to, and their count.
   int gen_ = 0;
+  std::atomic<int> newestBase_ = 0;  // the generation of the newest base asked for
   int patches_ = 0;
   QString sessionFile_;
   int sessionUnsaved_ = -1;

@@ -1,5 +1,6 @@
 #include "platform/raster/picture_buffer.h"
 
+#include <malloc.h>
 #include <sys/mman.h>
 
 #include <cstdlib>
@@ -30,6 +31,10 @@ QImage NewPictureMemory(int width, int height, QImage::Format format) {
                memory);
   if (image.isNull()) std::free(memory);
   return image;
+}
+
+void KeepLargePicturesOutOfTheHeap() {
+  mallopt(M_MMAP_THRESHOLD, 1 << 20);
 }
 
 }  // namespace scoreink

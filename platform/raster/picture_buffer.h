@@ -11,4 +11,11 @@ namespace scoreink {
 // the memory cannot be had. The picture owns its memory and behaves like any other QImage.
 QImage NewPictureMemory(int width, int height, QImage::Format format);
 
+// Called once at start: every block of a megabyte or more (a page, a band, a rendered PDF page)
+// is mapped on its own and handed back to the system when it is let go. glibc would otherwise
+// raise that line to 32 MB after the first large block is freed and keep pages in its heap,
+// where a new page read while the last one is still held stays in memory as the high-water
+// mark of every later page.
+void KeepLargePicturesOutOfTheHeap();
+
 }  // namespace scoreink

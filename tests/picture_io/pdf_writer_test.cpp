@@ -20,6 +20,7 @@
 #include <QThread>
 
 #include "picture_test_support.h"
+#include "platform/picture_files/pdf_content_nesting.h"
 #include "platform/picture_files/picture_io.h"
 
 namespace scoreink {
@@ -178,6 +179,39 @@ TEST(PdfWriter, ASaveKilledAtAnyMomentLeavesAWholeFile) {
     ASSERT_TRUE(doc) << "killed after " << ms << " ms";
     EXPECT_EQ(doc->numPages(), 3);
     EXPECT_TRUE(doc->page(2)->text(QRectF()).contains("Movement 3"));
+  }
+}
+
+// What a page's content leaves open is counted by its operators, never by letters inside
+// strings, names, comments or inline images; a page of two streams is one content.
+TEST(PdfWriter, ThePageContentsNestingIsCountedByItsOperatorsOnly) {
+  struct Case {
+    std::vector<std::string> streams;
+    ContentNesting nesting;
+  };
+  const Case cases[] = {
+      {{"q 1 0 0 1 5 5 cm q Q"}, {0, 1, false}},
+      {{"Q Q q 0 g"}, {2, 1, false}},
+      {{"BT /F1 9 Tf (q) Tj"}, {0, 0, true}},
+      {{"q BT (a\\) Q \\(Q) Tj ET Q Q"}, {1, 0, false}},
+      {{"% q q q\nq <515151> Tj /Q 1 d0"}, {0, 1, false}},
+      {{"BI /W 2 /H 1 /BPC 8 /CS /G ID q Q\n EI q"}, {0, 1, false}},
+      {{"q BT", "ET"}, {0, 1, false}},
+      {{"q<</A 1>>BDC Q"}, {0, 0, false}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.streams[0]);
+    QPDF pdf;
+    pdf.emptyPDF();
+    QPDFObjectHandle contents = QPDFObjectHandle::newArray();
+    for (const std::string& text : c.streams) contents.appendItem(pdf.newStream(text));
+    QPDFObjectHandle page = QPDFObjectHandle::parse("<< /Type /Page /MediaBox [0 0 10 10] >>");
+    page.replaceKey("/Contents", contents);
+    QPDFPageObjectHelper helper(pdf.makeIndirectObject(page));
+    const ContentNesting got = NestingOf(helper);
+    EXPECT_EQ(got.unmatchedRestores, c.nesting.unmatchedRestores);
+    EXPECT_EQ(got.openSaves, c.nesting.openSaves);
+    EXPECT_EQ(got.textOpen, c.nesting.textOpen);
   }
 }
 
