@@ -138,7 +138,8 @@ class EditHistory {
   // that the page's edits can be told apart from the page itself without a second copy of it.
   //
   // The page's record: those tiles, as read (before) and as picture has them now (after); empty
-  // when no edit reached any tile. Tiles an undo brought back are in it with equal pixels.
+  // when no edit reached any tile. Tiles an undo brought back are in it with equal pixels. The
+  // gesture under way ends first, as at any other panel action.
   HistoryStep PageRecord(const QImage& picture);
   // Leaves the page shown: the gesture under way ends, and the page's undo chain is set aside
   // under page (its step files renamed in the work folder) until EnterPage(page). Returns the

@@ -27,6 +27,11 @@ void EditHistory::KeepOriginals(const std::vector<int>& tiles) {
 }
 
 HistoryStep EditHistory::PageRecord(const QImage& picture) {
+  // The gesture under way, or changes since the last one, reach tiles not yet known as read.
+  if (gestureOpen_)
+    CloseGesture(picture);
+  else
+    Catch(picture, nullptr);
   HistoryStep record;
   if (picture.isNull() || !TileablePicture(picture) || originals_.empty()) return record;
   record.tileSize = originalsTileSize_;
@@ -42,10 +47,6 @@ HistoryStep EditHistory::PageRecord(const QImage& picture) {
 }
 
 HistoryStep EditHistory::LeavePage(int page, const QImage& picture) {
-  if (gestureOpen_)
-    CloseGesture(picture);
-  else
-    Catch(picture, nullptr);
   HistoryStep record = PageRecord(picture);
   // The chain's step files go under names of the page; the recovery copy has taken them first.
   if (recovery_) recovery_->SettleStepFiles();

@@ -136,10 +136,12 @@ TEST(DocumentPages, SavingKeepsEveryPageAndLaysTheEditsOverTheEditedOnes) {
   ui.DragOnScore({100, 600}, {300, 620});
   PressKeys(&ui.Window(), "Ctrl+End");
   ui.DragOnScore({50, 50}, {200, 80});
-  const QImage edited2 = ui.Score().copy();
   PressKeys(&ui.Window(), "Ctrl+Home");
   ui.Click("Btn7");  // undo on the first page after the last page was edited
   const QImage edited0 = ui.Score().copy();
+  PressKeys(&ui.Window(), "Ctrl+End");
+  ui.DragOnScore({50, 300}, {400, 320});  // the last gesture, still open when saving
+  const QImage edited2 = ui.Score().copy();
   const QImage asRead0 = PageAsRead(path, 0), asRead1 = PageAsRead(path, 1),
                asRead2 = PageAsRead(path, 2);
 
