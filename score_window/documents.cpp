@@ -10,6 +10,7 @@
 #include "dialogs/tform2.h"
 #include "platform/files/work_files.h"
 #include "platform/history/edit_history.h"
+#include "platform/picture_files/pdf_writer.h"
 #include "platform/picture_files/picture_messages.h"
 #include "platform/ui/busy_cursor.h"
 #include "platform/ui/control_values.h"
@@ -129,8 +130,13 @@ bool TForm1::SaveScore(bool askName) {
   document_.ForgetRecords();
   CarryUnsavedEdits(false);
   CurrentScoreFile = name;
-  // The file written is the document from now on: its pages are read from it.
-  document_.Open(name, document_.Pages(), document_.Dpi(), document_.Shown());
+  // The file written is the document from now on: its pages are read from it. Pictures that
+  // became PDF pages are read back at the resolution their pages were made at, so that the
+  // pixels of the page shown and of the changes laid over it later are the same as now.
+  const bool madePdf = PictureKindFromName(name) == PictureKind::Pdf &&
+                       PictureKindFromName(document_.Path()) != PictureKind::Pdf;
+  document_.Open(name, document_.Pages(), madePdf ? PdfPageDpi(Surface()) : document_.Dpi(),
+                 document_.Shown());
   UpdateRecoverySession();
   return true;
 }
@@ -143,11 +149,10 @@ bool TForm1::SavesWholeDocument(const QString& name) const {
 WriteResult TForm1::SaveDocumentAs(const QString& name) {
   switch (PictureKindFromName(name)) {
     case PictureKind::Pdf: {
-      // A PDF keeps its own pages, with the edits laid over them; anything else of one page
-      // becomes a PDF of that page.
+      // A PDF keeps its own pages, with the edits laid over them; the pages of anything else
+      // become pictures of a PDF.
       if (PictureKindFromName(document_.Path()) != PictureKind::Pdf) {
-        if (document_.SeveralPages())
-          return WriteResult{WriteFailureMessage(name, ReasonTiffPagesIntoPdf())};
+        if (document_.SeveralPages()) return SavePicturesPdf(document_.Pages(), PageAt(), name);
         return SavePicturePdf(Surface(), name);
       }
       std::map<int, PageOverlays> overlays;
@@ -157,16 +162,19 @@ WriteResult TForm1::SaveDocumentAs(const QString& name) {
       return SavePdfWithOverlays(document_.Path(), overlays, document_.Dpi(), name);
     }
     case PictureKind::Tiff:
-      return SaveTiffPages(
-          document_.Pages(),
-          [this](int page, QString& reason) {
-            if (page == document_.Shown()) return Surface();
-            return document_.PagePicture(page, nullptr, reason).value_or(QImage());
-          },
-          name);
+      return SaveTiffPages(document_.Pages(), PageAt(), name);
     default:
       return SaveScoreFile(Surface(), name);
   }
+}
+
+std::function<QImage(int page, QString& reason)> TForm1::PageAt() {
+  // Every page as the user left it: the one shown from the score, the others read with their
+  // records, one at a time.
+  return [this](int page, QString& reason) {
+    if (page == document_.Shown()) return Surface();
+    return document_.PagePicture(page, nullptr, reason).value_or(QImage());
+  };
 }
 
 void TForm1::EnableOverwriteSave(bool enabled) {

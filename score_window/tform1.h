@@ -13,6 +13,7 @@
 #include <QString>
 #include <QTimer>
 #include <QWidget>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -275,6 +276,8 @@ class TForm1 : public QWidget, public ScoreHost, public ShownScore {
   void RestoreDocument(const RecoveryLog::Found& found);
   bool SavesWholeDocument(const QString& name) const;
   WriteResult SaveDocumentAs(const QString& name);
+  // Each page of the document as it is now, for the writers of pages.
+  std::function<QImage(int page, QString& reason)> PageAt();
   // The page buttons and label in the free band of the tool panel, shown for documents of
   // several pages.
   void BuildPageControls();

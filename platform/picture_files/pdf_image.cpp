@@ -1,6 +1,8 @@
 #include "platform/picture_files/pdf_image.h"
 
 #include <qpdf/Pipeline.hh>
+#include <qpdf/Pl_Buffer.hh>
+#include <qpdf/Pl_Flate.hh>
 #include <qpdf/QPDF.hh>
 
 #include <array>
@@ -154,20 +156,42 @@ QPDFObjectHandle Stencil(QPDF& pdf, const QImage& mask) {
   return StreamOf(pdf, dict, [mask](Pipeline* out) { WriteStencilRows(out, mask); });
 }
 
-}  // namespace
-
-QPDFObjectHandle MakePdfImage(QPDF& pdf, const QImage& picture, const QImage& mask) {
+QImage Readable(const QImage& picture) {
   const bool readable = picture.format() == QImage::Format_Indexed8 ||
                         picture.format() == QImage::Format_Grayscale8 ||
                         picture.format() == QImage::Format_RGB888;
-  const QImage pixels = readable ? picture : picture.convertToFormat(QImage::Format_RGB888);
-  const Samples samples = SamplesFor(pixels, mask);
+  return readable ? picture : picture.convertToFormat(QImage::Format_RGB888);
+}
+
+QPDFObjectHandle SampledImageDictionary(const QImage& pixels, Samples samples) {
   QPDFObjectHandle dict = ImageDictionary(pixels.width(), pixels.height());
   dict.replaceKey("/ColorSpace", ColourSpace(samples, pixels));
   dict.replaceKey("/BitsPerComponent", QPDFObjectHandle::newInteger(8));
+  return dict;
+}
+
+}  // namespace
+
+QPDFObjectHandle MakePdfImage(QPDF& pdf, const QImage& picture, const QImage& mask) {
+  const QImage pixels = Readable(picture);
+  const Samples samples = SamplesFor(pixels, mask);
+  QPDFObjectHandle dict = SampledImageDictionary(pixels, samples);
   if (!mask.isNull()) dict.replaceKey("/Mask", Stencil(pdf, mask));
   return StreamOf(
       pdf, dict, [pixels, mask, samples](Pipeline* out) { WriteRows(out, pixels, mask, samples); });
+}
+
+QPDFObjectHandle MakePackedPdfImage(QPDF& pdf, const QImage& picture) {
+  const QImage pixels = Readable(picture);
+  const Samples samples = SamplesFor(pixels, QImage());
+  Pl_Buffer packed("ScoreInk page");
+  Pl_Flate flate("ScoreInk page flate", &packed, Pl_Flate::a_deflate);
+  WriteRows(&flate, pixels, QImage(), samples);
+  QPDFObjectHandle stream = pdf.newStream();
+  stream.replaceDict(SampledImageDictionary(pixels, samples));
+  stream.replaceStreamData(packed.getBufferSharedPointer(),
+                           QPDFObjectHandle::newName("/FlateDecode"), QPDFObjectHandle::newNull());
+  return stream;
 }
 
 }  // namespace scoreink

@@ -17,4 +17,8 @@ namespace scoreink {
 // pictures are shared, not copied: they must not change until the document is written.
 QPDFObjectHandle MakePdfImage(QPDF& pdf, const QImage& pixels, const QImage& mask = QImage());
 
+// The same image of the whole picture, its rows compressed at once: the picture can be let go
+// as soon as this returns (a document of many pages holds one page at a time).
+QPDFObjectHandle MakePackedPdfImage(QPDF& pdf, const QImage& pixels);
+
 }  // namespace scoreink

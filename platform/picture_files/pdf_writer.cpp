@@ -25,6 +25,11 @@ namespace {
 // A picture says its resolution in dots per metre; pages are measured in whole dots per inch.
 constexpr int kDpiWhenNoneIsSaid = 300;
 
+int DpiOf(int dotsPerMeter) {
+  const int dpi = qRound(dotsPerMeter * 0.0254);
+  return dpi > 0 ? dpi : kDpiWhenNoneIsSaid;
+}
+
 bool AnyChanged(const QImage& mask) {
   const int fullBytes = mask.width() / 8;
   const uchar lastBits = uchar(0xFF00 >> (mask.width() % 8));
@@ -75,16 +80,37 @@ QString OpenSource(QPDF& pdf, const QString& source) {
   return QString();
 }
 
-int DpiOf(int dotsPerMeter) {
-  const int dpi = qRound(dotsPerMeter * 0.0254);
-  return dpi > 0 ? dpi : kDpiWhenNoneIsSaid;
-}
-
 QPDFObjectHandle Rectangle(double width, double height) {
   return QPDFObjectHandle::newFromRectangle(QPDFObjectHandle::Rectangle(0, 0, width, height));
 }
 
+// A page of the picture's size at its resolution, drawing image (the picture's) over it all.
+void AddPicturePage(QPDF& pdf, const QImage& picture, QPDFObjectHandle image) {
+  const double width = picture.width() * 72.0 / DpiOf(picture.dotsPerMeterX());
+  const double height = picture.height() * 72.0 / DpiOf(picture.dotsPerMeterY());
+  QPDFObjectHandle xobjects = QPDFObjectHandle::newDictionary();
+  xobjects.replaceKey("/Picture", image);
+  QPDFObjectHandle resources = QPDFObjectHandle::newDictionary();
+  resources.replaceKey("/XObject", xobjects);
+  QPDFObjectHandle page = QPDFObjectHandle::newDictionary();
+  page.replaceKey("/Type", QPDFObjectHandle::newName("/Page"));
+  page.replaceKey("/MediaBox", Rectangle(width, height));
+  page.replaceKey("/Resources", resources);
+  // Inset as the changes laid over a page are (pdf_shown_page.h), or the picture would be
+  // drawn a pixel larger than the page and smoothed to fit.
+  const double insetX = width / picture.width() / 64, insetY = height / picture.height() / 64;
+  std::string placing = "q";
+  for (const double v : {width - 2 * insetX, 0.0, 0.0, height - 2 * insetY, insetX, insetY})
+    placing += ' ' + QUtil::double_to_string(v, 6, true);
+  page.replaceKey("/Contents", pdf.newStream(placing + " cm /Picture Do Q\n"));
+  QPDFPageDocumentHelper(pdf).addPage(QPDFPageObjectHelper(pdf.makeIndirectObject(page)), false);
+}
+
 }  // namespace
+
+int PdfPageDpi(const QImage& picture) {
+  return DpiOf(picture.dotsPerMeterX());
+}
 
 QString WritePdfWithOverlays(const QString& source, const std::map<int, PageOverlays>& overlays,
                              int dpi, QIODevice& out) {
@@ -114,24 +140,24 @@ QString WritePicturePdf(const QImage& picture, QIODevice& out) {
   return CatchPdfFailures(out, [&]() -> QString {
     QPDF pdf;
     pdf.emptyPDF();
-    const double width = picture.width() * 72.0 / DpiOf(picture.dotsPerMeterX());
-    const double height = picture.height() * 72.0 / DpiOf(picture.dotsPerMeterY());
-    QPDFObjectHandle xobjects = QPDFObjectHandle::newDictionary();
-    xobjects.replaceKey("/Picture", MakePdfImage(pdf, picture));
-    QPDFObjectHandle resources = QPDFObjectHandle::newDictionary();
-    resources.replaceKey("/XObject", xobjects);
-    QPDFObjectHandle page = QPDFObjectHandle::newDictionary();
-    page.replaceKey("/Type", QPDFObjectHandle::newName("/Page"));
-    page.replaceKey("/MediaBox", Rectangle(width, height));
-    page.replaceKey("/Resources", resources);
-    // Inset as the changes laid over a page are (pdf_shown_page.h), or the picture would be
-    // drawn a pixel larger than the page and smoothed to fit.
-    const double insetX = width / picture.width() / 64, insetY = height / picture.height() / 64;
-    std::string placing = "q";
-    for (const double v : {width - 2 * insetX, 0.0, 0.0, height - 2 * insetY, insetX, insetY})
-      placing += ' ' + QUtil::double_to_string(v, 6, true);
-    page.replaceKey("/Contents", pdf.newStream(placing + " cm /Picture Do Q\n"));
-    QPDFPageDocumentHelper(pdf).addPage(QPDFPageObjectHelper(pdf.makeIndirectObject(page)), false);
+    AddPicturePage(pdf, picture, MakePdfImage(pdf, picture));
+    WritePdfTo(pdf, out);
+    return QString();
+  });
+}
+
+QString WritePicturesPdf(int pages, const std::function<QImage(int page, QString& reason)>& pageAt,
+                         QIODevice& out) {
+  if (pages <= 0) return ReasonNothingToSave();
+  return CatchPdfFailures(out, [&]() -> QString {
+    QPDF pdf;
+    pdf.emptyPDF();
+    for (int n = 0; n < pages; ++n) {
+      QString reason;
+      const QImage picture = pageAt(n, reason);
+      if (picture.isNull()) return reason.isEmpty() ? ReasonPageNotReady(n) : reason;
+      AddPicturePage(pdf, picture, MakePackedPdfImage(pdf, picture));
+    }
     WritePdfTo(pdf, out);
     return QString();
   });

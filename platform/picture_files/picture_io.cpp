@@ -272,6 +272,14 @@ WriteResult SavePicturePdf(const QImage& picture, const QString& path) {
   return SaveWith(picture, path, [&](QIODevice& out) { return WritePicturePdf(picture, out); });
 }
 
+WriteResult SavePicturesPdf(int pages,
+                            const std::function<QImage(int page, QString& reason)>& pageAt,
+                            const QString& path) {
+  const QString reason = WriteReplacingFile(
+      path, [&](QIODevice& out) { return WritePicturesPdf(pages, pageAt, out); });
+  return WriteResult{reason.isEmpty() ? QString() : WriteFailureMessage(path, reason)};
+}
+
 WriteResult SaveTiffPages(int pages, const std::function<QImage(int page, QString& reason)>& pageAt,
                           const QString& path) {
   const QString reason =

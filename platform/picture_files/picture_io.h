@@ -106,8 +106,11 @@ WriteResult SavePng(const QImage& image, const QString& path);
 // the PDF at source with the overlays laid over its pages at dpi (pdf_writer.h),
 WriteResult SavePdfWithOverlays(const QString& source, const std::map<int, PageOverlays>& overlays,
                                 int dpi, const QString& path);
-// a picture as a one-page PDF,
+// a picture as a one-page PDF, pictures asked for one at a time as a PDF of a page each,
 WriteResult SavePicturePdf(const QImage& picture, const QString& path);
+WriteResult SavePicturesPdf(int pages,
+                            const std::function<QImage(int page, QString& reason)>& pageAt,
+                            const QString& path);
 // and pages asked for one at a time as a multi-page TIFF (tiff_writer.h).
 WriteResult SaveTiffPages(int pages, const std::function<QImage(int page, QString& reason)>& pageAt,
                           const QString& path);

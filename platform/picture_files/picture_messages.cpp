@@ -71,9 +71,8 @@ QString ReasonSeveralPages() {
   return QStringLiteral("TIFFやPDFのファイルには上書きできない (別の名前で保存してほしい)");
 }
 
-QString ReasonTiffPagesIntoPdf() {
-  return QStringLiteral(
-      "何ページもあるTIFFはPDFにできない (tif か、1ページずつ png で保存してほしい)");
+QString ReasonPageNotReady(int page) {
+  return QStringLiteral("%1 ページ目の絵を用意できなかった").arg(page + 1);
 }
 
 QString ReasonUnknownExtension() {

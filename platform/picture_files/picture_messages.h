@@ -28,8 +28,9 @@ QString ReasonBrokenJpeg(const QString& detail);
 QString ReasonNothingToSave();
 // A file of several pages (TIFF, PDF) that a score of one of its pages is not written over.
 QString ReasonSeveralPages();
-// A TIFF of several pages asked to become a PDF.
-QString ReasonTiffPagesIntoPdf();
+// A writer of pages asked for a page and got no picture and no reason either; page counts
+// from 0.
+QString ReasonPageNotReady(int page);
 // A JPEG file whose scans would take the decoder far too long.
 QString ReasonTooMuchWork();
 // A BMP file whose header names no bit count that BMP files have.

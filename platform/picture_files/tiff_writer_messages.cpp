@@ -8,10 +8,6 @@ QString ReasonTiffNotWritten(const QString& detail) {
   return text;
 }
 
-QString ReasonPageNotReady(int page) {
-  return QStringLiteral("%1 ページ目の絵を用意できなかった").arg(page + 1);
-}
-
 QString ReasonTiffDeviceNotReadable() {
   return QStringLiteral("書き込みに失敗した (書いたものを読み返せない書き先)");
 }

@@ -6,8 +6,6 @@ namespace scoreink {
 
 // libtiff refused to write; detail is libtiff's own words, when it said any.
 QString ReasonTiffNotWritten(const QString& detail);
-// pageAt gave no picture and no reason either; page counts from 0.
-QString ReasonPageNotReady(int page);
 // The writer was handed a device it cannot read back, which libtiff needs.
 QString ReasonTiffDeviceNotReadable();
 

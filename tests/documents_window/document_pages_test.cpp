@@ -174,6 +174,44 @@ TEST(DocumentPages, SavingKeepsEveryPageAndLaysTheEditsOverTheEditedOnes) {
   }
 }
 
+// A scan of two pages at 150 dpi: the pages become PDF pages of their size, read back at their
+// resolution, so that changes saved over that PDF later land where they were drawn; saved as a
+// TIFF again, every page is kept.
+TEST(DocumentPages, AScanOfSeveralPagesIsSavedWholeAsPdfAndAsTiff) {
+  QTemporaryDir dir;
+  const QString scan = dir.filePath("scan.tif");
+  QImage page(600, 800, QImage::Format_Indexed8);
+  page.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
+  page.setDotsPerMeterX(qRound(kDpi / 0.0254));
+  page.setDotsPerMeterY(qRound(kDpi / 0.0254));
+  page.fill(1);
+  for (int x = 50; x < 550; ++x) page.setPixel(x, 300, 0);
+  ASSERT_TRUE(SaveTiffPages(
+                  2, [&](int, QString&) { return page; }, scan)
+                  .ok());
+  ScoreWindowHarness ui;
+  ui->ShowScorePicture(ReadPickedPicture(scan, nullptr, PagePick{0, kDpi}).picture);
+  ui->AdoptOpenedScore(scan, PagePick{0, kDpi}, 2);
+  PressKeys(&ui.Window(), "PgDown");
+  ui.DragOnScore({100, 100}, {300, 150});
+
+  const QString pdf = dir.filePath("scan.pdf");
+  ui.Dialogs().AnswerSave(pdf);
+  ui.Click("Btn3");
+  ASSERT_EQ(CountPages(pdf).pages, 2);
+  ui.DragOnScore({100, 400}, {300, 450});
+  const QImage edited = ui.Score().copy();
+  ui.Click("Btn4");  // the changes laid over the PDF just made
+  EXPECT_TRUE(ui.Dialogs().Boxes().empty());
+  EXPECT_EQ(PageAsRead(pdf, 1), edited);
+  EXPECT_EQ(PageAsRead(pdf, 0), PageAsRead(scan, 0));
+
+  ui.Dialogs().AnswerSave(dir.filePath("again.tif"));
+  ui.Click("Btn3");
+  EXPECT_EQ(PageAsRead(dir.filePath("again.tif"), 1), edited);
+  EXPECT_EQ(PageAsRead(dir.filePath("again.tif"), 0), PageAsRead(scan, 0));
+}
+
 // Run by the test below in a process of its own: edits two pages, notes them and is killed.
 const char kChildFolder[] = "SCOREINK_PAGES_CHILD_FOLDER";
 

@@ -215,18 +215,47 @@ TEST(PdfWriter, ThePageContentsNestingIsCountedByItsOperatorsOnly) {
   }
 }
 
-TEST(PdfWriter, APictureBecomesAOnePagePdfOfItsSizeAtItsResolution) {
-  QTemporaryDir dir;
-  QImage picture = test::IndexedSample(150, 90, 2);
+QImage PictureAt(int width, int height, int dpi) {
+  QImage picture = test::IndexedSample(width, height, 2);
   picture.setColorTable({qRgb(0, 0, 0), qRgb(255, 255, 255)});
-  picture.setDotsPerMeterX(qRound(kDpi / 0.0254));
-  picture.setDotsPerMeterY(qRound(kDpi / 0.0254));
-  const QString path = dir.filePath("scan.pdf");
-  ASSERT_TRUE(SavePicturePdf(picture, path).ok());
-  const std::unique_ptr<Poppler::Document> doc = Poppler::Document::load(path);
-  ASSERT_TRUE(doc);
-  EXPECT_EQ(doc->page(0)->pageSizeF(), QSizeF(72, 43.2));
-  EXPECT_TRUE(test::SameColors(Page(path, 0), picture));
+  picture.setDotsPerMeterX(qRound(dpi / 0.0254));
+  picture.setDotsPerMeterY(qRound(dpi / 0.0254));
+  return picture;
+}
+
+// A scan alone, and the pages of a TIFF (each asked for once, in order), become pages of their
+// pictures' size at their resolution, pixel for pixel.
+TEST(PdfWriter, PicturesBecomePagesOfTheirSizeAtTheirResolution) {
+  QTemporaryDir dir;
+  const QImage one = PictureAt(150, 90, kDpi);
+  ASSERT_TRUE(SavePicturePdf(one, dir.filePath("scan.pdf")).ok());
+  const std::vector<QImage> pages = {PictureAt(300, 180, 2 * kDpi), PictureAt(75, 120, kDpi), one};
+  std::vector<int> asked;
+  ASSERT_TRUE(SavePicturesPdf(
+                  3,
+                  [&](int page, QString&) {
+                    asked.push_back(page);
+                    return pages[size_t(page)];
+                  },
+                  dir.filePath("pages.pdf"))
+                  .ok());
+  EXPECT_EQ(asked, (std::vector<int>{0, 1, 2}));
+  const std::pair<QString, std::vector<QImage>> files[] = {{"scan.pdf", {one}},
+                                                           {"pages.pdf", pages}};
+  for (const auto& [name, pictures] : files) {
+    const std::unique_ptr<Poppler::Document> doc = Poppler::Document::load(dir.filePath(name));
+    ASSERT_TRUE(doc);
+    ASSERT_EQ(doc->numPages(), int(pictures.size()));
+    for (int n = 0; n < int(pictures.size()); ++n) {
+      const QImage& picture = pictures[size_t(n)];
+      const int dpi = qRound(picture.dotsPerMeterX() * 0.0254);
+      EXPECT_EQ(doc->page(n)->pageSizeF(),
+                QSizeF(picture.width() * 72.0 / dpi, picture.height() * 72.0 / dpi));
+      EXPECT_TRUE(
+          test::SameColors(LoadPicture(dir.filePath(name), PagePick{n, dpi}).image, picture))
+          << name.toStdString() << " " << n;
+    }
+  }
 }
 
 TEST(PdfWriter, WhatCannotBeWrittenSaysWhyAndKeepsTheOldFile) {
