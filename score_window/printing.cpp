@@ -50,11 +50,7 @@ QString PrintPages(int pages, const std::function<QImage(int, QString&)>& pageAt
 // "印刷": prints the score (every page of its document) on the default printer.
 void TForm1::Btn11Click(QObject*) {
   FocusSink();  // a floating symbol or block is stamped and printed with the score
-  const QString failure =
-      PrintPages(document_.Pages(), [this](int page, QString& reason) -> QImage {
-        if (page == document_.Shown()) return Surface();
-        return document_.PagePicture(page, nullptr, reason).value_or(QImage());
-      });
+  const QString failure = PrintPages(document_.Pages(), PageAt());
   if (!failure.isEmpty()) ShowErrorMessage(failure);
 }
 

@@ -6,9 +6,13 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QPainter>
+#include <QPdfWriter>
 #include <QPushButton>
+#include <QTemporaryDir>
 
 #include "harness/score_window_harness.h"
+#include "platform/picture_files/picture_io.h"
 #include "platform/ui/image_control.h"
 #include "print_test_support.h"
 #include "score_window/shared_values.h"
@@ -168,6 +172,33 @@ INSTANTIATE_TEST_SUITE_P(
         PrintOutcome{"CannotStart", TestPrinterMode::CannotStart, "プリンタが印刷を始められない",
                      false}),
     [](const ::testing::TestParamInfo<PrintOutcome>& param) { return param.param.what; });
+
+// A document of three pages, shown at its second: one job of three pages, the first page first.
+TEST(PrintButton, EveryPageOfADocumentGoesInOneJobInItsOrder) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("part.pdf");
+  {
+    QPdfWriter pdf(path);
+    pdf.setPageSize(QPageSize(QPageSize::A6));
+    pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+    pdf.setResolution(150);
+    QPainter painter(&pdf);
+    for (int page = 0; page < 3; ++page) {
+      if (page > 0) pdf.newPage();
+      painter.fillRect(QRect(100, 100 + 200 * page, 400, 40), Qt::black);
+    }
+  }
+  ScoreWindowHarness ui(WithPrinter600Offsets100());
+  ui->ShowScorePicture(LoadPicture(path, PagePick{1, 150}).image);
+  ui->AdoptOpenedScore(path, PagePick{1, 150}, 3);
+  ui.Click("Btn11");
+  ASSERT_EQ(ui.Printer().Pages().size(), 1u);
+  EXPECT_EQ(PdfPageCount(ui.Printer().Pages()[0].pdf), 3);
+  const QRect printable = PrintableOnRendered(ui.Printer().Pages()[0], kRenderDpi);
+  const QRect bar = InkBounds(RenderedPage(ui));
+  EXPECT_NEAR(double(bar.top() - printable.top()) / printable.height(), 100.0 / 874, 0.01)
+      << "the first page's bar";
+}
 
 TEST(PrintButton, ShowsTheHourglassWhileThePageIsSent) {
   ScoreWindowHarness ui(WithPrinter600Offsets100());
