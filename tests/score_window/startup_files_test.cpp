@@ -121,7 +121,7 @@ TEST(ScoreWindowFiles, WithNoPlaceForAWorkFolderItSaysSoOnceAndEditingGoesOn) {
       << ui.Dialogs().Boxes()[0].text.toStdString();
 
   ui.DragOnScore({200, 400}, {260, 400});
-  QTest::qWait(300);  // the recovery copy tries its folders
+  QTest::qWait(1000);  // the recovery copy tries its folders (on a busy machine too)
   ui.Dialogs().AnswerBox(kIdOk, "気をつけて");
   const QImage afterFirst = ui.Score().copy();
   ui.DragOnScore({200, 500}, {260, 500});
