@@ -185,15 +185,9 @@ void EditHistory::Catch(const QImage& picture, HistoryStep* step) {
     HistoryStep* changes = step ? step : &unstepped;
     tilesCompared_ += TakeChangedTiles(known_, picture, tileSize_, touched_, all, changes);
     // The page as read, for the tiles this change reached first.
-    if (originalsTileSize_ == tileSize_) {
-      const TileGrid grid(picture.size(), picture.depth() / 8, tileSize_);
-      qsizetype offset = 0;
-      for (const int t : changes->tiles) {
-        if (originals_.count(t) == 0)
-          originals_[t] = changes->before.mid(offset, grid.TileBytes(t));
-        offset += grid.TileBytes(t);
-      }
-    }
+    if (originalsTileSize_ == tileSize_)
+      AddOriginals(TileGrid(picture.size(), picture.depth() / 8, tileSize_), changes->tiles,
+                   changes->before);
     if (log && !step) log->AddPatch(unstepped);
   }
   ForgetReports(picture);

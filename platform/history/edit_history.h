@@ -211,6 +211,8 @@ class EditHistory {
   std::map<int, ParkedChain> parked_;
   // Keeps the pixels known_ has now for the tiles not kept yet (an edit is about to change them).
   void KeepOriginals(const std::vector<int>& tiles);
+  // Takes packed (the tiles' pixels one after another) as the originals of the tiles not kept yet.
+  void AddOriginals(const TileGrid& grid, const std::vector<int>& tiles, const QByteArray& packed);
   QString ParkedFile(int page, int n) const;
   HistoryStep scratch_;  // the last written step, whose buffers the next step takes over
 

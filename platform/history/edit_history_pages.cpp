@@ -17,11 +17,15 @@ void EditHistory::KeepOriginals(const std::vector<int>& tiles) {
   for (const int t : tiles)
     if (originals_.count(t) == 0) fresh.push_back(t);
   if (fresh.empty()) return;
-  const QByteArray bytes = PackedTiles(known_, tileSize_, fresh);
-  const TileGrid grid(known_.size(), known_.depth() / 8, tileSize_);
+  AddOriginals(TileGrid(known_.size(), known_.depth() / 8, tileSize_), fresh,
+               PackedTiles(known_, tileSize_, fresh));
+}
+
+void EditHistory::AddOriginals(const TileGrid& grid, const std::vector<int>& tiles,
+                               const QByteArray& packed) {
   qsizetype offset = 0;
-  for (const int t : fresh) {
-    originals_[t] = bytes.mid(offset, grid.TileBytes(t));
+  for (const int t : tiles) {
+    if (originals_.count(t) == 0) originals_[t] = packed.mid(offset, grid.TileBytes(t));
     offset += grid.TileBytes(t);
   }
 }
@@ -84,14 +88,9 @@ void EditHistory::EnterPage(int page, const QImage& picture, const HistoryStep& 
   knownClean_ = true;
   originals_.clear();
   originalsTileSize_ = tileSize_;
-  if (!record.whole && record.tileSize == tileSize_ && !record.tiles.empty()) {
-    const TileGrid grid(record.size, QImage(1, 1, record.format).depth() / 8, record.tileSize);
-    qsizetype offset = 0;
-    for (const int t : record.tiles) {
-      originals_[t] = record.before.mid(offset, grid.TileBytes(t));
-      offset += grid.TileBytes(t);
-    }
-  }
+  if (!record.whole && record.tileSize == tileSize_ && !record.tiles.empty())
+    AddOriginals(TileGrid(record.size, QImage(1, 1, record.format).depth() / 8, record.tileSize),
+                 record.tiles, record.before);
   known_ = picture.copy();
   ForgetReports(picture);
   RebaseRecovery();
