@@ -16,6 +16,7 @@
 
 #include "document_test_support.h"
 #include "harness/open_window.h"
+#include "harness/test_child.h"
 #include "platform/history/edit_history.h"
 #include "platform/history/recovery_log.h"
 #include "platform/picture_files/picture_io.h"
@@ -53,12 +54,7 @@ TEST(CrashRecoveryChild, DrawsAndWaitsToBeKilled) {
 // Starts the child in folder and kills it once it has drawn; the picture it showed.
 QImage DrawAndKill(const QString& folder) {
   QProcess child;
-  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  env.insert(kChildFolder, folder);
-  env.insert("QT_QPA_PLATFORM", "offscreen");
-  child.setProcessEnvironment(env);
-  child.start(QCoreApplication::applicationFilePath(),
-              {"--gtest_filter=CrashRecoveryChild.DrawsAndWaitsToBeKilled"});
+  StartTestChild(child, "CrashRecoveryChild.DrawsAndWaitsToBeKilled", kChildFolder, folder);
   if (!child.waitForStarted()) return {};
   QElapsedTimer waited;
   waited.start();

@@ -8,8 +8,6 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QLabel>
-#include <QPainter>
-#include <QPdfWriter>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -19,6 +17,8 @@
 #include "dialogs/core/picked_picture.h"
 #include "document_test_support.h"
 #include "harness/desktop_input.h"
+#include "harness/test_child.h"
+#include "harness/three_page_pdf.h"
 #include "platform/picture_files/picture_io.h"
 #include "score_window/shared_values.h"
 
@@ -26,24 +26,6 @@ namespace scoreink::test {
 namespace {
 
 constexpr int kDpi = 150;
-
-// An A5 PDF of three pages, each with its title as text and a staff of vector lines.
-void WritePages(const QString& path) {
-  QPdfWriter pdf(path);
-  pdf.setPageSize(QPageSize(QPageSize::A5));
-  pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-  pdf.setResolution(300);
-  QPainter painter(&pdf);
-  for (int page = 1; page <= 3; ++page) {
-    if (page > 1) pdf.newPage();
-    QFont font = painter.font();
-    font.setPixelSize(60);
-    painter.setFont(font);
-    painter.drawText(QPoint(150, 200), QStringLiteral("Sonata page %1").arg(page));
-    for (int line = 0; line < 5; ++line)
-      painter.fillRect(QRect(150, 400 + 40 * line + 100 * page, 1400, 4), Qt::black);
-  }
-}
 
 QImage PageAsRead(const QString& path, int page) {
   return ReadPickedPicture(path, nullptr, PagePick{page, kDpi}).picture;
@@ -63,7 +45,7 @@ QString Words(const QString& pdf, int page) {
 TEST(DocumentPages, TheKeysAndTheButtonsMoveBetweenPagesAndTheTitleSaysWhichIsShown) {
   QTemporaryDir dir;
   const QString path = dir.filePath("part.pdf");
-  WritePages(path);
+  WriteThreePagePdf(path);
   ScoreWindowHarness ui;
   OpenDocument(ui, path);
   LetEventsRun();
@@ -92,7 +74,7 @@ TEST(DocumentPages, TheKeysAndTheButtonsMoveBetweenPagesAndTheTitleSaysWhichIsSh
 TEST(DocumentPages, EveryPageKeepsItsEditsAndUndoAndTheQuestionCoversThemAll) {
   QTemporaryDir dir;
   const QString path = dir.filePath("part.pdf");
-  WritePages(path);
+  WriteThreePagePdf(path);
   ScoreWindowHarness ui;
   OpenDocument(ui, path);
   ui.DragOnScore({100, 500}, {300, 520});
@@ -127,9 +109,9 @@ TEST(DocumentPages, EveryPageKeepsItsEditsAndUndoAndTheQuestionCoversThemAll) {
 TEST(DocumentPages, SavingKeepsEveryPageAndLaysTheEditsOverTheEditedOnes) {
   QTemporaryDir dir;
   const QString path = dir.filePath("part.pdf");
-  WritePages(path);
+  WriteThreePagePdf(path);
   const QString words1 = Words(path, 1);
-  ASSERT_TRUE(words1.contains("Sonata page 2"));
+  ASSERT_TRUE(words1.contains("Page 2"));
   ScoreWindowHarness ui;
   OpenDocument(ui, path);
   ui.DragOnScore({100, 500}, {300, 520});
@@ -150,7 +132,7 @@ TEST(DocumentPages, SavingKeepsEveryPageAndLaysTheEditsOverTheEditedOnes) {
   EXPECT_FALSE(ui->HasUnsavedEdits());
   EXPECT_EQ(CountPages(path).pages, 3);
   for (int page = 0; page < 3; ++page)
-    EXPECT_TRUE(Words(path, page).contains(QStringLiteral("Sonata page %1").arg(page + 1)))
+    EXPECT_TRUE(Words(path, page).contains(QStringLiteral("Page %1").arg(page + 1)))
         << "the text stays text on page " << page + 1;
   EXPECT_EQ(PageAsRead(path, 1), asRead1) << "the page without edits is as it was";
   for (const auto& [page, edited, asRead] :
@@ -235,14 +217,9 @@ TEST(DocumentPages, AKilledSessionComesBackWithEveryEditedPage) {
   QTemporaryDir place;
   const QString folder = place.path() + "/exe/";
   ASSERT_TRUE(QDir().mkpath(folder));
-  WritePages(place.path() + "/part.pdf");
+  WriteThreePagePdf(place.path() + "/part.pdf");
   QProcess child;
-  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  env.insert(kChildFolder, folder);
-  env.insert("QT_QPA_PLATFORM", "offscreen");
-  child.setProcessEnvironment(env);
-  child.start(QCoreApplication::applicationFilePath(),
-              {"--gtest_filter=DocumentPagesChild.EditsTwoPagesAndIsKilled"});
+  StartTestChild(child, "DocumentPagesChild.EditsTwoPagesAndIsKilled", kChildFolder, folder);
   ASSERT_TRUE(child.waitForFinished(60000));
   const QImage page1 = LoadBmp(place.path() + "/page1.bmp").image;
   const QImage page3 = LoadBmp(place.path() + "/page3.bmp").image;

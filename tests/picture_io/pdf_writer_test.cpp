@@ -12,13 +12,13 @@
 #include <signal.h>
 #include <unistd.h>
 
-#include <QCoreApplication>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
 
+#include "harness/test_child.h"
 #include "picture_test_support.h"
 #include "platform/picture_files/pdf_content_nesting.h"
 #include "platform/picture_files/picture_io.h"
@@ -166,11 +166,7 @@ TEST(PdfWriter, ASaveKilledAtAnyMomentLeavesAWholeFile) {
   MakeDocument(target);
   for (const int ms : {30, 70, 110, 160, 230}) {
     QProcess child;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(kSaveLoop, target);
-    child.setProcessEnvironment(env);
-    child.start(QCoreApplication::applicationFilePath(),
-                {"--gtest_filter=PdfWriterChild.SavesOverItsFileUntilKilled"});
+    test::StartTestChild(child, "PdfWriterChild.SavesOverItsFileUntilKilled", kSaveLoop, target);
     ASSERT_TRUE(child.waitForStarted());
     QThread::msleep(ulong(300 + ms));
     ::kill(pid_t(child.processId()), SIGKILL);

@@ -4,8 +4,6 @@
 #include <gtest/gtest.h>
 #include <QComboBox>
 #include <QLabel>
-#include <QPainter>
-#include <QPdfWriter>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -14,6 +12,7 @@
 #include "dialogs/core/pdf_resolution.h"
 #include "harness/long_reads.h"
 #include "harness/score_file_dialog_driver.h"
+#include "harness/three_page_pdf.h"
 #include "platform/history/edit_history.h"
 #include "platform/raster/palette.h"
 #include "platform/ui/image_control.h"
@@ -21,21 +20,6 @@
 
 namespace scoreink::test {
 namespace {
-
-// An A5 PDF of three pages; page n (from 1) has a black bar n centimetres below its top.
-void WriteThreePages(const QString& path) {
-  QPdfWriter pdf(path);
-  pdf.setPageSize(QPageSize(QPageSize::A5));
-  pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-  pdf.setResolution(300);
-  QPainter painter(&pdf);
-  for (int page = 1; page <= 3; ++page) {
-    if (page > 1) pdf.newPage();
-    const int cm = 300 * 100 / 254;
-    painter.fillRect(QRect(cm, page * cm, 5 * cm, cm / 4), Qt::black);
-    painter.drawText(QPoint(cm, 8 * cm), QStringLiteral("Page %1").arg(page));
-  }
-}
 
 // The row, from the top, of the first black pixel in the middle of the bar's columns.
 int BarRow(const QImage& score) {
@@ -47,7 +31,7 @@ int BarRow(const QImage& score) {
 
 TEST(ScorePages, APageAndAResolutionChosenArePreviewedAndKept) {
   QTemporaryDir dir;
-  WriteThreePages(dir.filePath("part.pdf"));
+  WriteThreePagePdf(dir.filePath("part.pdf"));
   ScoreWindowHarness ui;
   ScoreFileDialogDriver dialog(ui);
   dialog.ChooseFolder(dir.path());
@@ -81,7 +65,7 @@ TEST(ScorePages, APageAndAResolutionChosenArePreviewedAndKept) {
 
 TEST(ScorePages, EscDuringALongRenderChangesNothing) {
   QTemporaryDir dir;
-  WriteThreePages(dir.filePath("part.pdf"));
+  WriteThreePagePdf(dir.filePath("part.pdf"));
   ASSERT_TRUE(RememberPdfDpi(600));
   ScoreWindowHarness ui;
   const QImage before = ui.Score().copy();
