@@ -15,8 +15,14 @@ double Middle(const StripStaff& staff) {
 
 // Least-squares fit of five parallel lines through the strips a staff was seen in; strips
 // that disagree (a ledger line taken for the top line) are left out and the fit made again.
-Staff FitStaff(std::vector<StripStaff> seen, double space) {
-  Staff staff;
+struct StraightFit {
+  std::array<double, 5> lineY{};
+  double slope = 0;
+  double LineY(int k, double x) const { return lineY[size_t(k)] + slope * x; }
+};
+
+StraightFit FitStaff(std::vector<StripStaff> seen, double space) {
+  StraightFit staff;
   for (int pass = 0; pass < 2; ++pass) {
     double xm = 0;
     std::array<double, 5> ym{};
@@ -91,13 +97,13 @@ StaffGeometry FindStaves(const QImage& picture) {
   StaffGeometry geometry;
   for (const std::vector<StripStaff>& chain : chains) {
     if (chain.size() < shortest) continue;
-    Staff staff = FitStaff(chain, spacing.space);
+    const StraightFit fit = FitStaff(chain, spacing.space);
     const int firstStrip = chain.front().strip;
     const int lastStrip = chain.back().strip;
-    staff.left = samples.X(firstStrip * stripColumns);
-    staff.right = lastStrip + 1 == strips ? picture.width() - 1
-                                          : samples.X((lastStrip + 1) * stripColumns - 1);
-    geometry.staves.push_back(staff);
+    const int left = samples.X(firstStrip * stripColumns);
+    const int right = lastStrip + 1 == strips ? picture.width() - 1
+                                              : samples.X((lastStrip + 1) * stripColumns - 1);
+    geometry.staves.push_back(Staff::Straight(fit.lineY, fit.slope, left, right));
   }
   if (geometry.staves.empty()) return {};
 

@@ -114,8 +114,8 @@ StaffGeometry TwoStaves() {
   StaffGeometry g;
   g.staffSpace = 10;
   g.lineThickness = 2;
-  Staff upper{{100, 110, 120, 130, 140}, 0.01, 50, 950};
-  Staff lower{{300, 310, 320, 330, 340}, 0.01, 50, 950};
+  const Staff upper = Staff::Straight({100, 110, 120, 130, 140}, 0.01, 50, 950);
+  const Staff lower = Staff::Straight({300, 310, 320, 330, 340}, 0.01, 50, 950);
   g.staves = {upper, lower};
   return g;
 }
