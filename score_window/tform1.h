@@ -21,6 +21,7 @@
 #include "editing/blank_page.h"
 #include "editing/pen_rules.h"
 #include "editing/staff/staff_detection.h"
+#include "editing/staff/symbol_fit_rules.h"
 #include "platform/history/recovery_log.h"
 #include "platform/history/shown_score.h"
 #include "platform/raster/canvas.h"
@@ -290,7 +291,7 @@ class TForm1 : public QWidget, public ScoreHost, public ShownScore {
   QImage FloatingInk() const;
   // The selected symbol as it floats: fitted to the staves while "CheckBox1" is on.
   QImage FloatingSymbol() const;
-  // The overlay's top with a fitted note head moved onto the nearest line or space.
+  // The overlay's top with a fitted symbol moved onto the nearest place it may take.
   int SnappedTop(QPoint overlayTopLeft) const;
 
   // State shared by the score tools.
@@ -381,11 +382,13 @@ class TForm1 : public QWidget, public ScoreHost, public ShownScore {
   // Where the lifted block's overlay was placed: a block dropped without being dragged lands
   // on its own place, whatever the zoom's rounding of the overlay.
   QPoint blockOverlayAtLift_;
-  // The staves of the score, the selected symbol being a note head, and the centre of the
-  // head within the overlay while a fitted head floats.
+  // The staves of the score, how the selected symbol fits them and its number in the palette
+  // (0 for a custom symbol), and the point of it within the overlay that goes onto a line or
+  // space while a fitted symbol floats.
   StaffGeometry staves_;
-  bool selectedIsHead_ = false;
-  std::optional<QPointF> floatingHead_;
+  SymbolFit selectedFit_;
+  int selectedNumber_ = 0;
+  std::optional<QPointF> floatingAnchor_;
   // The windows this one opened, while they are open.
   QPointer<TForm2> fileDialog_;
   QPointer<TForm3> symbolEditor_;

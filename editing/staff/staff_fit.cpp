@@ -1,7 +1,5 @@
 #include "editing/staff/staff_fit.h"
 
-#include <QRegularExpression>
-
 #include "editing/staff/symbol_scaling.h"
 
 namespace scoreink {
@@ -13,11 +11,6 @@ double StaffFactor(const StaffGeometry& staves) {
 QString StaffFactorText(const StaffGeometry& staves) {
   if (!staves.Found()) return QStringLiteral("譜表なし");
   return QStringLiteral("×") + QString::number(StaffFactor(staves), 'f', 1);
-}
-
-bool IsPaletteNoteHead(const QString& imageName) {
-  static const QRegularExpression heads(QStringLiteral("^Img0[1-4]$"));
-  return heads.match(imageName).hasMatch();
 }
 
 bool IsNoteHeadShape(const QImage& symbol) {

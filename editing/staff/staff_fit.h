@@ -16,9 +16,6 @@ double StaffFactor(const StaffGeometry& staves);
 // "譜表なし".
 QString StaffFactorText(const StaffGeometry& staves);
 
-// The palette images that are note heads: the two heads and the two heads on a ledger line.
-bool IsPaletteNoteHead(const QString& imageName);
-
 // A custom symbol that reads as a note head: its black part roughly one staff space of the
 // blank page tall, and no wider than a head on a ledger line.
 bool IsNoteHeadShape(const QImage& symbol);

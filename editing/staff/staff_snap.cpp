@@ -1,5 +1,6 @@
 #include "editing/staff/staff_snap.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -8,10 +9,14 @@
 namespace scoreink {
 namespace {
 
+// Beyond its ends a staff still takes symbols this many spaces out: its ends are found within
+// a space, and a symbol dropped just past the last bar line is still meant for it.
+constexpr int kEndSpaces = 2;
+
 // Row of place m of a staff at column x, in half spaces from the top line: the lines at
-// 0, 2 ... 8, the spaces between them, the ledger places beyond.
+// 0, 2 ... 8, the spaces between them, the ledger places beyond, spaced as the staff is there.
 double PlaceRow(const Staff& staff, int m, double x) {
-  const double half = staff.Space() / 2;
+  const double half = staff.Space(x) / 2;
   if (m < 0) return staff.LineY(0, x) + m * half;
   if (m > 8) return staff.LineY(4, x) + (m - 8) * half;
   if (m % 2 == 0) return staff.LineY(m / 2, x);
@@ -22,15 +27,31 @@ std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
   return a / b - ((a % b != 0) && ((a < 0) != (b < 0)));
 }
 
+bool Allowed(StaffPlaces places, int m) {
+  switch (places) {
+    case StaffPlaces::None:
+      return false;
+    case StaffPlaces::LinesOrSpaces:
+      return true;
+    case StaffPlaces::Lines:
+      return m % 2 == 0;
+    case StaffPlaces::Spaces:
+      return m % 2 != 0;
+  }
+  return false;
+}
+
 }  // namespace
 
-std::optional<double> SnapToStaff(const StaffGeometry& staves, double x, double y) {
+std::optional<double> SnapToStaff(const StaffGeometry& staves, double x, double y,
+                                  StaffPlaces places) {
+  if (places == StaffPlaces::None) return std::nullopt;
   const Staff* under = nullptr;
   double underDistance = 0;
   for (const Staff& staff : staves.staves) {
-    const double space = staff.Space();
+    const double space = staff.Space(std::clamp(x, double(staff.left), double(staff.right)));
     const double reach = (kLedgerSpaces + 0.25) * space;
-    if (x < staff.left - kLedgerSpaces * space || x > staff.right + kLedgerSpaces * space) continue;
+    if (x < staff.left - kEndSpaces * space || x > staff.right + kEndSpaces * space) continue;
     const double top = staff.LineY(0, x);
     const double bottom = staff.LineY(4, x);
     if (y < top - reach || y > bottom + reach) continue;
@@ -41,10 +62,11 @@ std::optional<double> SnapToStaff(const StaffGeometry& staves, double x, double 
     }
   }
   if (!under) return std::nullopt;
-  double nearest = PlaceRow(*under, 0, x);
+  std::optional<double> nearest;
   for (int m = -2 * kLedgerSpaces; m <= 8 + 2 * kLedgerSpaces; ++m) {
+    if (!Allowed(places, m)) continue;
     const double row = PlaceRow(*under, m, x);
-    if (std::abs(row - y) < std::abs(nearest - y)) nearest = row;
+    if (!nearest || std::abs(row - y) < std::abs(*nearest - y)) nearest = row;
   }
   return nearest;
 }
@@ -62,13 +84,13 @@ int ControlOffsetFor(int surfacePixel, int controlExtent, int bitmapExtent) {
   return int(afterPixel - s <= s - beforePixel ? after : before);
 }
 
-int SnappedOverlayTop(const StaffGeometry& staves, QPoint overlayTopLeft, QPointF headCentre,
-                      const QRect& view, QSize surfaceSize) {
+int SnappedOverlayTop(const StaffGeometry& staves, QPoint overlayTopLeft, QPointF anchor,
+                      StaffPlaces places, const QRect& view, QSize surfaceSize) {
   const QPoint at = ToBitmapPoint(overlayTopLeft - view.topLeft(), view.size(), surfaceSize);
   const std::optional<double> row =
-      SnapToStaff(staves, at.x() + headCentre.x(), at.y() + headCentre.y());
+      SnapToStaff(staves, at.x() + anchor.x(), at.y() + anchor.y(), places);
   if (!row) return overlayTopLeft.y();
-  const int top = int(std::lround(*row - headCentre.y()));
+  const int top = int(std::lround(*row - anchor.y()));
   return view.y() + ControlOffsetFor(top, view.height(), surfaceSize.height());
 }
 

@@ -1,5 +1,5 @@
 // Fitting symbols to the staves of the score: the check box "譜表に合わせる", the symbol that
-// floats while it is on, and the snap of note heads to lines and spaces.
+// floats while it is on, and the snap of heads, accidentals and dots to lines and spaces.
 #include <QCheckBox>
 #include <QLabel>
 
@@ -33,13 +33,13 @@ void TForm1::CheckBox1Click(QObject*) {
 
 QImage TForm1::FloatingSymbol() const {
   if (!CheckBox1->isChecked()) return ImgXX->Picture();
-  return FittedSymbol(ImgXX->Picture(), selectedIsHead_, staves_);
+  return FittedSymbol(ImgXX->Picture(), selectedFit_.noteHead, staves_);
 }
 
 int TForm1::SnappedTop(QPoint overlayTopLeft) const {
-  if (!floatingHead_ || ToolMode != ScoreTool::Symbol) return overlayTopLeft.y();
-  return SnappedOverlayTop(staves_, overlayTopLeft, *floatingHead_, Image1->geometry(),
-                           Image1->Picture().size());
+  if (!floatingAnchor_ || ToolMode != ScoreTool::Symbol) return overlayTopLeft.y();
+  return SnappedOverlayTop(staves_, overlayTopLeft, *floatingAnchor_, selectedFit_.places,
+                           Image1->geometry(), Image1->Picture().size());
 }
 
 }  // namespace scoreink

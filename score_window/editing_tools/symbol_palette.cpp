@@ -9,7 +9,7 @@
 #include <QRadioButton>
 #include <algorithm>
 
-#include "editing/staff/staff_fit.h"
+#include "editing/staff/symbol_fit_rules.h"
 #include "editing/staff/symbol_scaling.h"
 #include "editing/surface_rules.h"
 #include "platform/ui/control_values.h"
@@ -30,9 +30,8 @@ void TForm1::ImgVClick(QObject* sender) {
   UncheckAll(RBtnLMGroup);
 
   ImgXX->SetPicture(symbol->Picture());
-  selectedIsHead_ = IsPaletteNoteHead(symbol->objectName()) ||
-                    (symbol->objectName().startsWith(QLatin1String("OPImg")) &&
-                     IsNoteHeadShape(symbol->Picture()));
+  selectedFit_ = PaletteSymbolFit(symbol->objectName(), symbol->Picture());
+  selectedNumber_ = BuiltInSymbolNumber(symbol->objectName());
   BtnXX->show();
   ToolMode = ScoreTool::Symbol;
 
@@ -51,11 +50,13 @@ void TForm1::PlaceSymbolOverlay(int x, int y) {
   // The right and bottom are left as they fall: the stamp is clipped to the score instead.
   QRect place =
       SymbolOverlayRect(QPoint(x, y), Image1->pos(), symbol.size(), ZoomPercent(), LeftLimit);
-  // A fitted note head sits on the nearest line or space of the staff under it.
-  floatingHead_.reset();
-  if (CheckBox1->isChecked() && selectedIsHead_) {
+  // A fitted head, accidental or dot sits on the nearest place of the staff under it that it
+  // may take.
+  floatingAnchor_.reset();
+  if (CheckBox1->isChecked() && selectedFit_.places != StaffPlaces::None) {
     const QRectF ink = BlackBounds(symbol);
-    floatingHead_ = ink.center() - QPointF(0.5, 0.5);
+    floatingAnchor_ = QPointF(ink.center().x(), ink.top() + selectedFit_.anchor * ink.height()) -
+                      QPointF(0.5, 0.5);
     place.moveTop(std::max(Image1->y(), SnappedTop(place.topLeft())));
   }
   Image2->setGeometry(place);
@@ -73,7 +74,7 @@ void TForm1::Image2MouseMove(int x, int y) {
   if (!Dragging) return;
   const QRect view = Image1->geometry();
   QPoint at = OverlayDragPosition(Image2->geometry(), QPoint(x, y), view);
-  // A fitted note head moves from line to space, within the same bounds as any drag.
+  // A fitted symbol moves from place to place, within the same bounds as any drag.
   const int top = SnappedTop(at);
   at.setY(std::max(std::min(top, view.y() + view.height() - Image2->height()), view.y()));
   Image2->move(at);

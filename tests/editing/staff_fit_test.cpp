@@ -8,6 +8,7 @@
 
 #include "editing/staff/staff_fit.h"
 #include "editing/staff/staff_snap.h"
+#include "editing/staff/symbol_fit_rules.h"
 #include "editing/staff/symbol_scaling.h"
 #include "editing/surface_rules.h"
 #include "platform/raster/palette.h"
@@ -101,11 +102,37 @@ TEST(StaffFit, FactorTextAndHeadsFillOneStaffSpace) {
               30 * 41 / 12.5, 1);
   scan.staffSpace = kBlankPageStaffSpace;
   EXPECT_EQ(StaffFactorText(scan), QStringLiteral("×1.0"));
+}
 
-  for (const char* name : {"Img01", "Img02", "Img03", "Img04"})
-    EXPECT_TRUE(IsPaletteNoteHead(name));
-  for (const char* name : {"Img05", "Img10", "Img20", "OPImg01", "Img1"})
-    EXPECT_FALSE(IsPaletteNoteHead(name)) << name;
+// Which symbols are scaled as heads, the places each may take and the point of it that goes
+// there; a custom symbol fits as a head when it is shaped like one.
+TEST(StaffFit, EachSymbolTakesThePlacesACopyistGivesIt) {
+  using enum StaffPlaces;
+  struct Case {
+    const char* name;
+    bool noteHead;
+    StaffPlaces places;
+    double anchor;
+  };
+  for (const Case& c :
+       {Case{"Img01", true, LinesOrSpaces, 0.5}, Case{"Img02", true, LinesOrSpaces, 0.5},
+        Case{"Img03", true, Lines, 0.5}, Case{"Img04", true, Lines, 0.5},
+        Case{"Img11", false, LinesOrSpaces, 0.5}, Case{"Img12", false, LinesOrSpaces, 0.7},
+        Case{"Img13", false, LinesOrSpaces, 0.5}, Case{"Img10", false, LinesOrSpaces, 0.5},
+        Case{"Img20", false, Spaces, 0.5}, Case{"Img05", false, None, 0.5},
+        Case{"Img23", false, None, 0.5}, Case{"Img1", false, None, 0.5},
+        Case{"Img24", false, None, 0.5}}) {
+    const SymbolFit fit = PaletteSymbolFit(c.name, PaletteSymbolImage(1));
+    EXPECT_EQ(fit.noteHead, c.noteHead) << c.name;
+    EXPECT_EQ(fit.places, c.places) << c.name;
+    EXPECT_EQ(fit.anchor, c.anchor) << c.name;
+  }
+  QImage head(30, 30, QImage::Format_RGB32);
+  head.fill(kWhite);
+  QPainter(&head).fillRect(5, 5, 14, 11, Qt::black);
+  EXPECT_EQ(PaletteSymbolFit("OPImg03", head).places, LinesOrSpaces);
+  EXPECT_TRUE(PaletteSymbolFit("OPImg03", head).noteHead);
+  EXPECT_EQ(PaletteSymbolFit("OPImg03", PaletteSymbolImage(11)).places, None);
 }
 
 // One staff with lines 10 apart, rising by one row every hundred columns, seen from column 50
@@ -124,32 +151,37 @@ struct SnapCase {
   const char* name;
   double x, y;
   std::optional<double> row;
+  StaffPlaces places = StaffPlaces::LinesOrSpaces;
 };
 class SnapToStaffPlaces : public ::testing::TestWithParam<SnapCase> {};
 
 TEST_P(SnapToStaffPlaces, MovesToTheNearestLineOrSpaceNearAStaffOnly) {
   const SnapCase& c = GetParam();
-  const std::optional<double> row = SnapToStaff(TwoStaves(), c.x, c.y);
+  const std::optional<double> row = SnapToStaff(TwoStaves(), c.x, c.y, c.places);
   ASSERT_EQ(row.has_value(), c.row.has_value());
   if (row) {
     EXPECT_NEAR(*row, *c.row, 1e-9);
   }
-  EXPECT_FALSE(SnapToStaff(StaffGeometry{}, c.x, c.y));
+  EXPECT_FALSE(SnapToStaff(StaffGeometry{}, c.x, c.y, c.places));
 }
 
-INSTANTIATE_TEST_SUITE_P(Places, SnapToStaffPlaces,
-                         ::testing::Values(SnapCase{"OnTopLineFollowingTheSkew", 500, 106, 105},
-                                           SnapCase{"InASpace", 500, 111.5, 110},
-                                           SnapCase{"OnTheBottomLine", 500, 147, 145},
-                                           SnapCase{"ThirdLedgerAbove", 500, 73, 75},
-                                           SnapCase{"PastTheThirdLedger", 500, 71, std::nullopt},
-                                           SnapCase{"ThirdLedgerBelow", 500, 176, 175},
-                                           SnapCase{"BetweenSystems", 500, 220, std::nullopt},
-                                           SnapCase{"LowerStaff", 500, 322, 320},
-                                           SnapCase{"NearTheStaffsLeftEnd", 30, 100, 100.3},
-                                           SnapCase{"BeyondTheStaffsLeftEnd", 10, 100,
-                                                    std::nullopt}),
-                         [](const auto& tc) { return std::string(tc.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Places, SnapToStaffPlaces,
+    ::testing::Values(
+        SnapCase{"OnTopLineFollowingTheSkew", 500, 106, 105}, SnapCase{"InASpace", 500, 111.5, 110},
+        SnapCase{"OnTheBottomLine", 500, 147, 145}, SnapCase{"ThirdLedgerAbove", 500, 73, 75},
+        SnapCase{"FourthLedgerAbove", 500, 63, 65},
+        SnapCase{"PastTheFourthLedger", 500, 61, std::nullopt},
+        SnapCase{"ThirdLedgerBelow", 500, 176, 175},
+        SnapCase{"BetweenSystems", 500, 220, std::nullopt}, SnapCase{"LowerStaff", 500, 322, 320},
+        SnapCase{"NearTheStaffsLeftEnd", 30, 100, 100.3},
+        SnapCase{"BeyondTheStaffsLeftEnd", 10, 100, std::nullopt},
+        SnapCase{"LedgerHeadFromASpaceToALine", 500, 111.5, 115, StaffPlaces::Lines},
+        SnapCase{"LedgerHeadOnALedgerLine", 500, 81, 85, StaffPlaces::Lines},
+        SnapCase{"DotFromALineToASpace", 500, 106, 110, StaffPlaces::Spaces},
+        SnapCase{"DotBelowTheStaff", 500, 152, 150, StaffPlaces::Spaces},
+        SnapCase{"ASymbolThatTakesNoPlace", 500, 106, std::nullopt, StaffPlaces::None}),
+    [](const auto& tc) { return std::string(tc.param.name); });
 
 TEST(StaffSnap, ControlOffsetMapsBackToTheNearestSurfacePixel) {
   struct Case {
@@ -163,13 +195,13 @@ TEST(StaffSnap, ControlOffsetMapsBackToTheNearestSurfacePixel) {
   // with its centre at row 107.5, goes into the first space of the upper staff (row 105.5 at
   // its column): its top to row 101, at control row 202.
   const QRect view(0, 0, 2000, 2000);
-  EXPECT_EQ(
-      SnappedOverlayTop(TwoStaves(), QPoint(100, 206), QPointF(4.5, 4.5), view, QSize(1000, 1000)),
-      202);
+  EXPECT_EQ(SnappedOverlayTop(TwoStaves(), QPoint(100, 206), QPointF(4.5, 4.5),
+                              StaffPlaces::LinesOrSpaces, view, QSize(1000, 1000)),
+            202);
   // Far from the staves the overlay keeps its place.
-  EXPECT_EQ(
-      SnappedOverlayTop(TwoStaves(), QPoint(100, 440), QPointF(4.5, 4.5), view, QSize(1000, 1000)),
-      440);
+  EXPECT_EQ(SnappedOverlayTop(TwoStaves(), QPoint(100, 440), QPointF(4.5, 4.5),
+                              StaffPlaces::LinesOrSpaces, view, QSize(1000, 1000)),
+            440);
 }
 
 }  // namespace
