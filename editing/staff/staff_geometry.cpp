@@ -26,7 +26,8 @@ double Staff::LineY(int line, double x) const {
   auto slope = [&](size_t i) {
     const size_t a = i == 0 ? 0 : i - 1;
     const size_t b = i + 1 == n ? i : i + 1;
-    return (points[b].y[k] - points[a].y[k]) / (points[b].x - points[a].x);
+    const double run = points[b].x - points[a].x;
+    return run > 0 ? (points[b].y[k] - points[a].y[k]) / run : 0.0;
   };
   if (x <= points[0].x) return points[0].y[k] + slope(0) * (x - points[0].x);
   if (x >= points[n - 1].x) return points[n - 1].y[k] + slope(n - 1) * (x - points[n - 1].x);
@@ -36,6 +37,7 @@ double Staff::LineY(int line, double x) const {
   const StaffPoint& p0 = points[i];
   const StaffPoint& p1 = points[i + 1];
   const double h = p1.x - p0.x;
+  if (!(h > 0)) return p1.y[k];
   const double t = (x - p0.x) / h;
   // Cubic Hermite between the two points: the curve and its slope run on without a kink.
   const double t2 = t * t;
