@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "editing/staff/staff_pixels.h"
+
 namespace scoreink {
 namespace {
 
@@ -12,7 +14,7 @@ constexpr int kSampledColumns = 320;
 constexpr int kLargestSpace = 160;
 
 int Brightness(QRgb c) {
-  return (qRed(c) * 77 + qGreen(c) * 150 + qBlue(c) * 29) >> 8;
+  return BrightnessOf(qRed(c), qGreen(c), qBlue(c));
 }
 
 template <typename BrightnessAt>
@@ -73,9 +75,15 @@ StaffSamples SampleColumns(const QImage& picture) {
 
 namespace {
 
-// The brightness below which a sample is ink (Otsu's split of the histogram), or -1 when the
-// page holds no ink worth the name: hardly any, or hardly darker than the paper.
-int InkThreshold(const std::array<int, 256>& histogram) {
+struct InkSplit {
+  int threshold = -1;
+  int paper = 255;
+};
+
+// The brightness below which a sample is ink (Otsu's split of the histogram) and the mean of
+// the paper; a threshold of -1 when the page holds no ink worth the name: hardly any, or
+// hardly darker than the paper.
+InkSplit InkThreshold(const std::array<int, 256>& histogram) {
   double total = 0;
   double sum = 0;
   for (int v = 0; v < 256; ++v) {
@@ -104,8 +112,8 @@ int InkThreshold(const std::array<int, 256>& histogram) {
       darkShare = dark / total;
     }
   }
-  if (split < 0 || lightMean - darkMean < 60 || darkShare < 0.0005 || darkShare > 0.6) return -1;
-  return split;
+  if (split < 0 || lightMean - darkMean < 60 || darkShare < 0.0005 || darkShare > 0.6) return {};
+  return {split, int(std::lround(lightMean))};
 }
 
 // Neighbouring dark runs down the sampled columns: how far apart their centres lie (in half
@@ -182,9 +190,11 @@ StaffSpacing SpacingOfPairs(const std::vector<RunPair>& pairs, int columns) {
 }  // namespace
 
 bool MarkInk(StaffSamples& samples) {
-  const int threshold = InkThreshold(samples.histogram);
-  if (threshold < 0) return false;
-  for (uchar& v : samples.values) v = v < threshold ? 1 : 0;
+  const InkSplit split = InkThreshold(samples.histogram);
+  if (split.threshold < 0) return false;
+  samples.inkBelow = split.threshold;
+  samples.paper = split.paper;
+  for (uchar& v : samples.values) v = v < split.threshold ? 1 : 0;
   return true;
 }
 

@@ -17,6 +17,8 @@ struct StaffSamples {
   int step = 1;               // pixels between sampled columns
   std::vector<uchar> values;  // values[c * rows + y]: brightness, after MarkInk 1 for ink
   std::array<int, 256> histogram{};
+  int inkBelow = 0;  // after MarkInk: the brightness below which a pixel is ink
+  int paper = 255;   // after MarkInk: the usual brightness of the paper
 
   int X(int c) const { return first + c * step; }
   const uchar* Column(int c) const { return values.data() + size_t(c) * size_t(rows); }

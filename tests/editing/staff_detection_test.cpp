@@ -19,10 +19,17 @@ namespace {
 using test::DrawStaffPage;
 using test::StaffPageRecipe;
 
-class StaffDetection : public ::testing::TestWithParam<StaffPageRecipe> {};
+struct StaffPageCase {
+  const char* name;
+  StaffPageRecipe recipe;
+};
 
+class StaffDetection : public ::testing::TestWithParam<StaffPageCase> {};
+
+// Every staff from end to end: both ends within a space, every line within a line thickness
+// of the drawn one all along, ends included.
 TEST_P(StaffDetection, FindsTheSpaceAndEveryLineOfEveryStaff) {
-  const StaffPageRecipe& recipe = GetParam();
+  const StaffPageRecipe& recipe = GetParam().recipe;
   const test::StaffPage page = DrawStaffPage(recipe);
   const StaffGeometry found = FindStaves(page.picture);
 
@@ -31,11 +38,18 @@ TEST_P(StaffDetection, FindsTheSpaceAndEveryLineOfEveryStaff) {
   EXPECT_LE(spaceError, 0.03) << "found " << found.staffSpace;
   const double tolerance = std::max(1, recipe.thickness);
   double worst = 0;
+  double worstEnd = 0;
   for (size_t n = 0; n < page.staves.size(); ++n) {
     const test::DrawnStaff& drawn = page.staves[n];
-    for (const int x : {drawn.left, (drawn.left + drawn.right) / 2, drawn.right}) {
+    const Staff& staff = found.staves[n];
+    for (const double end : {double(staff.left - drawn.left), double(staff.right - drawn.right)}) {
+      worstEnd = std::max(worstEnd, std::abs(end));
+      EXPECT_LE(std::abs(end), recipe.space) << "staff " << n << " ends " << end << " px off";
+    }
+    for (double x = drawn.left; x <= drawn.right;
+         x += std::min(x + 8 < drawn.right ? 8.0 : 1.0, recipe.space)) {
       for (int k = 0; k < 5; ++k) {
-        const double off = std::abs(found.staves[n].LineY(k, x) - drawn.LineY(k, x));
+        const double off = std::abs(staff.LineY(k, x) - drawn.LineY(k, x));
         worst = std::max(worst, off);
         EXPECT_LE(off, tolerance) << "staff " << n << " line " << k << " at column " << x;
       }
@@ -43,30 +57,37 @@ TEST_P(StaffDetection, FindsTheSpaceAndEveryLineOfEveryStaff) {
   }
   std::printf(
       "[ figures  ] space %.1f thickness %d: found %.2f (%.2f %%), thickness %.0f, "
-      "worst line %.2f px\n",
+      "worst line %.2f px, worst end %.0f px\n",
       recipe.space, recipe.thickness, found.staffSpace, 100 * spaceError, found.lineThickness,
-      worst);
+      worst, worstEnd);
 }
 
-// space, thickness, skew, paper, noise, jpeg, text
-INSTANTIATE_TEST_SUITE_P(Pages, StaffDetection,
-                         ::testing::Values(StaffPageRecipe{8, 1, 0, 255, 0, false, false},
-                                           StaffPageRecipe{8, 2, 0.6, 225, 10, true, false},
-                                           StaffPageRecipe{10, 3, -1, 255, 8, false, true},
-                                           StaffPageRecipe{16.4, 2, 1, 205, 15, true, true},
-                                           StaffPageRecipe{20.5, 3, -0.5, 230, 12, true, false},
-                                           StaffPageRecipe{24, 6, 0.8, 255, 0, false, false},
-                                           StaffPageRecipe{33, 4, -1, 215, 18, false, true},
-                                           StaffPageRecipe{41, 4, 0.7, 235, 10, true, true},
-                                           StaffPageRecipe{60, 1, 0.3, 255, 6, false, false},
-                                           StaffPageRecipe{60, 6, -1, 210, 15, true, true}),
-                         [](const auto& tc) {
-                           const StaffPageRecipe& s = tc.param;
-                           return "Space" + std::to_string(int(s.space * 10)) + "Thick" +
-                                  std::to_string(s.thickness) +
-                                  (s.skewDegrees != 0 ? "Skewed" : "") + (s.jpeg ? "Jpeg" : "") +
-                                  (s.text ? "Text" : "");
-                         });
+// space, thickness, skew, paper, noise, jpeg, text, ink, bend, blur, 1 bit, crossings, uneven
+// systems, ledger heads
+INSTANTIATE_TEST_SUITE_P(
+    Pages, StaffDetection,
+    ::testing::Values(
+        StaffPageCase{"Space8Thin", {8, 1, 0, 255, 0, false, false}},
+        StaffPageCase{"Space8SkewedJpeg", {8, 2, 0.6, 225, 10, true, false}},
+        StaffPageCase{"Space10SkewedText", {10, 3, -1, 255, 8, false, true}},
+        StaffPageCase{"Space16SkewedJpegText", {16.4, 2, 1, 205, 15, true, true}},
+        StaffPageCase{"Space20SkewedJpeg", {20.5, 3, -0.5, 230, 12, true, false}},
+        StaffPageCase{"Space24Thick", {24, 6, 0.8, 255, 0, false, false}},
+        StaffPageCase{"Space33SkewedText", {33, 4, -1, 215, 18, false, true}},
+        StaffPageCase{"Space41SkewedJpegText", {41, 4, 0.7, 235, 10, true, true}},
+        StaffPageCase{"Space60Thin", {60, 1, 0.3, 255, 6, false, false}},
+        StaffPageCase{"Space60ThickJpegText", {60, 6, -1, 210, 15, true, true}},
+        StaffPageCase{"EngravedLedgers",
+                      {25, 3, 0, 255, 0, false, false, 0, 0, 0, false, false, false, true}},
+        StaffPageCase{"BentCrossedUneven",
+                      {16, 2, 0, 250, 4, false, false, 0, 2.5, 0, false, true, true, true}},
+        StaffPageCase{"SpineBlurredJpeg",
+                      {20, 2, 0.4, 235, 6, true, true, 0, -3, 1, false, true, false, true}},
+        StaffPageCase{"OneBitBrokenBent",
+                      {12, 2, 0, 255, 20, false, false, 0, 2, 0, true, true, true, true}},
+        StaffPageCase{"PhonePhoto600Dpi",
+                      {41, 4, 0.3, 225, 8, true, false, 0, 3, 2, false, true, true, true}}),
+    [](const auto& tc) { return std::string(tc.param.name); });
 
 TEST(StaffDetection, TheBlankPageHasItsOwnSpaceExactly) {
   QImage page;
@@ -97,7 +118,11 @@ TEST_P(StafflessPages, GiveNoStaff) {
 INSTANTIATE_TEST_SUITE_P(Pages, StafflessPages,
                          ::testing::Values(test::StafflessPage::Blank,
                                            test::StafflessPage::GreyNoise,
-                                           test::StafflessPage::Text, test::StafflessPage::Photo));
+                                           test::StafflessPage::Text, test::StafflessPage::Photo,
+                                           test::StafflessPage::RuledPaper,
+                                           test::StafflessPage::Table, test::StafflessPage::Grid,
+                                           test::StafflessPage::SingleLineStaff,
+                                           test::StafflessPage::TablatureStaff));
 
 }  // namespace
 }  // namespace scoreink
