@@ -20,12 +20,15 @@ bool IsNoteHeadShape(const QImage& symbol) {
   return tall >= 0.6 && tall <= 1.3 && ink.width() <= 2.5 * ink.height();
 }
 
-QImage FittedSymbol(const QImage& symbol, bool noteHead, const StaffGeometry& staves) {
+QImage FittedSymbol(const QImage& symbol, bool noteHead, const StaffGeometry& staves,
+                    const QPainterPath& outline) {
   if (!staves.Found() || symbol.isNull()) return symbol;
   const QRect ink = BlackBounds(symbol);
   const double factor =
       noteHead && !ink.isEmpty() ? staves.staffSpace / ink.height() : StaffFactor(staves);
-  return ScaledBlackMask(symbol, factor);
+  if (outline.isEmpty() || ScaledSymbolSize(symbol.size(), factor) == symbol.size())
+    return ScaledBlackMask(symbol, factor);
+  return OutlineBlackMask(outline, symbol.size(), factor);
 }
 
 }  // namespace scoreink

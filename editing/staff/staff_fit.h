@@ -3,6 +3,7 @@
 // space and the blank page's, which symbols are note heads, and the symbol that floats while
 // fitting is on.
 #include <QImage>
+#include <QPainterPath>
 #include <QString>
 
 #include "editing/staff/staff_detection.h"
@@ -22,7 +23,11 @@ bool IsNoteHeadShape(const QImage& symbol);
 
 // The symbol that floats while fitting is on, pure black on white: a note head scaled so that
 // its black part is one staff space tall, filling the space as an engraved head does; any
-// other symbol scaled by StaffFactor. Without staves, the symbol as it is.
-QImage FittedSymbol(const QImage& symbol, bool noteHead, const StaffGeometry& staves);
+// other symbol scaled by StaffFactor. Without staves, the symbol as it is. With an outline
+// (a palette symbol's, in the symbol's pixels) a larger or smaller symbol is drawn from it, so
+// its edges stay smooth; without one (custom symbols) the bitmap is scaled. At the symbol's own
+// size the bitmap's black pixels are kept as they are.
+QImage FittedSymbol(const QImage& symbol, bool noteHead, const StaffGeometry& staves,
+                    const QPainterPath& outline = {});
 
 }  // namespace scoreink

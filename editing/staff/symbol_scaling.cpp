@@ -1,6 +1,8 @@
 #include "editing/staff/symbol_scaling.h"
 
+#include <QPainter>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <vector>
 
@@ -35,7 +37,83 @@ float Interpolated(const std::vector<float>& mask, int w, int h, double u, doubl
   return top * (1 - fy) + bottom * fy;
 }
 
+// A unit edge between a black pixel and the rest, from vertex (x, y) of the pixel grid one step
+// along (dx, dy), with the black pixel on its left.
+struct InkEdge {
+  int x, y, dx, dy;
+};
+
+// The edges of the black pixels, listed by the grid vertex that each leaves from; a vertex
+// where two black pixels touch only at their corners has two.
+class InkEdges {
+ public:
+  InkEdges(const std::vector<float>& mask, int w, int h)
+      : w_(w), leaving_(size_t(w + 1) * size_t(h + 1), {-1, -1}) {
+    auto ink = [&](int x, int y) {
+      return x >= 0 && y >= 0 && x < w && y < h && mask[size_t(y) * size_t(w) + size_t(x)] > 0;
+    };
+    for (int y = 0; y < h; ++y)
+      for (int x = 0; x < w; ++x) {
+        if (!ink(x, y)) continue;
+        if (!ink(x, y - 1)) Add({x + 1, y, -1, 0});
+        if (!ink(x, y + 1)) Add({x, y + 1, 1, 0});
+        if (!ink(x - 1, y)) Add({x, y, 0, 1});
+        if (!ink(x + 1, y)) Add({x + 1, y + 1, 0, -1});
+      }
+  }
+
+  // Walks each loop of edges once; at a corner shared by two black pixels it turns right, onto
+  // the other pixel, so that they stay one shape.
+  template <typename Loop>
+  void ForEachLoop(Loop&& loop) {
+    std::vector<bool> used(edges_.size(), false);
+    for (size_t first = 0; first < edges_.size(); ++first) {
+      if (used[first]) continue;
+      std::vector<QPointF> middles;
+      for (int e = int(first); e >= 0 && !used[size_t(e)];) {
+        used[size_t(e)] = true;
+        const InkEdge& edge = edges_[size_t(e)];
+        middles.emplace_back(edge.x + 0.5 * edge.dx, edge.y + 0.5 * edge.dy);
+        const auto& next = leaving_[Vertex(edge.x + edge.dx, edge.y + edge.dy)];
+        e = next[0];
+        if (next[1] >= 0) {
+          const InkEdge& a = edges_[size_t(next[0])];
+          if (a.dx != -edge.dy || a.dy != edge.dx) e = next[1];
+        }
+      }
+      loop(middles);
+    }
+  }
+
+ private:
+  size_t Vertex(int x, int y) const { return size_t(y) * size_t(w_ + 1) + size_t(x); }
+  void Add(const InkEdge& edge) {
+    auto& pair = leaving_[Vertex(edge.x, edge.y)];
+    pair[pair[0] < 0 ? 0 : 1] = int(edges_.size());
+    edges_.push_back(edge);
+  }
+
+  int w_;
+  std::vector<InkEdge> edges_;
+  std::vector<std::array<int, 2>> leaving_;
+};
+
 }  // namespace
+
+QPainterPath BlackOutline(const QImage& symbol) {
+  QPainterPath outline;
+  outline.setFillRule(Qt::WindingFill);
+  if (symbol.isNull()) return outline;
+  InkEdges edges(BlackMask(symbol), symbol.width(), symbol.height());
+  // A quadratic B-spline on the edge middles: it touches the straight runs and rounds the steps.
+  edges.ForEachLoop([&](const std::vector<QPointF>& p) {
+    const size_t n = p.size();
+    outline.moveTo((p[n - 1] + p[0]) / 2);
+    for (size_t i = 0; i < n; ++i) outline.quadTo(p[i], (p[i] + p[(i + 1) % n]) / 2);
+    outline.closeSubpath();
+  });
+  return outline;
+}
 
 QRect BlackBounds(const QImage& symbol) {
   QRect bounds;
@@ -45,15 +123,51 @@ QRect BlackBounds(const QImage& symbol) {
   return bounds;
 }
 
+QSize ScaledSymbolSize(QSize symbolSize, double factor) {
+  // Beyond this QPainter cannot draw, and no stamp is that large.
+  constexpr double kLargest = 32767;
+  if (symbolSize.isEmpty() || !(factor > 0)) return {};
+  const double w = std::max(1.0, std::round(symbolSize.width() * factor));
+  const double h = std::max(1.0, std::round(symbolSize.height() * factor));
+  if (w > kLargest || h > kLargest) return {};
+  return QSize(int(w), int(h));
+}
+
+QImage OutlineBlackMask(const QPainterPath& outline, QSize symbolSize, double factor) {
+  const QSize size = ScaledSymbolSize(symbolSize, factor);
+  if (size.isEmpty()) return {};
+  QImage cover(size, QImage::Format_Grayscale8);
+  QImage out(size, QImage::Format_RGB32);
+  if (cover.isNull() || out.isNull()) return {};
+  cover.fill(0);
+  {
+    QPainter painter(&cover);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(double(size.width()) / symbolSize.width(),
+                  double(size.height()) / symbolSize.height());
+    painter.fillPath(outline, Qt::white);
+  }
+  for (int y = 0; y < size.height(); ++y) {
+    const uchar* in = cover.constScanLine(y);
+    auto* row = reinterpret_cast<QRgb*>(out.scanLine(y));
+    for (int x = 0; x < size.width(); ++x) row[x] = in[x] >= 128 ? kBlack : kWhite;
+  }
+  return out;
+}
+
 QImage ScaledBlackMask(const QImage& symbol, double factor) {
-  if (symbol.isNull() || !(factor > 0)) return {};
+  if (symbol.isNull()) return {};
   const int w = symbol.width();
   const int h = symbol.height();
-  const int outW = std::max(1, int(std::lround(w * factor)));
-  const int outH = std::max(1, int(std::lround(h * factor)));
+  const QSize size = ScaledSymbolSize(symbol.size(), factor);
+  if (size.isEmpty()) return {};
+  const int outW = size.width();
+  const int outH = size.height();
   QImage out(outW, outH, QImage::Format_RGB32);
   if (out.isNull()) return {};
   out.fill(kWhite);
+  if (factor > 1 && (outW != w || outH != h))
+    return OutlineBlackMask(BlackOutline(symbol), symbol.size(), factor);
   const std::vector<float> mask = BlackMask(symbol);
   if (outW == w && outH == h) {
     for (int y = 0; y < h; ++y) {
@@ -64,7 +178,7 @@ QImage ScaledBlackMask(const QImage& symbol, double factor) {
     return out;
   }
   // Several points inside each new pixel, more when shrinking, so that thin strokes count.
-  const int n = factor >= 1 ? 4 : int(std::ceil(4 / factor));
+  const int n = int(std::ceil(4 / std::min(factor, 1.0)));
   const double sx = double(w) / outW;
   const double sy = double(h) / outH;
   for (int i = 0; i < outH; ++i) {

@@ -87,14 +87,18 @@ InkMask RenderPath(const QPainterPath& path, QSize size, const QTransform& trans
   return mask;
 }
 
-InkMask RenderPathInBox(const QPainterPath& path, QSize size, const QRectF& box,
-                        Rendering rendering) {
+QTransform BoxTransform(const QPainterPath& path, const QRectF& box) {
   const QRectF bounds = path.boundingRect();
   QTransform transform;
   transform.translate(box.left(), box.top());
   transform.scale(box.width() / bounds.width(), box.height() / bounds.height());
   transform.translate(-bounds.left(), -bounds.top());
-  return RenderPath(path, size, transform, rendering);
+  return transform;
+}
+
+InkMask RenderPathInBox(const QPainterPath& path, QSize size, const QRectF& box,
+                        Rendering rendering) {
+  return RenderPath(path, size, BoxTransform(path, box), rendering);
 }
 
 }  // namespace scoreink::tools

@@ -49,7 +49,10 @@ struct Rendering {
 InkMask RenderPath(const QPainterPath& path, QSize size, const QTransform& transform,
                    Rendering rendering);
 
-// The same with the path's bounding box stretched onto box (each axis on its own).
+// Maps the path's bounding box onto box, each axis on its own.
+QTransform BoxTransform(const QPainterPath& path, const QRectF& box);
+
+// RenderPath with the path's bounding box stretched onto box (BoxTransform).
 InkMask RenderPathInBox(const QPainterPath& path, QSize size, const QRectF& box,
                         Rendering rendering);
 

@@ -1,6 +1,7 @@
 // Draws the staff template and the palette symbols from the Noto Music font and writes
-// them as the BMP files that the program embeds:
-//   generate_pictures --font NotoMusic-Regular.ttf --out resources/pictures [--preview x.png]
+// them as the BMP files that the program embeds, and the symbols' outlines as a text file:
+//   generate_pictures --font NotoMusic-Regular.ttf --out resources/pictures
+//                     [--outlines resources/outlines/palette_outlines.txt] [--preview x.png]
 #include <QCommandLineParser>
 #include <QDir>
 #include <QGuiApplication>
@@ -8,6 +9,7 @@
 #include <exception>
 
 #include "music_font.h"
+#include "outline_file.h"
 #include "palette_symbols.h"
 #include "picture_files.h"
 #include "staff_template.h"
@@ -23,8 +25,9 @@ int main(int argc, char** argv) {
   const QCommandLineOption font_option("font", "Music font file.", "file",
                                        "/usr/share/fonts/truetype/noto/NotoMusic-Regular.ttf");
   const QCommandLineOption out_option("out", "Folder for the BMP files.", "folder");
+  const QCommandLineOption outlines_option("outlines", "Also write the symbols' outlines.", "file");
   const QCommandLineOption preview_option("preview", "Also write an overview PNG.", "file");
-  parser.addOptions({font_option, out_option, preview_option});
+  parser.addOptions({font_option, out_option, outlines_option, preview_option});
   parser.process(app);
   if (!parser.isSet(out_option)) {
     std::fprintf(stderr, "generate_pictures: --out is required\n");
@@ -45,6 +48,7 @@ int main(int argc, char** argv) {
       WriteSymbolFile(symbol,
                       out.filePath(QString("Img%1.bmp").arg(symbol.number, 2, 10, QChar('0'))));
     }
+    if (parser.isSet(outlines_option)) WriteOutlineFile(symbols, parser.value(outlines_option));
     if (parser.isSet(preview_option)) WritePreview(page, symbols, parser.value(preview_option));
   } catch (const std::exception& error) {
     std::fprintf(stderr, "generate_pictures: %s\n", error.what());

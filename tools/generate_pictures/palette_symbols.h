@@ -1,5 +1,7 @@
 #pragma once
-// The 23 built-in palette symbols, drawn as ink masks at their palette sizes.
+// The 23 built-in palette symbols, drawn as ink masks at their palette sizes, each with the
+// outline that the program fills when it draws the symbol larger.
+#include <QPainterPath>
 #include <vector>
 
 #include "ink_mask.h"
@@ -17,6 +19,10 @@ struct PaletteSymbol {
   int number;  // 1..23, the file is Img<number as two digits>.bmp
   SymbolFileFormat format;
   InkMask mask;
+  // In the mask's pixel coordinates, non-zero fill: filled antialiased on the mask's pixels and
+  // cut at half cover it gives (close to) the mask. The sharp and the flat, pixel patterns,
+  // get the smooth outline of their pixels (BlackOutline), the square dot a round one.
+  QPainterPath outline;
 };
 
 // Throws when the font lacks a glyph that a drawing needs.
