@@ -19,12 +19,8 @@ PixelReader::PixelReader(const QImage& picture, int ink, int paper)
   }
 }
 
-int PixelReader::Brightness(int x, int y) const {
-  if (x < 0 || y < 0 || x >= width_ || y >= height_) return 255;
-  const uchar* row = picture_.constScanLine(y);
+int PixelReader::OtherBrightness(const uchar* row, int x, int y) const {
   switch (format_) {
-    case QImage::Format_Indexed8:
-      return lookup_[row[x]];
     case QImage::Format_Grayscale8:
       return row[x];
     case QImage::Format_RGB888:

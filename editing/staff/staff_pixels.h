@@ -14,12 +14,18 @@ class PixelReader {
 
   int Width() const { return width_; }
   int Height() const { return height_; }
-  int Brightness(int x, int y) const;
+  int Brightness(int x, int y) const {
+    if (x < 0 || y < 0 || x >= width_ || y >= height_) return 255;
+    const uchar* row = picture_.constScanLine(y);
+    return format_ == QImage::Format_Indexed8 ? lookup_[row[x]] : OtherBrightness(row, x, y);
+  }
   bool Ink(int x, int y) const { return Brightness(x, y) < ink_; }
   // How much darker than the paper a pixel is: the weight of a row in a line's centre.
   int Darkness(int x, int y) const { return std::max(0, paper_ - Brightness(x, y)); }
 
  private:
+  int OtherBrightness(const uchar* row, int x, int y) const;
+
   const QImage& picture_;
   QImage::Format format_;
   int width_;

@@ -8,8 +8,11 @@
 namespace scoreink {
 namespace {
 
-// About this many columns are sampled across the page, whatever its width.
+// About this many columns are sampled across the page; fewer across a large scan, whose staves
+// are as many and cross as many columns each, so that far less than the whole page is read.
 constexpr int kSampledColumns = 320;
+constexpr int kLargePageWidth = 2400;
+constexpr int kLargePageColumns = 128;
 // The largest staff space looked for, in pixels.
 constexpr int kLargestSpace = 160;
 
@@ -35,7 +38,8 @@ void SampleRows(const QImage& picture, StaffSamples& s, BrightnessAt brightnessA
 StaffSamples SampleColumns(const QImage& picture) {
   StaffSamples s;
   s.rows = picture.height();
-  s.step = std::max(1, (picture.width() + kSampledColumns - 1) / kSampledColumns);
+  const int columns = picture.width() >= kLargePageWidth ? kLargePageColumns : kSampledColumns;
+  s.step = std::max(1, (picture.width() + columns - 1) / columns);
   s.first = s.step / 2;
   s.columns = (picture.width() - s.first + s.step - 1) / s.step;
   s.values.resize(size_t(s.columns) * size_t(s.rows));

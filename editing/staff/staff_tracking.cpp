@@ -54,7 +54,7 @@ class StaffFollower {
       : px_(pixels),
         space_(spacing.space),
         thickness_(std::max(1.0, spacing.thickness)),
-        thickest_(int(std::max(2 * thickness_, thickness_ + 3))),
+        thickest_(int(thickness_ + std::max(3.0, thickness_ / 2))),
         reach_(std::max(2.0, 0.4 * space_)),
         step_(std::max(4, int(std::lround(2 * space_)))),
         gapBands_(2),
@@ -148,7 +148,7 @@ class StaffFollower {
     band.x = x;
     const int columns[3] = {int(std::lround(x - step_ / 3.0)), int(std::lround(x)),
                             int(std::lround(x + step_ / 3.0))};
-    const double agree = std::max(1.0, 0.5 * thickness_);
+    const double agree = std::max(1.0, 0.4 * thickness_);
     std::array<std::optional<double>, 5> seen{};
     for (size_t k = 0; k < 5; ++k) {
       double values[3];
