@@ -37,11 +37,22 @@ StaffGeometry FindStaves(const QImage& picture) {
   // Each staff is followed from the best seed on it; the other seeds on it are spent.
   const PixelReader pixels(picture, samples.inkBelow, samples.paper);
   StaffGeometry geometry;
+  // Seeds close to one that led nowhere lead nowhere either: they are not tried again, so that
+  // a page full of chance seeds costs no more than one with staves.
+  std::vector<StaffSeed> failed;
+  const auto nearFailed = [&](const StaffSeed& seed) {
+    return std::any_of(failed.begin(), failed.end(), [&](const StaffSeed& f) {
+      return std::abs(f.x - seed.x) <= 4 * spacing.space &&
+             std::abs(f.y[2] - seed.y[2]) < 0.5 * spacing.space;
+    });
+  };
   for (const StaffSeed& seed : FindSeeds(samples, spacing)) {
-    if (OnStaff(seed.x, seed.y[2], geometry.staves, spacing.space)) continue;
+    if (OnStaff(seed.x, seed.y[2], geometry.staves, spacing.space) || nearFailed(seed)) continue;
     std::optional<Staff> staff = FollowStaff(pixels, spacing, seed);
     if (staff && !Overlaps(*staff, geometry.staves, spacing.space))
       geometry.staves.push_back(std::move(*staff));
+    else if (!staff)
+      failed.push_back(seed);
   }
   if (geometry.staves.empty()) return {};
 

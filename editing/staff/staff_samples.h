@@ -1,7 +1,7 @@
 #pragma once
-// The first steps of finding staves: the brightness of a few hundred columns sampled across a
-// picture, the split between ink and paper, and the distance between neighbouring lines that
-// is most common down those columns.
+// The first steps of finding staves: the brightness of one to three hundred columns sampled across
+// a picture, the split between ink and paper, and the distance between neighbouring lines that is
+// most common down those columns.
 #include <QImage>
 #include <array>
 #include <vector>
@@ -24,8 +24,8 @@ struct StaffSamples {
   const uchar* Column(int c) const { return values.data() + size_t(c) * size_t(rows); }
 };
 
-// About 320 columns evenly across picture (any format; 8-bit, 24-bit and 32-bit pictures
-// straight from their scan lines), with the histogram of their brightness.
+// About 320 columns evenly across picture (128 across a large scan) (any format; 8-bit, 24-bit and
+// 32-bit pictures straight from their scan lines), with the histogram of their brightness.
 StaffSamples SampleColumns(const QImage& picture);
 
 // Turns the samples into ink (1) and paper (0) at the brightness that best splits them

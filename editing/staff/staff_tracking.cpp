@@ -45,7 +45,7 @@ bool FitInStep(const std::array<std::optional<double>, 5>& seen, const Rows& sha
 double CommonSlope(const Rows& from, double fromX, const Rows& to, double toX) {
   double rise = 0;
   for (size_t k = 0; k < 5; ++k) rise += (to[k] - from[k]) / 5;
-  return rise / (toX - fromX);
+  return toX != fromX ? rise / (toX - fromX) : 0;
 }
 
 class StaffFollower {

@@ -1,6 +1,7 @@
-// Finding the staves of a score picture: the staff space and every line of every staff on
-// pages drawn at many sizes, with grey paper, noise, JPEG artefacts, skew and text; nothing on
-// pages that have no staff.
+// Finding the staves of a score picture: the staff space and every line of every staff from end
+// to end on pages drawn at many sizes, with grey paper, noise, JPEG artefacts, skew, text, a
+// bend, blur, broken 1-bit lines and marks across the lines; nothing on pages that have no staff
+// (ruled paper, tables, grids, one-line and six-line staves among them).
 #include <gtest/gtest.h>
 
 #include <QImage>

@@ -31,14 +31,25 @@ void AddGrain(QImage& page, double deviation, unsigned seed) {
 void Sag(QImage& page, double depth, int paper) {
   if (depth == 0) return;
   const QImage flat = page.copy();
+  std::vector<int> whole(size_t(page.width()));
+  std::vector<double> part(size_t(page.width()));
   for (int x = 0; x < page.width(); ++x) {
     const double shift = PageSag(depth, page.width(), x);
-    const int whole = int(std::floor(shift));
-    const double part = shift - whole;
-    auto at = [&](int y) { return y < 0 || y >= flat.height() ? paper : qRed(flat.pixel(x, y)); };
-    for (int y = 0; y < page.height(); ++y) {
-      const int v = int(std::lround((1 - part) * at(y - whole) + part * at(y - whole - 1)));
-      page.setPixel(x, y, qRgb(v, v, v));
+    whole[size_t(x)] = int(std::floor(shift));
+    part[size_t(x)] = shift - whole[size_t(x)];
+  }
+  auto at = [&](int x, int y) {
+    return y < 0 || y >= flat.height()
+               ? paper
+               : qRed(reinterpret_cast<const QRgb*>(flat.constScanLine(y))[x]);
+  };
+  for (int y = 0; y < page.height(); ++y) {
+    auto* row = reinterpret_cast<QRgb*>(page.scanLine(y));
+    for (int x = 0; x < page.width(); ++x) {
+      const int from = y - whole[size_t(x)];
+      const double p = part[size_t(x)];
+      const int v = int(std::lround((1 - p) * at(x, from) + p * at(x, from - 1)));
+      row[x] = qRgb(v, v, v);
     }
   }
 }
@@ -47,23 +58,29 @@ void Sag(QImage& page, double depth, int paper) {
 void Blur(QImage& page, double radius) {
   const int r = int(std::lround(radius));
   if (r <= 0) return;
-  for (int pass = 0; pass < 2; ++pass) {
-    const QImage from = page.copy();
-    const int along = pass == 0 ? page.width() : page.height();
-    const int lines = pass == 0 ? page.height() : page.width();
-    for (int line = 0; line < lines; ++line) {
-      for (int i = 0; i < along; ++i) {
-        int sum = 0;
-        for (int d = -r; d <= r; ++d) {
-          const int j = std::clamp(i + d, 0, along - 1);
-          sum += qRed(pass == 0 ? from.pixel(j, line) : from.pixel(line, j));
-        }
-        const int v = sum / (2 * r + 1);
-        if (pass == 0)
-          page.setPixel(i, line, qRgb(v, v, v));
-        else
-          page.setPixel(line, i, qRgb(v, v, v));
-      }
+  const int w = page.width();
+  const int h = page.height();
+  std::vector<int> grey(size_t(w) * size_t(h));
+  for (int y = 0; y < h; ++y) {
+    const auto* row = reinterpret_cast<const QRgb*>(page.constScanLine(y));
+    for (int x = 0; x < w; ++x) grey[size_t(y) * size_t(w) + size_t(x)] = qRed(row[x]);
+  }
+  std::vector<int> across(grey.size());
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      int sum = 0;
+      for (int d = -r; d <= r; ++d)
+        sum += grey[size_t(y) * size_t(w) + size_t(std::clamp(x + d, 0, w - 1))];
+      across[size_t(y) * size_t(w) + size_t(x)] = sum;
+    }
+  for (int y = 0; y < h; ++y) {
+    auto* row = reinterpret_cast<QRgb*>(page.scanLine(y));
+    for (int x = 0; x < w; ++x) {
+      int sum = 0;
+      for (int d = -r; d <= r; ++d)
+        sum += across[size_t(std::clamp(y + d, 0, h - 1)) * size_t(w) + size_t(x)];
+      const int v = sum / ((2 * r + 1) * (2 * r + 1));
+      row[x] = qRgb(v, v, v);
     }
   }
 }
