@@ -225,12 +225,17 @@ class StaffFollower {
       for (size_t k = 0; k < 5; ++k) lines += LineInColumn(x, rowAt(k, x));
       if (lines >= 4) present = x;
     }
-    for (int x = present + dir; x >= 0 && x < px_.Width() && std::abs(x - present) <= space_;
-         x += dir) {
+    // A bar line or a system line the lines end in, no wider than a thick bar line: wider dark
+    // columns (a brace against a system line) are not the staff's.
+    const int barWidth = int(0.5 * space_ + thickness_);
+    for (int width = 1; width <= barWidth + 1; ++width) {
+      const int x = present + dir * width;
+      if (x < 0 || x >= px_.Width()) break;
       bool crossed = true;
       for (size_t k = 0; k < 5 && crossed; ++k) crossed = px_.Ink(x, int(std::lround(rowAt(k, x))));
-      if (!crossed) break;
-      present = x;
+      if (crossed) continue;
+      present += dir * (width - 1);
+      break;
     }
     return std::clamp(present, 0, px_.Width() - 1);
   }
