@@ -64,7 +64,7 @@ TEST_P(StaffDetection, FindsTheSpaceAndEveryLineOfEveryStaff) {
 }
 
 // space, thickness, skew, paper, noise, jpeg, text, ink, bend, blur, 1 bit, crossings, uneven
-// systems, ledger heads
+// systems, ledger heads, tablature
 INSTANTIATE_TEST_SUITE_P(
     Pages, StaffDetection,
     ::testing::Values(
@@ -86,6 +86,9 @@ INSTANTIATE_TEST_SUITE_P(
                       {20, 2, 0.4, 235, 6, true, true, 0, -3, 1, false, true, false, true}},
         StaffPageCase{"OneBitBrokenBent",
                       {12, 2, 0, 255, 20, false, false, 0, 2, 0, true, true, true, true}},
+        StaffPageCase{
+            "AmongTablature",
+            {20, 2, 0.3, 245, 6, false, false, 0, 0, 0, false, false, false, false, true}},
         StaffPageCase{"PhonePhoto600Dpi",
                       {41, 4, 0.3, 225, 8, true, false, 0, 3, 2, false, true, true, true}}),
     [](const auto& tc) { return std::string(tc.param.name); });

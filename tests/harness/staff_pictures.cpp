@@ -165,6 +165,17 @@ StaffPage DrawStaffPage(const StaffPageRecipe& recipe) {
       DrawText(painter, QRectF(pageLeft, top + 1.2 * s, 6 * s, 2 * s), 1.6 * s, "Piano", ink);
     }
     if (recipe.unevenSystems && n + 1 == count && n > 0) right = left + 0.4 * (right - left);
+    if (recipe.tablature && n % 2 == 1) {
+      for (int k = 0; k < 6; ++k)
+        painter.drawRect(QRectF(left, top + k * s - t / 2, right - left, t));
+      for (double x = left + 12 * s; x < right; x += 12 * s)
+        painter.drawRect(QRectF(x, top, std::max(1.0, t), 5 * s));
+      for (int i = 0; i < 20; ++i)
+        DrawText(painter,
+                 QRectF(left + (3 + 2.5 * i) * s, top + ((i * 3) % 6 - 0.6) * s, s, 1.2 * s),
+                 1.1 * s, QString::number(i % 10), ink);
+      continue;
+    }
     const int staffIndex = int(result.staves.size());
     DrawnStaff truth;
     for (int k = 0; k < 5; ++k) {

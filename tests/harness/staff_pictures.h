@@ -26,6 +26,7 @@ struct StaffPageRecipe {
   bool crossings = false;      // text, hairpins, beams and slurs across the lines near both ends
   bool unevenSystems = false;  // the first staff indented after a name, the last one short
   bool ledgerHeads = false;    // heads up to four spaces above and below, and in the last bar
+  bool tablature = false;      // every other staff six lines with fret numbers: no staff
 };
 
 // How far column x of a page `width` wide sags when its middle sags by `depth` rows.
