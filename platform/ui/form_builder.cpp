@@ -48,6 +48,12 @@ void ApplyColours(QWidget* widget, const ControlLook& row) {
       case ControlKind::Button:
         palette.setColor(QPalette::ButtonText, text);
         break;
+      case ControlKind::CheckBox:
+        // A box that cannot be checked says so: its caption greys out, as the desktop's do.
+        palette.setColor(QPalette::Active, QPalette::WindowText, text);
+        palette.setColor(QPalette::Inactive, QPalette::WindowText, text);
+        palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(128, 128, 128));
+        break;
       default:
         palette.setColor(QPalette::WindowText, text);
         break;

@@ -7,6 +7,7 @@
 #include "editing/staff/staff_snap.h"
 #include "editing/tool_modes.h"
 #include "platform/ui/image_control.h"
+#include "resources/symbol_outlines.h"
 #include "score_window/tform1.h"
 
 namespace scoreink {
@@ -33,7 +34,9 @@ void TForm1::CheckBox1Click(QObject*) {
 
 QImage TForm1::FloatingSymbol() const {
   if (!CheckBox1->isChecked()) return ImgXX->Picture();
-  return FittedSymbol(ImgXX->Picture(), selectedFit_.noteHead, staves_);
+  // A built-in symbol is drawn afresh from its outline at the staves' size.
+  return FittedSymbol(ImgXX->Picture(), selectedFit_.noteHead, staves_,
+                      selectedNumber_ > 0 ? PaletteSymbolOutline(selectedNumber_) : QPainterPath());
 }
 
 int TForm1::SnappedTop(QPoint overlayTopLeft) const {

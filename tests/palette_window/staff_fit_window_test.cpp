@@ -8,9 +8,13 @@
 #include <QTemporaryDir>
 #include <cmath>
 
+#include "editing/staff/staff_detection.h"
+#include "editing/staff/staff_fit.h"
 #include "harness/score_file_dialog_driver.h"
 #include "harness/staff_pictures.h"
 #include "palette_test_support.h"
+#include "resources/embedded_pictures.h"
+#include "resources/symbol_outlines.h"
 
 namespace scoreink::test {
 namespace {
@@ -79,6 +83,10 @@ TEST_F(ScannedPage, FittedHeadsFillAStaffSpaceOnALineOrSpace) {
   QImage before = ui_.Score().copy();
   PlaceSymbol(ui_, "Img01", {1200, int(staff.LineY(2, 1200) + 14)});
   EXPECT_NEAR(ui_->Control<ImageControl>("Image2")->height(), 41, 2);
+  // Drawn at that size from the head's outline, not enlarged from its pixels.
+  EXPECT_EQ(ui_.Overlay()->Picture(),
+            FittedSymbol(PaletteSymbolImage(1), true, FindStaves(page_.picture),
+                         PaletteSymbolOutline(1)));
   ExpectHeadOnAPlace(before, 1);
 
   // Dragged at 200 percent, an open head moves from place to place with the pointer.
@@ -110,6 +118,14 @@ TEST(StaffFitBox, UncheckedStampIsThePaletteSymbolAsItIs) {
   EXPECT_EQ(ui.Overlay()->Picture(), symbol);
   CommitByPanelClick(ui);
   EXPECT_EQ(ui.Score(), Stamped(before, symbol, {93, 45}));
+}
+
+TEST(StaffFitBox, LooksDisabledWhenThereIsNothingToFitTo) {
+  ScoreWindowHarness ui;
+  auto* box = ui.Find<QCheckBox>("CheckBox1");
+  const QImage enabled = box->grab().toImage();
+  box->setEnabled(false);
+  EXPECT_NE(box->grab().toImage(), enabled);
 }
 
 TEST(StaffFitBox, SitsInFreeSpaceOfThePaletteStrip) {
