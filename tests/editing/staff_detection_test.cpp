@@ -90,7 +90,11 @@ INSTANTIATE_TEST_SUITE_P(
             "AmongTablature",
             {20, 2, 0.3, 245, 6, false, false, 0, 0, 0, false, false, false, false, true}},
         StaffPageCase{"PhonePhoto600Dpi",
-                      {41, 4, 0.3, 225, 8, true, false, 0, 3, 2, false, true, true, true}}),
+                      {41, 4, 0.3, 225, 8, true, false, 0, 3, 2, false, true, true, true}},
+        // Thin lines blurred to a light grey beside black heads, on a steep, bent page.
+        StaffPageCase{
+            "SoftPhotoFaintLines",
+            {14, 2, -1.5, 250, 5, true, false, 0, 2, 1, false, true, false, true, false, 120}}),
     [](const auto& tc) { return std::string(tc.param.name); });
 
 TEST(StaffDetection, TheBlankPageHasItsOwnSpaceExactly) {

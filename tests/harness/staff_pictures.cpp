@@ -180,7 +180,10 @@ StaffPage DrawStaffPage(const StaffPageRecipe& recipe) {
     DrawnStaff truth;
     for (int k = 0; k < 5; ++k) {
       const double y = top + k * s;  // centre of the line before the turn
+      if (recipe.lineGrey >= 0)
+        painter.setBrush(QColor(recipe.lineGrey, recipe.lineGrey, recipe.lineGrey));
       painter.drawRect(QRectF(left, y - t / 2, right - left, t));
+      painter.setBrush(ink);
       // The turn about the centre moves the line's centre at column x to this row; rows are
       // counted by pixel index, half a pixel above the painter's coordinates.
       truth.lineY[size_t(k)] =

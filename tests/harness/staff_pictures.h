@@ -27,6 +27,7 @@ struct StaffPageRecipe {
   bool unevenSystems = false;  // the first staff indented after a name, the last one short
   bool ledgerHeads = false;    // heads up to four spaces above and below, and in the last bar
   bool tablature = false;      // every other staff six lines with fret numbers: no staff
+  int lineGrey = -1;           // staff lines lighter than the ink (a soft photo); -1: ink
 };
 
 // How far column x of a page `width` wide sags when its middle sags by `depth` rows.
