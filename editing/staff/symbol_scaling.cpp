@@ -163,11 +163,12 @@ QImage ScaledBlackMask(const QImage& symbol, double factor) {
   if (size.isEmpty()) return {};
   const int outW = size.width();
   const int outH = size.height();
+  // Enlarged, the black pixels are traced to a smooth outline first: no blocks, no steps.
+  if (factor > 1 && (outW != w || outH != h))
+    return OutlineBlackMask(BlackOutline(symbol), symbol.size(), factor);
   QImage out(outW, outH, QImage::Format_RGB32);
   if (out.isNull()) return {};
   out.fill(kWhite);
-  if (factor > 1 && (outW != w || outH != h))
-    return OutlineBlackMask(BlackOutline(symbol), symbol.size(), factor);
   const std::vector<float> mask = BlackMask(symbol);
   if (outW == w && outH == h) {
     for (int y = 0; y < h; ++y) {
