@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "editing/staff/staff_marks.h"
 #include "editing/staff/staff_pixels.h"
 #include "editing/staff/staff_samples.h"
 #include "editing/staff/staff_seeds.h"
@@ -46,13 +47,21 @@ StaffGeometry FindStaves(const QImage& picture) {
              std::abs(f.y[2] - seed.y[2]) < 0.5 * spacing.space;
     });
   };
+  // Five lines in step with nothing written on them (a table of four rows, say) are no staff,
+  // and the other seeds on them are spent too.
+  std::vector<Staff> unwritten;
   for (const StaffSeed& seed : FindSeeds(samples, spacing)) {
-    if (OnStaff(seed.x, seed.y[2], geometry.staves, spacing.space) || nearFailed(seed)) continue;
+    if (OnStaff(seed.x, seed.y[2], geometry.staves, spacing.space) ||
+        OnStaff(seed.x, seed.y[2], unwritten, spacing.space) || nearFailed(seed))
+      continue;
     std::optional<Staff> staff = FollowStaff(pixels, spacing, seed);
-    if (staff && !Overlaps(*staff, geometry.staves, spacing.space))
-      geometry.staves.push_back(std::move(*staff));
-    else if (!staff)
+    if (!staff) {
       failed.push_back(seed);
+    } else if (!HasMusicMarks(pixels, *staff)) {
+      unwritten.push_back(std::move(*staff));
+    } else if (!Overlaps(*staff, geometry.staves, spacing.space)) {
+      geometry.staves.push_back(std::move(*staff));
+    }
   }
   if (geometry.staves.empty()) return {};
 

@@ -123,14 +123,13 @@ TEST_P(StafflessPages, GiveNoStaff) {
   EXPECT_FALSE(found.Found()) << found.staves.size() << " staves at space " << found.staffSpace;
 }
 
-INSTANTIATE_TEST_SUITE_P(Pages, StafflessPages,
-                         ::testing::Values(test::StafflessPage::Blank,
-                                           test::StafflessPage::GreyNoise,
-                                           test::StafflessPage::Text, test::StafflessPage::Photo,
-                                           test::StafflessPage::RuledPaper,
-                                           test::StafflessPage::Table, test::StafflessPage::Grid,
-                                           test::StafflessPage::SingleLineStaff,
-                                           test::StafflessPage::TablatureStaff));
+INSTANTIATE_TEST_SUITE_P(
+    Pages, StafflessPages,
+    ::testing::Values(test::StafflessPage::Blank, test::StafflessPage::GreyNoise,
+                      test::StafflessPage::Text, test::StafflessPage::Photo,
+                      test::StafflessPage::RuledPaper, test::StafflessPage::Table,
+                      test::StafflessPage::ShortTables, test::StafflessPage::Grid,
+                      test::StafflessPage::SingleLineStaff, test::StafflessPage::TablatureStaff));
 
 }  // namespace
 }  // namespace scoreink

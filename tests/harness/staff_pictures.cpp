@@ -330,6 +330,19 @@ QImage DrawStafflessPage(StafflessPage kind) {
           DrawText(painter, QRectF(x, 128 + 40 * row, 200, 30), 20, kLyrics.mid(row + x / 10, 14));
       break;
     }
+    case StafflessPage::ShortTables: {
+      // Tables of four rows ruled above and below each, words in the rows and no column rules:
+      // five lines in step with nothing across them.
+      painter.setPen(QPen(Qt::black, 2));
+      for (int top = 120; top + 4 * 24 < 1700; top += 4 * 24 + 110) {
+        for (int k = 0; k < 5; ++k) painter.drawLine(80, top + 24 * k, 1160, top + 24 * k);
+        for (int row = 0; row < 4; ++row)
+          for (const int x : {90, 400, 760})
+            DrawText(painter, QRectF(x, top + 24 * row + 5, 300, 18), 14,
+                     kLyrics.mid(row * 7 + x / 20, 24));
+      }
+      break;
+    }
     case StafflessPage::Grid: {
       painter.setPen(QPen(QColor(120, 150, 120), 1));
       for (int y = 40; y < 1754; y += 24) painter.drawLine(0, y, 1240, y);

@@ -66,7 +66,8 @@ struct StaffPage {
 StaffPage DrawStaffPage(const StaffPageRecipe& recipe);
 
 // Pages with no staff at all: lined writing paper has many even lines and a margin line, a
-// table ruled rows with text and column rules, graph paper a grid; percussion staves have one
+// table ruled rows with text and column rules, short tables four rows between five rules and
+// no column rules, graph paper a grid; percussion staves have one
 // line and tablature six, with notes or fret numbers on them.
 enum class StafflessPage {
   Blank,
@@ -75,6 +76,7 @@ enum class StafflessPage {
   Photo,
   RuledPaper,
   Table,
+  ShortTables,
   Grid,
   SingleLineStaff,
   TablatureStaff
