@@ -3,8 +3,8 @@
 // lie (the staff space), and where the five lines of each staff run from end to end, following
 // a skewed scan or a bent page. Tolerates grey paper, scanner noise, blur, JPEG artefacts,
 // 1-bit lines broken by gaps, and text, beams, hairpins, slurs and ledger lines on the page.
-// A staff is five lines in step: ruled paper, tables, grids, one-line and six-line staves and
-// a picture without staves give none.
+// A staff is five lines in step with music written on them: ruled paper, tables, grids,
+// one-line and six-line staves and a picture without staves give none.
 #include <QImage>
 
 #include "editing/staff/staff_geometry.h"
