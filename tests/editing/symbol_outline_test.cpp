@@ -109,7 +109,10 @@ TEST(PaletteOutline, EachFitsItsBitmapAtThePalettesSize) {
         if (a) drawnInk |= QRect(x, y, 1, 1);
       }
     const QRect ink = BlackBounds(picture);
-    EXPECT_GE(both, 0.85 * either) << number;
+    // The sharp and the flat are drawn bolder for the palette than the engraved glyphs that
+    // replace them when scaled; they share only their black part's box.
+    const bool engravedOverPattern = number == 11 || number == 12;
+    EXPECT_GE(both, (engravedOverPattern ? 0.45 : 0.85) * either) << number;
     for (int side : {ink.left() - drawnInk.left(), ink.top() - drawnInk.top(),
                      ink.right() - drawnInk.right(), ink.bottom() - drawnInk.bottom()})
       EXPECT_LE(std::abs(side), 1) << number;

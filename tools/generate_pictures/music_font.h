@@ -43,7 +43,9 @@ inline constexpr char32_t kTrill = 0x1D196;
 inline constexpr char32_t kTurn = 0x1D197;
 inline constexpr char32_t kWaveStroke = 0x1D19C;
 inline constexpr char32_t kVerticalStroke = 0x1D1A0;
+inline constexpr char32_t kFlat = 0x266D;
 inline constexpr char32_t kNatural = 0x266E;
+inline constexpr char32_t kSharp = 0x266F;
 }  // namespace glyphs
 
 }  // namespace scoreink::tools

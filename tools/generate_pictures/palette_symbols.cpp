@@ -1,6 +1,5 @@
 #include "palette_symbols.h"
 
-#include <QImage>
 #include <QLineF>
 #include <QPainterPathStroker>
 #include <QPolygonF>
@@ -9,9 +8,6 @@
 #include <cmath>
 #include <string>
 #include <utility>
-
-#include "editing/staff/symbol_scaling.h"
-#include "platform/raster/palette.h"
 
 namespace scoreink::tools {
 
@@ -133,34 +129,41 @@ Drawing SolidBlock() {
   return {mask, Rect(0, 0, 14, 6)};
 }
 
-// A pixel pattern, whose outline is the program's smooth outline of its black pixels, the one
-// that a custom symbol gets: it keeps the pattern's strokes where the font's glyph would not.
-Drawing Pattern(const std::vector<std::string>& rows) {
+// A pixel pattern drawn for the palette's size; scaled up it becomes the font's engraved glyph
+// over the pattern's black part, as the sharps and flats of a printed page look.
+Drawing Pattern(const MusicFont& font, char32_t character, const std::vector<std::string>& rows) {
   const InkMask mask = InkMask::FromRows(rows);
-  QImage image(mask.width(), mask.height(), QImage::Format_RGB32);
+  QRectF ink;
   for (int y = 0; y < mask.height(); ++y)
-    for (int x = 0; x < mask.width(); ++x) image.setPixel(x, y, mask.At(x, y) ? kBlack : kWhite);
-  return {mask, BlackOutline(image)};
+    for (int x = 0; x < mask.width(); ++x)
+      if (mask.At(x, y)) ink |= QRectF(x, y, 1, 1);
+  const QPainterPath glyph = font.Glyph(character);
+  QPainterPath outline = BoxTransform(glyph, ink).map(glyph);
+  outline.setFillRule(Qt::WindingFill);
+  return {mask, outline};
 }
 
-Drawing Sharp() {
-  return Pattern({
-      "........X...", ".......XX...", "...X...XX...", "..XX...XX...", "..XX...XX...",
-      "..XX...XX...", "..XX...XX...", "..XX...XXXX.", "..XXXXXXXXXX", "..XXXXXXXXXX",
-      ".XXXXXXXXXXX", "XXXXXXXXX...", "XXXXXXXXX...", "XXXXX..XX...", ".XXX...XX...",
-      "..XX...XXXX.", "..XX...XXXX.", "..XXX..XXXXX", "..XXXXXXXXXX", "XXXXXXXXXXXX",
-      "XXXXXXXXXXX.", "XXXXXXXXX...", "XXXXXXXXX...", "XXXXX..XX...", "..XX...XX...",
-      "..XX...XX...", "..XX...XX...", "..XX...XX...", "..XX........", "..XX........",
-  });
+Drawing Sharp(const MusicFont& font) {
+  return Pattern(font, glyphs::kSharp,
+                 {
+                     "........X...", ".......XX...", "...X...XX...", "..XX...XX...", "..XX...XX...",
+                     "..XX...XX...", "..XX...XX...", "..XX...XXXX.", "..XXXXXXXXXX", "..XXXXXXXXXX",
+                     ".XXXXXXXXXXX", "XXXXXXXXX...", "XXXXXXXXX...", "XXXXX..XX...", ".XXX...XX...",
+                     "..XX...XXXX.", "..XX...XXXX.", "..XXX..XXXXX", "..XXXXXXXXXX", "XXXXXXXXXXXX",
+                     "XXXXXXXXXXX.", "XXXXXXXXX...", "XXXXXXXXX...", "XXXXX..XX...", "..XX...XX...",
+                     "..XX...XX...", "..XX...XX...", "..XX...XX...", "..XX........", "..XX........",
+                 });
 }
 
-Drawing Flat() {
-  return Pattern({
-      ".XX........", ".XX........", ".XX........", ".XX........", ".XX........", ".XX........",
-      ".XX........", ".XX........", ".XX........", ".XX.XXXXX..", ".XXXXXXXXX.", ".XXXXXXXXXX",
-      ".XX....XXXX", ".XX....XXXX", ".XX...XXXXX", ".X....XXX..", ".X...XXXX..", ".X...XX....",
-      ".XX.XX.....", ".XXXX......", ".XXXX......", ".XXX.......",
-  });
+Drawing Flat(const MusicFont& font) {
+  return Pattern(
+      font, glyphs::kFlat,
+      {
+          ".XX........", ".XX........", ".XX........", ".XX........", ".XX........", ".XX........",
+          ".XX........", ".XX........", ".XX........", ".XX.XXXXX..", ".XXXXXXXXX.", ".XXXXXXXXXX",
+          ".XX....XXXX", ".XX....XXXX", ".XX...XXXXX", ".X....XXX..", ".X...XXXX..", ".X...XX....",
+          ".XX.XX.....", ".XXXX......", ".XXXX......", ".XXX.......",
+      });
 }
 
 // Two zigzags, thin going up and broad going down, across a 20 x 8 area whose top is at the
@@ -239,8 +242,8 @@ std::vector<PaletteSymbol> DrawPaletteSymbols(const MusicFont& font) {
       {FourBit, Glyph(font, glyphs::kQuarterRest, 12, 28, kHairlines)},
       {FourBitBlackOnly, SolidBlock()},
       {FourBit, Glyph(font, glyphs::kDoubleSharp, 11, 11)},
-      {FourBit, Sharp()},
-      {FourBit, Flat()},
+      {FourBit, Sharp(font)},
+      {FourBit, Flat(font)},
       {FourBit, Glyph(font, glyphs::kNatural, 7, 29)},
       {FourBit, WavyLine()},
       {FourBit, CrossedWavyLine()},
