@@ -1,6 +1,5 @@
 #include "editing/staff/symbol_fit_rules.h"
 
-#include <QRegularExpression>
 #include <array>
 
 #include "editing/staff/staff_fit.h"
@@ -29,22 +28,14 @@ constexpr std::array<BuiltInFit, 9> kBuiltInFits{{
 
 }  // namespace
 
-int BuiltInSymbolNumber(const QString& imageName) {
-  static const QRegularExpression builtIn(QStringLiteral("^Img([0-9]{2})$"));
-  const QRegularExpressionMatch match = builtIn.match(imageName);
-  if (!match.hasMatch()) return 0;
-  const int number = match.captured(1).toInt();
-  return number >= 1 && number <= 23 ? number : 0;
+SymbolFit BuiltInSymbolFit(int number) {
+  for (const BuiltInFit& entry : kBuiltInFits)
+    if (entry.number == number) return entry.fit;
+  return {};
 }
 
-SymbolFit PaletteSymbolFit(const QString& imageName, const QImage& symbol) {
-  if (const int number = BuiltInSymbolNumber(imageName)) {
-    for (const BuiltInFit& entry : kBuiltInFits)
-      if (entry.number == number) return entry.fit;
-    return {};
-  }
-  if (imageName.startsWith(QLatin1String("OPImg")) && IsNoteHeadShape(symbol))
-    return {true, LinesOrSpaces, 0.5};
+SymbolFit CustomSymbolFit(const QImage& symbol) {
+  if (IsNoteHeadShape(symbol)) return {true, LinesOrSpaces, 0.5};
   return {};
 }
 

@@ -3,7 +3,6 @@
 // places of the staff it may take (a copyist puts heads on lines and in spaces, a head drawn
 // with its ledger line on lines only, a dot in a space), and which point of it goes there.
 #include <QImage>
-#include <QString>
 
 #include "editing/staff/staff_snap.h"
 
@@ -15,12 +14,11 @@ struct SymbolFit {
   double anchor = 0.5;  // the point put on the place, down the black part: 0 top, 1 bottom
 };
 
-// The fit of the palette symbol shown by the image control of that name ("Img01" ...
-// "Img23", "OPImg01" ...); symbol is its picture, which decides for a custom symbol: one
-// that reads as a note head (IsNoteHeadShape) fits as a head, any other is scaled only.
-SymbolFit PaletteSymbolFit(const QString& imageName, const QImage& symbol);
+// The fit of built-in palette symbol number (1 .. 23); none for any other number.
+SymbolFit BuiltInSymbolFit(int number);
 
-// The number of a built-in symbol's image control ("Img07" is 7), 0 for any other.
-int BuiltInSymbolNumber(const QString& imageName);
+// The fit of a custom symbol: one that reads as a note head (IsNoteHeadShape) fits as a head,
+// any other is scaled only.
+SymbolFit CustomSymbolFit(const QImage& symbol);
 
 }  // namespace scoreink

@@ -14,6 +14,7 @@
 #include "editing/surface_rules.h"
 #include "platform/ui/control_values.h"
 #include "platform/ui/image_control.h"
+#include "platform/ui/sender_digits.h"
 #include "score_window/shared_values.h"
 #include "score_window/tform1.h"
 
@@ -30,8 +31,9 @@ void TForm1::ImgVClick(QObject* sender) {
   UncheckAll(RBtnLMGroup);
 
   ImgXX->SetPicture(symbol->Picture());
-  selectedFit_ = PaletteSymbolFit(symbol->objectName(), symbol->Picture());
-  selectedNumber_ = BuiltInSymbolNumber(symbol->objectName());
+  const bool custom = symbol->objectName().startsWith(QLatin1String("OPImg"));
+  selectedNumber_ = custom ? 0 : TrailingNumber(symbol);
+  selectedFit_ = custom ? CustomSymbolFit(symbol->Picture()) : BuiltInSymbolFit(selectedNumber_);
   BtnXX->show();
   ToolMode = ScoreTool::Symbol;
 

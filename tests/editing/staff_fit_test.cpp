@@ -104,35 +104,17 @@ TEST(StaffFit, FactorTextAndHeadsFillOneStaffSpace) {
   EXPECT_EQ(StaffFactorText(scan), QStringLiteral("×1.0"));
 }
 
-// Which symbols are scaled as heads, the places each may take and the point of it that goes
-// there; a custom symbol fits as a head when it is shaped like one.
-TEST(StaffFit, EachSymbolTakesThePlacesACopyistGivesIt) {
-  using enum StaffPlaces;
-  struct Case {
-    const char* name;
-    bool noteHead;
-    StaffPlaces places;
-    double anchor;
-  };
-  for (const Case& c :
-       {Case{"Img01", true, LinesOrSpaces, 0.5}, Case{"Img02", true, LinesOrSpaces, 0.5},
-        Case{"Img03", true, Lines, 0.5}, Case{"Img04", true, Lines, 0.5},
-        Case{"Img11", false, LinesOrSpaces, 0.5}, Case{"Img12", false, LinesOrSpaces, 0.7},
-        Case{"Img13", false, LinesOrSpaces, 0.5}, Case{"Img10", false, LinesOrSpaces, 0.5},
-        Case{"Img20", false, Spaces, 0.5}, Case{"Img05", false, None, 0.5},
-        Case{"Img23", false, None, 0.5}, Case{"Img1", false, None, 0.5},
-        Case{"Img24", false, None, 0.5}}) {
-    const SymbolFit fit = PaletteSymbolFit(c.name, PaletteSymbolImage(1));
-    EXPECT_EQ(fit.noteHead, c.noteHead) << c.name;
-    EXPECT_EQ(fit.places, c.places) << c.name;
-    EXPECT_EQ(fit.anchor, c.anchor) << c.name;
-  }
+// A custom symbol fits as a head when it is shaped like one; symbols outside the table, and
+// numbers outside the palette, take no place.
+TEST(StaffFit, CustomHeadsSnapAndOtherSymbolsStayWhereDropped) {
   QImage head(30, 30, QImage::Format_RGB32);
   head.fill(kWhite);
   QPainter(&head).fillRect(5, 5, 14, 11, Qt::black);
-  EXPECT_EQ(PaletteSymbolFit("OPImg03", head).places, LinesOrSpaces);
-  EXPECT_TRUE(PaletteSymbolFit("OPImg03", head).noteHead);
-  EXPECT_EQ(PaletteSymbolFit("OPImg03", PaletteSymbolImage(11)).places, None);
+  EXPECT_TRUE(CustomSymbolFit(head).noteHead);
+  EXPECT_EQ(CustomSymbolFit(head).places, StaffPlaces::LinesOrSpaces);
+  EXPECT_EQ(CustomSymbolFit(PaletteSymbolImage(11)).places, StaffPlaces::None);
+  for (const int number : {0, 5, 23, 24})
+    EXPECT_EQ(BuiltInSymbolFit(number).places, StaffPlaces::None);
 }
 
 // One staff with lines 10 apart, rising by one row every hundred columns, seen from column 50
