@@ -1,16 +1,19 @@
 // Finding the staves of a score picture: the staff space and every line of every staff from end
 // to end on pages drawn at many sizes, with grey paper, noise, JPEG artefacts, skew, text, a
 // bend, blur, broken 1-bit lines and marks across the lines; nothing on pages that have no staff
-// (ruled paper, tables, grids, one-line and six-line staves among them).
+// (ruled paper, tables, grids, one-line and six-line staves among them); the heads drawn on
+// the pages snap back onto their places.
 #include <gtest/gtest.h>
 
 #include <QImage>
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <optional>
 
 #include "editing/blank_page.h"
 #include "editing/staff/staff_detection.h"
+#include "editing/staff/staff_snap.h"
 #include "harness/staff_pictures.h"
 #include "resources/embedded_pictures.h"
 
@@ -28,7 +31,8 @@ struct StaffPageCase {
 class StaffDetection : public ::testing::TestWithParam<StaffPageCase> {};
 
 // Every staff from end to end: both ends within a space, every line within a line thickness
-// of the drawn one all along, ends included.
+// of the drawn one all along, ends included; and the heads drawn on it snap back onto their
+// places.
 TEST_P(StaffDetection, FindsTheSpaceAndEveryLineOfEveryStaff) {
   const StaffPageRecipe& recipe = GetParam().recipe;
   const test::StaffPage page = DrawStaffPage(recipe);
@@ -55,6 +59,23 @@ TEST_P(StaffDetection, FindsTheSpaceAndEveryLineOfEveryStaff) {
         EXPECT_LE(off, tolerance) << "staff " << n << " line " << k << " at column " << x;
       }
     }
+  }
+  // Every head drawn, dropped a third of the way to the next place either side, snaps onto its
+  // own place, in the last bar and on ledger places too; one drawn with its ledger line, over
+  // a third of the way to the next line, onto its line.
+  const double half = recipe.space / 2;
+  for (const test::DrawnHead& head : page.heads) {
+    for (const double off : {-0.33 * half, 0.33 * half}) {
+      const std::optional<double> row = SnapToStaff(found, head.x, head.y + off);
+      EXPECT_TRUE(row && std::abs(*row - head.y) <= tolerance)
+          << "staff " << head.staff << " place " << head.place << " at column " << head.x << ": "
+          << (row ? *row : -1) << " for " << head.y;
+    }
+    if (head.place % 2 != 0) continue;
+    const double towardTheStaff = head.place > 4 ? -0.7 * half : 0.7 * half;
+    const std::optional<double> row =
+        SnapToStaff(found, head.x, head.y + towardTheStaff, StaffPlaces::Lines);
+    EXPECT_TRUE(row && std::abs(*row - head.y) <= tolerance) << "place " << head.place;
   }
   std::printf(
       "[ figures  ] space %.1f thickness %d: found %.2f (%.2f %%), thickness %.0f, "
@@ -91,6 +112,32 @@ INSTANTIATE_TEST_SUITE_P(
             {20, 2, 0.3, 245, 6, false, false, 0, 0, 0, false, false, false, false, true}},
         StaffPageCase{"PhonePhoto600Dpi",
                       {41, 4, 0.3, 225, 8, true, false, 0, 3, 2, false, true, true, true}},
+        StaffPageCase{"EngravedAt600Dpi",
+                      {.space = 41,
+                       .thickness = 4,
+                       .skewDegrees = 0.4,
+                       .paper = 245,
+                       .noise = 5,
+                       .crossings = true,
+                       .unevenSystems = true,
+                       .ledgerHeads = true}},
+        StaffPageCase{"PhotoOfAnOpenBook",
+                      {.space = 20,
+                       .thickness = 2,
+                       .skewDegrees = -0.7,
+                       .paper = 215,
+                       .noise = 10,
+                       .jpeg = true,
+                       .bend = 1.5,
+                       .blur = 1,
+                       .ledgerHeads = true}},
+        StaffPageCase{"OneBitLibraryScan",
+                      {.space = 16,
+                       .thickness = 1,
+                       .skewDegrees = 0.3,
+                       .oneBit = true,
+                       .crossings = true,
+                       .ledgerHeads = true}},
         // Thin lines blurred to a light grey beside black heads, on a steep, bent page.
         StaffPageCase{
             "SoftPhotoFaintLines",
