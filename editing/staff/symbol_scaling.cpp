@@ -98,8 +98,9 @@ class InkEdges {
   std::vector<std::array<int, 2>> leaving_;
 };
 
-}  // namespace
-
+// A smooth outline around the symbol's pure-black pixels, in its pixels: the curve through the
+// middles of the pixel edges between black and the rest, so that steps become slopes and
+// diagonal neighbours stay joined. Filled, it has about the black pixels' area.
 QPainterPath BlackOutline(const QImage& symbol) {
   QPainterPath outline;
   outline.setFillRule(Qt::WindingFill);
@@ -114,6 +115,8 @@ QPainterPath BlackOutline(const QImage& symbol) {
   });
   return outline;
 }
+
+}  // namespace
 
 QRect BlackBounds(const QImage& symbol) {
   QRect bounds;

@@ -13,15 +13,11 @@ QRect BlackBounds(const QImage& symbol);
 
 // The symbol's pure-black pixels scaled by factor, as a Format_RGB32 picture of black and white
 // whose sides are the symbol's times factor, rounded (at least 1). The black shape is
-// enlarged by filling BlackOutline and shrunk by interpolating the black pixels, cut at half
-// cover either way, so edges stay smooth and thin strokes stay; factor 1 gives the black pixels
-// exactly as they are. A null symbol or a factor that is not positive: null.
+// enlarged by filling a smooth outline traced around the black pixels and shrunk by interpolating
+// the black pixels, cut at half cover either way, so edges stay smooth and thin strokes stay;
+// factor 1 gives the black pixels exactly as they are. A null symbol or a factor that is not
+// positive: null.
 QImage ScaledBlackMask(const QImage& symbol, double factor);
-
-// A smooth outline around the symbol's pure-black pixels, in its pixels: the curve through the
-// middles of the pixel edges between black and the rest, so that steps become slopes and
-// diagonal neighbours stay joined. Filled, it has about the black pixels' area.
-QPainterPath BlackOutline(const QImage& symbol);
 
 // The size of a symbol scaled by factor: each side times factor, rounded, at least 1. Empty
 // for a factor that is not positive or a side that would pass 32767 pixels.

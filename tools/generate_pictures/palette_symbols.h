@@ -21,7 +21,7 @@ struct PaletteSymbol {
   InkMask mask;
   // In the mask's pixel coordinates, non-zero fill: filled antialiased on the mask's pixels and
   // cut at half cover it gives (close to) the mask. The sharp and the flat, pixel patterns,
-  // get the smooth outline of their pixels (BlackOutline), the square dot a round one.
+  // get the font's glyphs over their black part, the square dot a round one.
   QPainterPath outline;
 };
 
