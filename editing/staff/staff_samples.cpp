@@ -131,28 +131,16 @@ struct RunPair {
 std::vector<RunPair> LinePairs(const StaffSamples& s) {
   std::vector<RunPair> pairs;
   for (int c = 0; c < s.columns; ++c) {
-    const uchar* column = s.Column(c);
-    int previousStart = -1;
-    int previousLength = 0;
-    int y = 0;
-    while (y < s.rows) {
-      if (!column[y]) {
-        ++y;
-        continue;
-      }
-      const int start = y;
-      while (y < s.rows && column[y]) ++y;
-      const int length = y - start;
-      if (previousStart >= 0) {
-        const int distance2 = 2 * start + length - 2 * previousStart - previousLength;
-        const int thicker = std::max(length, previousLength);
-        const int thinner = std::min(length, previousLength);
-        if (distance2 <= 2 * kLargestSpace && 4 * thicker <= distance2 &&
-            thicker - thinner <= std::max(1, thinner / 2))
-          pairs.push_back({distance2, previousLength});
-      }
-      previousStart = start;
-      previousLength = length;
+    const std::vector<InkRun> runs = InkRuns(s, c);
+    for (size_t i = 1; i < runs.size(); ++i) {
+      const InkRun& previous = runs[i - 1];
+      const InkRun& run = runs[i];
+      const int distance2 = 2 * run.start + run.length - 2 * previous.start - previous.length;
+      const int thicker = std::max(run.length, previous.length);
+      const int thinner = std::min(run.length, previous.length);
+      if (distance2 <= 2 * kLargestSpace && 4 * thicker <= distance2 &&
+          thicker - thinner <= std::max(1, thinner / 2))
+        pairs.push_back({distance2, previous.length});
     }
   }
   return pairs;
@@ -192,6 +180,22 @@ StaffSpacing SpacingOfPairs(const std::vector<RunPair>& pairs, int columns) {
 }
 
 }  // namespace
+
+std::vector<InkRun> InkRuns(const StaffSamples& samples, int c) {
+  std::vector<InkRun> runs;
+  const uchar* column = samples.Column(c);
+  int y = 0;
+  while (y < samples.rows) {
+    if (!column[y]) {
+      ++y;
+      continue;
+    }
+    const int start = y;
+    while (y < samples.rows && column[y]) ++y;
+    runs.push_back({start, y - start});
+  }
+  return runs;
+}
 
 bool MarkInk(StaffSamples& samples) {
   const InkSplit split = InkThreshold(samples.histogram);

@@ -24,6 +24,16 @@ struct StaffSamples {
   const uchar* Column(int c) const { return values.data() + size_t(c) * size_t(rows); }
 };
 
+// A run of ink down one sampled column (after MarkInk): its first row and how many rows.
+struct InkRun {
+  int start;
+  int length;
+  double Centre() const { return start + 0.5 * (length - 1); }
+};
+
+// The runs of ink down sampled column c, top to bottom.
+std::vector<InkRun> InkRuns(const StaffSamples& samples, int c);
+
 // About 320 columns evenly across picture (128 across a large scan) (any format; 8-bit, 24-bit and
 // 32-bit pictures straight from their scan lines), with the histogram of their brightness.
 StaffSamples SampleColumns(const QImage& picture);

@@ -6,35 +6,15 @@
 namespace scoreink {
 namespace {
 
-struct Run {
-  double centre;
-  int length;
-};
-
-std::vector<Run> RunsOf(const uchar* column, int rows) {
-  std::vector<Run> runs;
-  int y = 0;
-  while (y < rows) {
-    if (!column[y]) {
-      ++y;
-      continue;
-    }
-    const int start = y;
-    while (y < rows && column[y]) ++y;
-    runs.push_back({0.5 * (start + y - 1), y - start});
-  }
-  return runs;
-}
-
 // Whether a run no thicker than `thickest` is centred within tolerance of row `want`.
-bool ThinRunNear(const std::vector<Run>& runs, double want, double tolerance, int thickest) {
-  return std::any_of(runs.begin(), runs.end(), [&](const Run& r) {
-    return r.length <= thickest && std::abs(r.centre - want) <= tolerance;
+bool ThinRunNear(const std::vector<InkRun>& runs, double want, double tolerance, int thickest) {
+  return std::any_of(runs.begin(), runs.end(), [&](const InkRun& r) {
+    return r.length <= thickest && std::abs(r.Centre() - want) <= tolerance;
   });
 }
 
 // Five thin runs in step in one column, each following the one before with nothing between.
-void SeedsOfColumn(const std::vector<Run>& runs, int x, const StaffSpacing& spacing,
+void SeedsOfColumn(const std::vector<InkRun>& runs, int x, const StaffSpacing& spacing,
                    std::vector<StaffSeed>& seeds) {
   const int thickest = int(std::max(2 * spacing.thickness, spacing.thickness + 3));
   const double tolerance = std::max(1.5, 0.2 * spacing.space);
@@ -42,17 +22,17 @@ void SeedsOfColumn(const std::vector<Run>& runs, int x, const StaffSpacing& spac
   for (size_t i = 0; i + 4 < runs.size(); ++i) {
     bool five = true;
     for (size_t k = i; k < i + 5 && five; ++k) {
-      five = thin(k) &&
-             (k == i || std::abs(runs[k].centre - runs[k - 1].centre - spacing.space) <= tolerance);
+      five = thin(k) && (k == i || std::abs(runs[k].Centre() - runs[k - 1].Centre() -
+                                            spacing.space) <= tolerance);
     }
     if (!five) continue;
-    const double step = (runs[i + 4].centre - runs[i].centre) / 4;
-    const bool sixth = ThinRunNear(runs, runs[i].centre - step, tolerance, thickest) ||
-                       ThinRunNear(runs, runs[i + 4].centre + step, tolerance, thickest);
+    const double step = (runs[i + 4].Centre() - runs[i].Centre()) / 4;
+    const bool sixth = ThinRunNear(runs, runs[i].Centre() - step, tolerance, thickest) ||
+                       ThinRunNear(runs, runs[i + 4].Centre() + step, tolerance, thickest);
     if (sixth) continue;
     StaffSeed seed;
     seed.x = x;
-    for (size_t k = 0; k < 5; ++k) seed.y[k] = runs[i + k].centre;
+    for (size_t k = 0; k < 5; ++k) seed.y[k] = runs[i + k].Centre();
     seeds.push_back(seed);
     i += 4;
   }
@@ -63,8 +43,7 @@ void SeedsOfColumn(const std::vector<Run>& runs, int x, const StaffSpacing& spac
 std::vector<StaffSeed> FindSeeds(const StaffSamples& samples, const StaffSpacing& spacing) {
   std::vector<std::vector<StaffSeed>> byColumn(size_t(samples.columns));
   for (int c = 0; c < samples.columns; ++c)
-    SeedsOfColumn(RunsOf(samples.Column(c), samples.rows), samples.X(c), spacing,
-                  byColumn[size_t(c)]);
+    SeedsOfColumn(InkRuns(samples, c), samples.X(c), spacing, byColumn[size_t(c)]);
   // A seed that its neighbours see too is a staff rather than chance: tried first.
   std::vector<StaffSeed> seeds;
   for (int c = 0; c < samples.columns; ++c) {
